@@ -1,0 +1,222 @@
+// data/file_folder.cpp
+#include "data/file_folder.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "data/error.hpp"
+#include "data/files.hpp"
+
+namespace data {
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  return true;
+}
+
+uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+int32_t Get32(const uint8_t* p) {
+  return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+                              (static_cast<uint32_t>(p[2]) << 16) |
+                              (static_cast<uint32_t>(p[3]) << 24));
+}
+void Put16(std::string& out, uint16_t v) {
+  out.push_back(static_cast<char>(v & 0xFF));
+  out.push_back(static_cast<char>(v >> 8));
+}
+void Put32(std::string& out, int32_t v) {
+  const uint32_t u = static_cast<uint32_t>(v);
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((u >> shift) & 0xFF));
+}
+
+// Read-only file handle closed on every path out.
+class ReadFile {
+public:
+  explicit ReadFile(const std::string& path) : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd < 0) throw Error("Cannot open file \"" + path + "\": " + std::strerror(errno));
+  }
+  ~ReadFile() { ::close(fd); }
+  ReadFile(const ReadFile&) = delete;
+  ReadFile& operator=(const ReadFile&) = delete;
+
+  // Reads up to count bytes at offset; returns how many arrived.
+  size_t ReadAt(void* dest, size_t count, int64_t offset) {
+    size_t done = 0;
+    while (done < count) {
+      const ssize_t n = ::pread(fd, static_cast<char*>(dest) + done, count - done,
+                                static_cast<off_t>(offset + static_cast<int64_t>(done)));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      done += static_cast<size_t>(n);
+    }
+    return done;
+  }
+
+private:
+  int fd;
+};
+
+}  // namespace
+
+TFileFolder::TFileFolder(std::string path) : FileName(std::move(path)) {
+  ReadDirectory();  // a missing or unreadable file is the caller's error
+}
+
+void TFileFolder::ReadDirectory() {
+  ReadFile file(FileName);
+  uint8_t head[8];
+  // A damaged header or directory opens as an archive without entries: readers then report
+  // each missing entry in their own words, and the game keeps running.
+  if (file.ReadAt(head, 8, 0) < 8) {
+    OpenError = "Cannot open FileFolder (wrong file size)";
+    return;
+  }
+  TFileFolderHeader h{Get16(head), Get16(head + 2), Get16(head + 4), Get16(head + 6)};
+  if (h.Magic != kFileFolderMagic) {
+    OpenError = "Cannot open FileFolder (broked label)";
+    return;
+  }
+  if (h.Version > 0) {
+    OpenError = "Cannot open FileFolder (wrong version)";
+    return;
+  }
+  if (h.Count != static_cast<uint16_t>(~h.CountCheck)) {
+    OpenError = "Cannot open FileFolder (wrong sizing)";
+    return;
+  }
+  std::vector<uint8_t> raw(static_cast<size_t>(h.Count) * kDirEntrySize);
+  if (file.ReadAt(raw.data(), raw.size(), 8) < raw.size()) {
+    OpenError = "Cannot open Dir (wrong size)";  // treated like a bad header: no entries
+    return;
+  }
+
+  Header = h;
+  Dir.resize(h.Count);
+  Files.resize(h.Count);
+  for (size_t i = 0; i < Dir.size(); ++i) {
+    const uint8_t* p = raw.data() + i * kDirEntrySize;
+    TDirEntry& e = Dir[i];
+    e.NameLength = std::min<uint8_t>(p[0], kMaxEntryName);
+    std::memcpy(e.FileName.data(), p + 1, kMaxEntryName);
+    e.Offset = Get32(p + 36);
+    e.Size = Get32(p + 40);
+    e.Kind = Get16(p + 44);
+  }
+  DataStart = 8 + static_cast<int64_t>(kDirEntrySize) * h.Count;
+}
+
+std::unique_ptr<TFileFolder> TFileFolder::CreateNew(std::string path) {
+  std::unique_ptr<TFileFolder> folder(new TFileFolder());
+  folder->FileName = std::move(path);
+  return folder;
+}
+
+int TFileFolder::IndexOf(std::string_view name) const {
+  for (size_t i = 0; i < Dir.size(); ++i)
+    if (SameName(Dir[i].Name(), name)) return static_cast<int>(i);
+  return -1;
+}
+
+void TFileFolder::LoadFile(std::string_view name) {
+  const int index = IndexOf(name);
+  if (index < 0) throw Error("Cannot load file (wrong file name)");
+  const TDirEntry& e = Dir[static_cast<size_t>(index)];
+  TMemoryStream& stream = *Files[static_cast<size_t>(index)].Stream;
+  stream.Clear();
+  if (e.Size < 0 || e.Offset < 0) throw Error("Cannot load file (wrong file size)");
+  ReadFile file(FileName);
+  // Sized only as far as the file reaches, so a forged size cannot claim memory it never fills.
+  std::string bytes;
+  bytes.resize(std::min<size_t>(static_cast<size_t>(e.Size), 1u << 20));
+  size_t got = 0;
+  const size_t want = static_cast<size_t>(e.Size);
+  while (got < want) {
+    if (bytes.size() < got + 1) bytes.resize(std::min(want, bytes.size() * 2));
+    const size_t n = file.ReadAt(bytes.data() + got, bytes.size() - got, DataStart + e.Offset + static_cast<int64_t>(got));
+    if (n == 0) break;
+    got += n;
+  }
+  if (got < want) throw Error("Cannot load file (wrong file size)");
+  stream.Write(bytes.data(), got);
+  stream.SetPosition(0);
+  Files[static_cast<size_t>(index)].State = TEntryState::Read;
+}
+
+void TFileFolder::LoadAll() {
+  for (size_t i = 0; i < Dir.size(); ++i)
+    if (Files[i].State == TEntryState::OnDisk) LoadFile(Dir[i].Name());
+}
+
+void TFileFolder::CalcOffsets() {
+  DataStart = 8 + static_cast<int64_t>(kDirEntrySize) * static_cast<int64_t>(Dir.size());
+  int32_t offset = 0;
+  for (TDirEntry& e : Dir) {
+    e.Offset = offset;
+    offset = static_cast<int32_t>(static_cast<uint32_t>(offset) + static_cast<uint32_t>(e.Size));
+  }
+}
+
+void TFileFolder::AddFile(std::string_view name, uint16_t kind, const TMemoryStream& source) {
+  if (IndexOf(name.substr(0, std::min<size_t>(name.size(), kMaxEntryName))) >= 0)
+    throw Error("Cannot add file (dublicate)");
+  if (Dir.size() >= 0xFFFF) throw Error("Cannot add file (archive is full)");
+  if (source.Size() > INT32_MAX) throw Error("Cannot add file (too large)");
+  TDirEntry e;
+  e.NameLength = static_cast<uint8_t>(std::min<size_t>(name.size(), kMaxEntryName));
+  std::memcpy(e.FileName.data(), name.data(), e.NameLength);
+  e.Kind = kind;
+  e.Size = static_cast<int32_t>(source.Size());
+  Dir.push_back(e);
+  TFileEntry entry;
+  entry.Stream->Write(source.Bytes().data(), source.Size());
+  entry.Stream->SetPosition(0);
+  entry.State = TEntryState::Added;
+  Files.push_back(std::move(entry));
+  Header.Count = static_cast<uint16_t>(Dir.size());
+  Header.CountCheck = static_cast<uint16_t>(~Header.Count);
+}
+
+void TFileFolder::Save() {
+  LoadAll();
+  CalcOffsets();
+  int64_t total = DataStart;
+  for (const TDirEntry& e : Dir) total += e.Size;
+  if (total > INT32_MAX) throw Error("Cannot save file \"" + FileName + "\": archive too large");
+  std::string out;
+  out.reserve(static_cast<size_t>(total));
+  Put16(out, Header.Magic);
+  Put16(out, Header.Version);
+  Put16(out, static_cast<uint16_t>(Dir.size()));
+  Put16(out, static_cast<uint16_t>(~static_cast<uint16_t>(Dir.size())));
+  for (const TDirEntry& e : Dir) {
+    out.push_back(static_cast<char>(e.NameLength));
+    out.append(e.FileName.data(), kMaxEntryName);
+    out.append(3, '\0');
+    Put32(out, e.Offset);
+    Put32(out, e.Size);
+    Put16(out, e.Kind);
+    out.append(2, '\0');
+  }
+  for (const TFileEntry& f : Files) out.append(f.Stream->View());
+  WriteFileAtomically(FileName, out);
+}
+
+TMemoryStream* TFileFolder::GetFileStream(std::string_view name) {
+  const int index = IndexOf(name);
+  if (index < 0) return nullptr;
+  TFileEntry& entry = Files[static_cast<size_t>(index)];
+  if (entry.State != TEntryState::Added) LoadFile(name);
+  entry.Stream->SetPosition(0);
+  return entry.Stream.get();
+}
+
+}  // namespace data

@@ -1,0 +1,92 @@
+// data/file_folder.hpp — the packed folder archive every picture, level, sound and tune ships in.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/memory_stream.hpp"
+
+namespace data {
+
+constexpr uint16_t kFileFolderMagic = 12345;
+constexpr int kDirEntrySize = 48;  // bytes of one directory record on disk
+constexpr int kMaxEntryName = 32;  // bytes; longer names are cut when added
+
+struct TFileFolderHeader {
+  uint16_t Magic = kFileFolderMagic;
+  uint16_t Version = 0;
+  uint16_t Count = 0;
+  uint16_t CountCheck = 0xFFFF;  // always ~Count in a valid archive
+};
+
+// One directory record, as stored (little-endian on disk).
+struct TDirEntry {
+  uint8_t NameLength = 0;  // 0..32
+  std::array<char, kMaxEntryName> FileName{};
+  int32_t Offset = 0;  // from the start of the data area
+  int32_t Size = 0;    // bytes
+  uint16_t Kind = 0;   // the writer's tag; stored and copied, never interpreted
+
+  std::string_view Name() const { return {FileName.data(), NameLength}; }
+};
+
+enum class TEntryState : uint8_t {
+  Read = 0,    // read from disk into Stream
+  OnDisk = 1,  // not read yet
+  Added = 2,   // added in memory; its bytes live only in Stream until the next Save
+};
+
+struct TFileEntry {
+  std::unique_ptr<TMemoryStream> Stream = std::make_unique<TMemoryStream>();
+  TEntryState State = TEntryState::OnDisk;
+};
+
+class TFileFolder {
+public:
+  // Opens an existing archive. A file that cannot be opened raises data::Error; a file with a
+  // bad header or a short directory opens as an archive without entries (no error).
+  explicit TFileFolder(std::string path);
+  // A new, empty archive for writing; nothing touches the disk until Save.
+  static std::unique_ptr<TFileFolder> CreateNew(std::string path);
+
+  // First entry whose name matches, ignoring the case of ASCII letters; -1 if none.
+  int IndexOf(std::string_view name) const;
+  // Reads the entry from disk into its stream (State Read). Raises "Cannot load file (wrong
+  // file name)" or "Cannot load file (wrong file size)"; the stream is then left empty.
+  void LoadFile(std::string_view name);
+  void LoadAll();
+  void CalcOffsets();
+  // Appends an entry holding a copy of source's whole content. Raises "Cannot add file
+  // (dublicate)" and changes nothing when the name is taken.
+  void AddFile(std::string_view name, uint16_t kind, const TMemoryStream& source);
+  // Writes the whole archive through a temporary file renamed over FileName, so a failed save
+  // leaves the old archive intact. Raises data::Error on I/O failure.
+  void Save();
+
+  // The game's access pattern: the entry's stream, re-read from disk unless it was added, and
+  // rewound; null when no entry has the name. NOTE: the stream stays the archive's; the next
+  // request for the same entry overwrites it.
+  TMemoryStream* GetFileStream(std::string_view name);
+
+  int Count() const { return static_cast<int>(Dir.size()); }
+
+  std::string FileName;
+  // Why opening found no entries ("Cannot open FileFolder (broked label)", ...), or empty.
+  // NOTE: saving an archive that failed to open would replace the damaged file by an empty one;
+  // writers check this first.
+  std::string OpenError;
+  TFileFolderHeader Header;
+  int64_t DataStart = 8;  // file position of the data area
+  std::vector<TDirEntry> Dir;
+  std::vector<TFileEntry> Files;  // parallel to Dir
+
+private:
+  TFileFolder() = default;
+  void ReadDirectory();
+};
+
+}  // namespace data

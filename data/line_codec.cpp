@@ -1,0 +1,26 @@
+// data/line_codec.cpp
+#include "data/line_codec.hpp"
+
+namespace data {
+
+std::string EncodeLine(std::string_view line) {
+  std::string out(line);
+  for (char& ch : out) {
+    const unsigned c = static_cast<unsigned char>(ch);
+    if (c >= 32 && c <= 204) ch = static_cast<char>(c + 51);
+    else if (c >= 205) ch = static_cast<char>(c - 173);
+  }
+  return out;
+}
+
+std::string DecodeLine(std::string_view line) {
+  std::string out(line);
+  for (char& ch : out) {
+    const unsigned c = static_cast<unsigned char>(ch);
+    if (c >= 83) ch = static_cast<char>(c - 51);
+    else if (c >= 32) ch = static_cast<char>(c + 173);
+  }
+  return out;
+}
+
+}  // namespace data

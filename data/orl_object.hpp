@@ -1,0 +1,106 @@
+// data/orl_object.hpp — named objects, the engines that own them and the class registry: the
+// object model of the interface toolkit and the font engine.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/published.hpp"
+
+namespace data {
+
+class TOrlEngine;
+
+class TOrlObject {
+public:
+  TOrlObject() = default;
+  virtual ~TOrlObject() = default;
+  TOrlObject(const TOrlObject&) = delete;
+  TOrlObject& operator=(const TOrlObject&) = delete;
+
+  // Every class overrides this with its own registered class (see TOrlClass::Make).
+  virtual const TOrlClass& Class() const { return StaticClass(); }
+  static const TOrlClass& StaticClass();
+
+  // Copies Tag and Engine only; descendants copy their own fields.
+  virtual void Assign(const TOrlObject& source);
+  // Renames unless another object of the engine has the name; a refused rename is silent.
+  virtual void SetName(const std::string& name);
+  void ResolveParent();
+
+  TOrlEngine* Engine() const { return engine; }
+  void SetEngine(TOrlEngine* e) { engine = e; }
+  const std::string& Name() const { return name; }
+  TOrlObject* Parent() const { return parent; }  // set by ResolveParent; not owned
+
+  std::string ParentName;
+  int32_t Tag = 0;
+
+protected:
+  std::string name;
+
+private:
+  TOrlEngine* engine = nullptr;
+  TOrlObject* parent = nullptr;
+};
+
+// Owns its objects, in creation order; names are unique among them (empty names aside).
+class TOrlEngine {
+public:
+  TOrlEngine() = default;
+  virtual ~TOrlEngine();
+  TOrlEngine(const TOrlEngine&) = delete;
+  TOrlEngine& operator=(const TOrlEngine&) = delete;
+
+  int Add(std::unique_ptr<TOrlObject> object);  // appends without a name check
+  // Creates an object of a registered class (exact class name); -1 and nothing created when
+  // the class is unknown. A duplicate name leaves the new object with an empty name.
+  int CreateObject(const std::string& name, const std::string& parentName,
+                   std::string_view className);
+  int IndexOfObject(std::string_view name) const;  // case-sensitive; -1 if none
+  TOrlObject* FindObject(std::string_view name) const;
+  void DeleteObject(int index);  // keeps order; an index out of range does nothing
+  virtual void DeleteByName(std::string_view name);
+  void ResolveParents();
+  void Clear();
+
+  // False when no object has the name. Unknown properties and unconvertible values raise
+  // data::Error.
+  bool SetObjectProperty(std::string_view objectName, std::string_view propName,
+                         std::string_view value);
+  // Null when no object has the name; raises data::Error for an unknown property.
+  std::optional<std::string> GetObjectProperty(std::string_view objectName,
+                                               std::string_view propName) const;
+
+  int Count() const { return static_cast<int>(objects.size()); }
+  TOrlObject* Object(int index) const { return objects[static_cast<size_t>(index)].get(); }
+  const std::vector<std::unique_ptr<TOrlObject>>& Objects() const { return objects; }
+
+private:
+  std::vector<std::unique_ptr<TOrlObject>> objects;
+};
+
+// The game-wide list of classes that interface files may name. TOrlObject is registered from
+// the start; the toolkit and the font engine register theirs during start-up.
+class TOrlClassReg {
+public:
+  static TOrlClassReg& Global();
+
+  void RegisterClass(const TOrlClass& cls);  // registering a class twice keeps one entry
+  const TOrlClass* FindClass(std::string_view className) const;  // case-sensitive
+  const std::vector<const TOrlClass*>& Classes() const { return classes; }
+
+private:
+  TOrlClassReg();
+  std::vector<const TOrlClass*> classes;
+};
+
+// Property access on one object, by (case-insensitive) property name, as text.
+void SetPropertyText(TOrlObject& object, std::string_view propName, std::string_view value);
+std::string GetPropertyText(const TOrlObject& object, std::string_view propName);
+
+}  // namespace data

@@ -1,0 +1,29 @@
+// data/text_helpers.hpp — byte-text helpers shared by the XML reader, the interface and effects.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace data {
+
+// NOTE: positions are 1-based, 0 means "not found", as in the loaders that use them.
+// First occurrence of sub in text at or after start; 0 if none, if either is empty, or if fewer
+// bytes than sub's length remain from start.
+int PosFrom(std::string_view sub, std::string_view text, int start);
+
+// The bytes between the first `open` at or after start and the first `close` after it; empty if
+// either is missing. The search for `close` starts just after the first byte of `open`.
+std::string TextBetween(std::string_view text, std::string_view open, std::string_view close,
+                        int start);
+
+// CR LF pairs become one blank, then tabs become blanks; lone CR or LF stay.
+std::string FlattenLineBreaks(std::string_view text);
+
+// The five XML entities, decoded in one left-to-right pass; unknown "&" sequences stay.
+std::string DecodeEntities(std::string_view text);
+std::string EncodeEntities(std::string_view text);
+
+// Removes every byte with code 32 or below from both ends.
+std::string_view Trim(std::string_view text);
+
+}  // namespace data
