@@ -41,27 +41,31 @@ void Put32(std::string& out, int32_t v) {
 // Read-only file handle closed on every path out.
 class ReadFile {
 public:
-  explicit ReadFile(const std::string& path) : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+  explicit ReadFile(const std::string& path)
+      : path(path), fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
     if (fd < 0) throw Error("Cannot open file \"" + path + "\": " + std::strerror(errno));
   }
   ~ReadFile() { ::close(fd); }
   ReadFile(const ReadFile&) = delete;
   ReadFile& operator=(const ReadFile&) = delete;
 
-  // Reads up to count bytes at offset; returns how many arrived.
+  // Reads up to count bytes at offset; returns how many arrived before the end of the file.
+  // A failing read (a folder, a bad disk) is an I/O error, not a short file.
   size_t ReadAt(void* dest, size_t count, int64_t offset) {
     size_t done = 0;
     while (done < count) {
       const ssize_t n = ::pread(fd, static_cast<char*>(dest) + done, count - done,
                                 static_cast<off_t>(offset + static_cast<int64_t>(done)));
       if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
+      if (n < 0) throw Error("Cannot read file \"" + path + "\": " + std::strerror(errno));
+      if (n == 0) break;
       done += static_cast<size_t>(n);
     }
     return done;
   }
 
 private:
+  std::string path;
   int fd;
 };
 
@@ -129,31 +133,40 @@ int TFileFolder::IndexOf(std::string_view name) const {
 void TFileFolder::LoadFile(std::string_view name) {
   const int index = IndexOf(name);
   if (index < 0) throw Error("Cannot load file (wrong file name)");
-  const TDirEntry& e = Dir[static_cast<size_t>(index)];
-  TMemoryStream& stream = *Files[static_cast<size_t>(index)].Stream;
+  LoadEntry(static_cast<size_t>(index));
+}
+
+void TFileFolder::LoadEntry(size_t index) {
+  const TDirEntry& e = Dir[index];
+  TMemoryStream& stream = *Files[index].Stream;
+  ReadFile file(FileName);
   stream.Clear();
   if (e.Size < 0 || e.Offset < 0) throw Error("Cannot load file (wrong file size)");
-  ReadFile file(FileName);
-  // Sized only as far as the file reaches, so a forged size cannot claim memory it never fills.
-  std::string bytes;
-  bytes.resize(std::min<size_t>(static_cast<size_t>(e.Size), 1u << 20));
-  size_t got = 0;
+  // Grown only as far as the file reaches, so a forged size cannot claim memory it never fills.
+  std::vector<uint8_t>& bytes = stream.Bytes();
   const size_t want = static_cast<size_t>(e.Size);
+  bytes.resize(std::min<size_t>(want, size_t{1} << 20));
+  size_t got = 0;
   while (got < want) {
-    if (bytes.size() < got + 1) bytes.resize(std::min(want, bytes.size() * 2));
-    const size_t n = file.ReadAt(bytes.data() + got, bytes.size() - got, DataStart + e.Offset + static_cast<int64_t>(got));
-    if (n == 0) break;
+    if (bytes.size() == got) bytes.resize(std::min(want, bytes.size() * 2));
+    const size_t n = file.ReadAt(bytes.data() + got, bytes.size() - got,
+                                 DataStart + e.Offset + static_cast<int64_t>(got));
     got += n;
+    if (got < bytes.size()) break;  // the file ended first
   }
-  if (got < want) throw Error("Cannot load file (wrong file size)");
-  stream.Write(bytes.data(), got);
+  if (got < want) {
+    stream.Clear();
+    throw Error("Cannot load file (wrong file size)");
+  }
   stream.SetPosition(0);
-  Files[static_cast<size_t>(index)].State = TEntryState::Read;
+  Files[index].State = TEntryState::Read;
 }
 
 void TFileFolder::LoadAll() {
+  // By index, not by name: an archive from an older writer may hold two entries under one
+  // name, and saving must still carry the second one's bytes.
   for (size_t i = 0; i < Dir.size(); ++i)
-    if (Files[i].State == TEntryState::OnDisk) LoadFile(Dir[i].Name());
+    if (Files[i].State == TEntryState::OnDisk) LoadEntry(i);
 }
 
 void TFileFolder::CalcOffsets() {
@@ -186,6 +199,10 @@ void TFileFolder::AddFile(std::string_view name, uint16_t kind, const TMemoryStr
 }
 
 void TFileFolder::Save() {
+  // An archive that failed to open shows no entries; saving it would replace a damaged but
+  // perhaps recoverable file by an empty one.
+  if (!OpenError.empty())
+    throw Error("Cannot save file \"" + FileName + "\": " + OpenError);
   LoadAll();
   CalcOffsets();
   int64_t total = DataStart;
@@ -214,7 +231,7 @@ TMemoryStream* TFileFolder::GetFileStream(std::string_view name) {
   const int index = IndexOf(name);
   if (index < 0) return nullptr;
   TFileEntry& entry = Files[static_cast<size_t>(index)];
-  if (entry.State != TEntryState::Added) LoadFile(name);
+  if (entry.State != TEntryState::Added) LoadEntry(static_cast<size_t>(index));
   entry.Stream->SetPosition(0);
   return entry.Stream.get();
 }

@@ -64,7 +64,8 @@ public:
   // (dublicate)" and changes nothing when the name is taken.
   void AddFile(std::string_view name, uint16_t kind, const TMemoryStream& source);
   // Writes the whole archive through a temporary file renamed over FileName, so a failed save
-  // leaves the old archive intact. Raises data::Error on I/O failure.
+  // leaves the old archive intact. Raises data::Error on I/O failure, when an entry cannot be
+  // read back from the old file, and for an archive that failed to open (OpenError).
   void Save();
 
   // The game's access pattern: the entry's stream, re-read from disk unless it was added, and
@@ -76,8 +77,7 @@ public:
 
   std::string FileName;
   // Why opening found no entries ("Cannot open FileFolder (broked label)", ...), or empty.
-  // NOTE: saving an archive that failed to open would replace the damaged file by an empty one;
-  // writers check this first.
+  // NOTE: Save refuses such an archive, so a damaged file is never replaced by an empty one.
   std::string OpenError;
   TFileFolderHeader Header;
   int64_t DataStart = 8;  // file position of the data area
@@ -87,6 +87,7 @@ public:
 private:
   TFileFolder() = default;
   void ReadDirectory();
+  void LoadEntry(size_t index);
 };
 
 }  // namespace data

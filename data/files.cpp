@@ -54,10 +54,37 @@ std::string ReadWholeFile(const std::string& path) {
   return content;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+namespace {
+
+// A fresh temporary file beside path, never an existing one (another writer's temp file must
+// not be truncated under it). Sets temp to its name.
+int CreateTemporary(const std::string& path, std::string& temp) {
   std::random_device rd;
-  const std::string temp = path + ".tmp" + std::to_string(rd() % 1000000);
-  FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    temp = path + ".tmp" + std::to_string(rd() % 1000000);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced is not an error worth
+// failing a save that already took place.
+void SyncFolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  std::string temp;
+  FileDescriptor fd(CreateTemporary(path, temp));
   if (fd.Get() < 0) throw Error("Cannot create file \"" + path + "\": " + Reason(errno));
   auto fail = [&](const char* what, int err) {
     ::close(fd.Release());
@@ -84,6 +111,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     ::unlink(temp.c_str());
     throw Error("Cannot replace file \"" + path + "\": " + Reason(err));
   }
+  SyncFolderOf(path);
 }
 
 }  // namespace data

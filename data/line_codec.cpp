@@ -1,6 +1,8 @@
 // data/line_codec.cpp
 #include "data/line_codec.hpp"
 
+#include "data/text_helpers.hpp"
+
 namespace data {
 
 std::string EncodeLine(std::string_view line) {
@@ -22,5 +24,23 @@ std::string DecodeLine(std::string_view line) {
   }
   return out;
 }
+
+namespace {
+
+template <class Transform>
+std::string EachLine(std::string_view text, Transform transform) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  for (std::string_view line : SplitLines(text)) {
+    out.append(transform(line));
+    out.append("\r\n");
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string EncodeLines(std::string_view text) { return EachLine(text, EncodeLine); }
+std::string DecodeLines(std::string_view text) { return EachLine(text, DecodeLine); }
 
 }  // namespace data

@@ -11,4 +11,9 @@ namespace data {
 std::string EncodeLine(std::string_view line);
 std::string DecodeLine(std::string_view line);
 
+// A whole file's text, line by line (CR LF, CR or LF end a line), each line written back with
+// CR LF: how saved games and score tables are stored and read.
+std::string EncodeLines(std::string_view text);
+std::string DecodeLines(std::string_view text);
+
 }  // namespace data

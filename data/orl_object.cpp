@@ -66,6 +66,11 @@ TOrlObject* TOrlEngine::FindObject(std::string_view name) const {
 
 void TOrlEngine::DeleteObject(int index) {
   if (index < 0 || index >= Count()) return;
+  // Children resolved to this object would keep a dangling pointer; they lose their parent
+  // until the next ResolveParents instead.
+  const TOrlObject* doomed = objects[static_cast<size_t>(index)].get();
+  for (auto& object : objects)
+    if (object->Parent() == doomed) object->ForgetParent();
   objects.erase(objects.begin() + index);
 }
 

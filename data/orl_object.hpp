@@ -36,6 +36,7 @@ public:
   void SetEngine(TOrlEngine* e) { engine = e; }
   const std::string& Name() const { return name; }
   TOrlObject* Parent() const { return parent; }  // set by ResolveParent; not owned
+  void ForgetParent() { parent = nullptr; }       // the engine calls this when it is deleted
 
   std::string ParentName;
   int32_t Tag = 0;

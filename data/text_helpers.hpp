@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace data {
 
@@ -25,5 +26,9 @@ std::string EncodeEntities(std::string_view text);
 
 // Removes every byte with code 32 or below from both ends.
 std::string_view Trim(std::string_view text);
+
+// The lines of a text file: CR LF, lone CR and lone LF each end a line; a final line break does
+// not start another (empty) line. The views point into text.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 }  // namespace data

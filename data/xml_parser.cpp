@@ -2,6 +2,8 @@
 // item, type byte first), items to tree, and the tree back to indented lines.
 #include "data/xml_parser.hpp"
 
+#include <cstring>
+
 #include "data/error.hpp"
 #include "data/files.hpp"
 #include "data/text_helpers.hpp"
@@ -12,53 +14,68 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 constexpr size_t kInlineTextLimit = 80;  // bytes; shorter texts are written on the tag's line
 
-// Splits at CR LF, lone CR and lone LF; a final line break does not start another line.
-template <class Fn>
-void ForEachLine(std::string_view text, Fn&& fn) {
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    fn(text.substr(start, i - start));
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) fn(text.substr(start));
-}
+// Item types, the first byte of each typed item.
+constexpr char kText = '0', kClosing = '1', kSelfClosing = '2', kOpening = '3', kHead = '4';
 
 // The scanner's text: every line followed by CR LF.
 std::string NormalizeLineBreaks(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 32 + 2);
-  ForEachLine(text, [&](std::string_view line) {
+  for (std::string_view line : SplitLines(text)) {
     out.append(line);
     out.append(kCrLf);
-  });
+  }
   return out;
+}
+
+// FlattenLineBreaks, appended to out in place (the scanner makes one string per item).
+void AppendFlattened(std::string& out, std::string_view text) {
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t j = i;
+    while (j < text.size() && text[j] != '\r' && text[j] != '\t') ++j;
+    out.append(text.data() + i, j - i);
+    if (j == text.size()) break;
+    if (text[j] == '\r' && j + 1 < text.size() && text[j + 1] == '\n') {
+      out.push_back(' ');
+      i = j + 2;
+    } else {
+      out.push_back(text[j] == '\t' ? ' ' : '\r');
+      i = j + 1;
+    }
+  }
 }
 
 std::string Item(char type, std::string_view payload) {
   std::string item;
   item.reserve(payload.size() + 1);
   item.push_back(type);
-  item.append(payload);
+  AppendFlattened(item, payload);
   return item;
 }
 
 void AddTextItem(std::vector<std::string>& items, std::string_view raw) {
   const std::string_view text = Trim(raw);
-  if (!text.empty()) items.push_back(Item('0', DecodeEntities(FlattenLineBreaks(text))));
+  if (text.empty()) return;
+  // Entities hold no line break or tab, so flattening first and decoding after cannot differ
+  // from one pass here when the text has no "&".
+  if (text.find('&') == std::string_view::npos) {
+    items.push_back(Item(kText, text));
+  } else {
+    items.push_back(kText + DecodeEntities(FlattenLineBreaks(text)));
+  }
 }
 
-// Scans T into typed items; returns the error message of an unclosed comment or head, or empty.
+// Scans t into typed items; returns the error message of an unclosed comment or head, or empty.
 std::string Typify(std::string_view t, std::vector<std::string>& items) {
   size_t i = 0;
   while (i < t.size()) {
-    const size_t lt = t.find('<', i);
-    if (lt == std::string_view::npos) {
+    const void* found = std::memchr(t.data() + i, '<', t.size() - i);
+    if (!found) {
       AddTextItem(items, t.substr(i));
       break;
     }
+    const size_t lt = static_cast<size_t>(static_cast<const char*>(found) - t.data());
     AddTextItem(items, t.substr(i, lt - i));
     i = lt;
     if (t.compare(i, 4, "<!--") == 0) {
@@ -70,7 +87,7 @@ std::string Typify(std::string_view t, std::vector<std::string>& items) {
       const size_t end = t.find("?>", i + 2);
       if (end == std::string_view::npos)
         return "[TOrlXMLTag.MakeTypifiedLines] XML Head started, but never ended!";
-      items.push_back(Item('4', FlattenLineBreaks(t.substr(i + 2, end - i - 2))));
+      items.push_back(Item(kHead, t.substr(i + 2, end - i - 2)));
       i = end + 2;
     } else {
       const size_t gt = t.find('>', i);
@@ -80,11 +97,11 @@ std::string Typify(std::string_view t, std::vector<std::string>& items) {
       }
       const std::string_view d = t.substr(i + 1, gt - i - 1);
       if (!d.empty() && d.front() == '/') {
-        items.push_back(Item('1', FlattenLineBreaks(d.substr(1))));
+        items.push_back(Item(kClosing, d.substr(1)));
       } else if (!d.empty() && d.back() == '/') {
-        items.push_back(Item('2', FlattenLineBreaks(Trim(d.substr(0, d.size() - 1)))));
+        items.push_back(Item(kSelfClosing, Trim(d.substr(0, d.size() - 1))));
       } else {
-        items.push_back(Item('3', FlattenLineBreaks(Trim(d))));
+        items.push_back(Item(kOpening, Trim(d)));
       }
       i = gt + 1;
     }
@@ -102,115 +119,66 @@ void AppendAttributes(std::string& out, const TOrlXMLTag& tag) {
   }
 }
 
-void TagToText(std::string& out, const TOrlXMLTag& tag, int level) {
-  const std::string indent(static_cast<size_t>(level), '\t');
-  out.append(indent);
+bool InlineText(const TOrlXMLTag& tag) {
+  return !tag.Text.empty() && tag.Text.size() < kInlineTextLimit;
+}
+
+// Writes a tag up to its children; false when the tag is complete (self-closing).
+bool WriteOpening(std::string& out, const TOrlXMLTag& tag, int level) {
+  out.append(static_cast<size_t>(level), '\t');
   out.push_back('<');
   out.append(tag.Name);
   AppendAttributes(out, tag);
   if (tag.Tags.empty() && tag.Text.empty()) {
     out.append(" />");
     out.append(kCrLf);
-    return;
+    return false;
   }
-  if (!tag.Text.empty() && tag.Text.size() < kInlineTextLimit) {
-    out.push_back('>');
+  out.push_back('>');
+  if (InlineText(tag)) {
     out.append(EncodeEntities(tag.Text));
-    for (const auto& child : tag.Tags) TagToText(out, *child, level + 1);
-  } else {
-    out.push_back('>');
-    out.append(kCrLf);
-    if (!tag.Text.empty()) {
-      out.append(indent);
-      out.append(EncodeEntities(tag.Text));
-      out.append(kCrLf);
-    }
-    for (const auto& child : tag.Tags) TagToText(out, *child, level + 1);
-    out.append(indent);
+    return true;
   }
+  out.append(kCrLf);
+  if (!tag.Text.empty()) {
+    // A long text stands at the tag's own indent, not one deeper.
+    out.append(static_cast<size_t>(level), '\t');
+    out.append(EncodeEntities(tag.Text));
+    out.append(kCrLf);
+  }
+  return true;
+}
+
+void WriteClosing(std::string& out, const TOrlXMLTag& tag, int level) {
+  if (!InlineText(tag)) out.append(static_cast<size_t>(level), '\t');
   out.append("</");
   out.append(tag.Name);
   out.push_back('>');
   out.append(kCrLf);
 }
 
+// The root's children at level 0, depth first, with an explicit stack so deep trees are safe.
+void WriteChildren(std::string& out, const TOrlXMLTag& root) {
+  struct Frame {
+    const TOrlXMLTag* tag;
+    int level;
+    size_t next;  // index of the next child to write
+  };
+  std::vector<Frame> stack{{&root, -1, 0}};
+  while (!stack.empty()) {
+    Frame& top = stack.back();
+    if (top.next < top.tag->Tags.size()) {
+      const TOrlXMLTag& child = *top.tag->Tags[top.next++];
+      const int level = top.level + 1;
+      if (WriteOpening(out, child, level)) stack.push_back({&child, level, 0});
+    } else {
+      if (top.level >= 0) WriteClosing(out, *top.tag, top.level);
+      stack.pop_back();
+    }
+  }
+}
+
 }  // namespace
-
-TOrlXMLTag::TOrlXMLTag(std::string name, TOrlXMLTag* parent, std::string text)
-    : Name(std::move(name)), Text(std::move(text)), Parent(parent) {}
-
-void TOrlXMLTag::AddAttribute(std::string name, std::string value) {
-  Attributes.emplace_back(std::move(name), std::move(value));
-}
-
-TOrlXMLTag& TOrlXMLTag::AddTag(std::string name, std::string text) {
-  Tags.push_back(std::make_unique<TOrlXMLTag>(std::move(name), this, std::move(text)));
-  return *Tags.back();
-}
-
-TOrlXMLTag& TOrlXMLTag::AddTagByString(std::string_view s) {
-  TOrlXMLTag& child = AddTag({});
-  const size_t blank = s.find(' ');
-  if (blank == std::string_view::npos) {
-    child.Name = std::string(s);
-    return child;
-  }
-  child.Name = std::string(s.substr(0, blank));
-  // A malformed attribute ends attribute parsing of this tag only; the load goes on. The
-  // messages below are what the reader would report; nothing upstream wants them.
-  size_t k = blank;
-  while (k < s.size()) {
-    const size_t eq = s.find('=', k);
-    if (eq == std::string_view::npos) break;  // "Expected Attribute name but found nothing!"
-    std::string name(Trim(s.substr(k, eq - k)));
-    const size_t open = s.find('"', eq);
-    if (open == std::string_view::npos) break;  // "Expected open \" in Attribute value ..."
-    const size_t close = s.find('"', open + 1);
-    if (close == std::string_view::npos) break;  // "Expected closed \" in Attribute value ..."
-    child.AddAttribute(std::move(name), std::string(s.substr(open + 1, close - open - 1)));
-    k = close + 1;
-  }
-  return child;
-}
-
-void TOrlXMLTag::Assign(const TOrlXMLTag* source) {
-  if (!source || source == this) return;
-  // Copied aside first: the source may be one of this tag's own descendants.
-  std::string name = source->Name, text = source->Text;
-  std::vector<TOrlParserAttribute> attributes = source->Attributes;
-  std::vector<std::unique_ptr<TOrlXMLTag>> tags;
-  tags.reserve(source->Tags.size());
-  for (const auto& child : source->Tags) {
-    tags.push_back(std::make_unique<TOrlXMLTag>(std::string{}, this));
-    tags.back()->Assign(child.get());
-  }
-  Name = std::move(name);
-  Text = std::move(text);
-  Attributes = std::move(attributes);
-  Tags = std::move(tags);
-}
-
-TOrlXMLTag* TOrlXMLTag::GetTag(int index) const {
-  if (index < 0 || index >= TagCount()) return nullptr;
-  return Tags[static_cast<size_t>(index)].get();
-}
-
-const TOrlParserAttribute* TOrlXMLTag::GetAttribute(int index) const {
-  if (index < 0 || index >= AttributeCount()) return nullptr;
-  return &Attributes[static_cast<size_t>(index)];
-}
-
-TOrlXMLTag* TOrlXMLTag::TagByName(std::string_view name) const {
-  for (const auto& tag : Tags)
-    if (tag->Name == name) return tag.get();
-  return nullptr;
-}
-
-const TOrlParserAttribute* TOrlXMLTag::AttributeByName(std::string_view name) const {
-  for (const auto& a : Attributes)
-    if (a.Name == name) return &a;
-  return nullptr;
-}
 
 TOrlParser::TOrlParser() : TOrlXMLTag("root") {}
 
@@ -226,7 +194,7 @@ void TOrlParser::LoadFromText(std::string_view text) {
   Lines.clear();
   // An unclosed comment or head ends the scan; the tree keeps what was read before it and the
   // reader Parts judge whether the file is usable by the tags they find.
-  (void)Typify(NormalizeLineBreaks(text), Lines);
+  ScanError = Typify(NormalizeLineBreaks(text), Lines);
   MakeTree();
 }
 
@@ -237,35 +205,44 @@ std::string TOrlParser::MakeTypifiedLines() {
     t.append(kCrLf);
   }
   Lines.clear();
-  return Typify(t, Lines);
+  ScanError = Typify(t, Lines);
+  return ScanError;
 }
 
 void TOrlParser::MakeTree() {
   ClearTags();
   ClearAttributes();
+  TagErrors.clear();
   TOrlXMLTag* current = this;
+  std::string error;
+  auto addTag = [&](TOrlXMLTag& to, std::string_view payload) -> TOrlXMLTag& {
+    TOrlXMLTag& tag = to.AddTagByString(payload, &error);
+    if (!error.empty()) TagErrors.push_back(std::move(error));
+    error.clear();
+    return tag;
+  };
   for (const std::string& item : Lines) {
     if (item.empty()) continue;
     const std::string_view payload = std::string_view(item).substr(1);
     switch (item[0]) {
-      case '4': {
+      case kHead: {
         TOrlXMLTag head;
-        head.AddTagByString(payload);
+        addTag(head, payload);
         Assign(head.GetTag(0));
         current = this;  // whatever was open before the head is gone with it
         break;
       }
-      case '3':
-        current = &current->AddTagByString(payload);
+      case kOpening:
+        current = &addTag(*current, payload);
         break;
-      case '2':
-        current->AddTagByString(payload);
+      case kSelfClosing:
+        addTag(*current, payload);
         break;
-      case '1':
+      case kClosing:
         if (current->Parent) current = current->Parent;  // extra closing tags stay at the root
         break;
-      case '0':
-        current->Text = std::string(payload);
+      case kText:
+        current->Text = std::string(payload);  // in mixed content the last piece wins
         break;
       default:
         break;
@@ -282,16 +259,19 @@ void TOrlParser::MakeLines() {
     out.append("?>");
     out.append(kCrLf);
   }
-  for (const auto& child : Tags) TagToText(out, *child, 0);
+  WriteChildren(out, *this);
   Lines.clear();
-  ForEachLine(out, [&](std::string_view line) { Lines.emplace_back(line); });
+  for (std::string_view line : SplitLines(out)) Lines.emplace_back(line);
 }
 
 void TOrlParser::SaveToStream(TMemoryStream& stream) { stream.Write(SaveToString()); }
 
 std::string TOrlParser::SaveToString() {
   MakeLines();
+  size_t size = 0;
+  for (const std::string& line : Lines) size += line.size() + kCrLf.size();
   std::string out;
+  out.reserve(size);
   for (const std::string& line : Lines) {
     out.append(line);
     out.append(kCrLf);

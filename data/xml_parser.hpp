@@ -24,7 +24,8 @@ class TOrlXMLTag {
 public:
   // The new tag is not added to parent's list; AddTag does that.
   explicit TOrlXMLTag(std::string name = {}, TOrlXMLTag* parent = nullptr, std::string text = {});
-  virtual ~TOrlXMLTag() = default;
+  // Frees the subtree without recursion, so any nesting depth a file can hold is safe.
+  virtual ~TOrlXMLTag();
   TOrlXMLTag(const TOrlXMLTag&) = delete;
   TOrlXMLTag& operator=(const TOrlXMLTag&) = delete;
 
@@ -38,14 +39,18 @@ public:
   // Appends a child parsed from the text between a tag's brackets ("Fishka x=\"3\"").
   // Malformed attributes stop attribute parsing silently; the child always stays.
   TOrlXMLTag& AddTagByString(std::string_view tagString);
-  // Deep copy of name, text, attributes and children; Parent is kept. Null source: no-op.
+  // The same; a malformed attribute's message ("[TOrlXMLTag.AddTagByString] ...") goes to
+  // *error (left untouched when the tag string is well formed) instead of being dropped.
+  TOrlXMLTag& AddTagByString(std::string_view tagString, std::string* error);
+  // Deep copy of name, text, attributes and children; Parent is kept. Null source or the tag
+  // itself: no-op. The source may be one of this tag's own descendants.
   void Assign(const TOrlXMLTag* source);
 
   TOrlXMLTag* GetTag(int index) const;                     // null when out of range
   const TOrlParserAttribute* GetAttribute(int index) const;  // null when out of range
   TOrlXMLTag* TagByName(std::string_view name) const;
   const TOrlParserAttribute* AttributeByName(std::string_view name) const;
-  TOrlXMLTag& LastTag() const { return *Tags.back(); }  // NOTE: never on an empty list
+  TOrlXMLTag& LastTag() const;  // NOTE: never on an empty list
   int TagCount() const { return static_cast<int>(Tags.size()); }
   int AttributeCount() const { return static_cast<int>(Attributes.size()); }
 
@@ -80,6 +85,12 @@ public:
 
   // The file's lines, then the typed items, then the written text, by stage.
   std::vector<std::string> Lines;
+
+  // What the last load swallowed, for tools that show modders why a file reads oddly: the
+  // scan's error (an unclosed comment or head; empty if none), set by each load and by
+  // MakeTypifiedLines, and the malformed-attribute messages of the last MakeTree.
+  std::string ScanError;
+  std::vector<std::string> TagErrors;
 };
 
 }  // namespace data
