@@ -1,0 +1,79 @@
+// fx/orl_object.cpp
+#include "fx/orl_object.hpp"
+
+#include "fx/error_log.hpp"
+#include "fx/text_utils.hpp"
+
+namespace fx {
+
+TOrlObject::TOrlObject(const char* className) {
+  const std::string_view cls(className);
+  name = CutName(std::string(cls.substr(cls.empty() ? 0 : 1)) + "_Default");
+}
+
+void TOrlObject::SetName(std::string_view newName) { name = CutName(newName); }
+
+std::unique_ptr<TOrlObject> TOrlObject::NewInstance() const {
+  return std::make_unique<TOrlObject>();
+}
+
+bool TOrlObject::Assign(const TOrlObject* source) {
+  if (!source) return false;
+  name = source->name;
+  return true;
+}
+
+std::unique_ptr<TOrlObject> TOrlStaticCollection::NewInstance() const {
+  return std::make_unique<TOrlStaticCollection>();
+}
+
+TOrlObject* TOrlStaticCollection::Item(int index) const {
+  if (index < 0 || index >= Count()) return nullptr;
+  return items[static_cast<size_t>(index)].get();
+}
+
+int TOrlStaticCollection::Add(std::unique_ptr<TOrlObject> item) {
+  items.push_back(std::move(item));
+  return Count() - 1;
+}
+
+int TOrlStaticCollection::IndexOf(std::string_view itemName) const {
+  for (int i = 0; i < Count(); ++i) {
+    const TOrlObject* item = items[static_cast<size_t>(i)].get();
+    if (item && SameText(item->Name(), itemName)) return i;
+  }
+  return -1;
+}
+
+bool TOrlStaticCollection::Assign(const TOrlObject* source) {
+  const auto* other = dynamic_cast<const TOrlStaticCollection*>(source);
+  if (!other || other == this || !TOrlObject::Assign(source)) return other == this;
+  Clear();
+  for (const auto& item : other->items) {
+    if (!item) {
+      items.push_back(nullptr);
+      continue;
+    }
+    std::unique_ptr<TOrlObject> copy = item->NewInstance();
+    if (!copy->Assign(item.get())) {
+      Clear();
+      return false;
+    }
+    items.push_back(std::move(copy));
+  }
+  return true;
+}
+
+bool TOrlStaticCollection::Init() {
+  for (const auto& item : items) {
+    if (!item || item->Init()) continue;
+    ReportError(kErrorFailCode,
+                "\"" + std::string(item->ClassName()) + "." + item->Name() +
+                    "\" initialization failed",
+                true, true);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace fx

@@ -1,0 +1,69 @@
+// fx/orl_object.hpp — the effects' base object (a name, cloning by class, Assign, Init) and the
+// owning collection that function, morph, template and system libraries are built on. Separate
+// from the interface toolkit's persistent objects: no engine, no persistence.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fx {
+
+class TOrlObject {
+public:
+  // A new object is named after its class without the leading "T", plus "_Default".
+  explicit TOrlObject(const char* className = "TOrlObject");
+  virtual ~TOrlObject() = default;
+  TOrlObject(const TOrlObject&) = delete;
+  TOrlObject& operator=(const TOrlObject&) = delete;
+
+  const std::string& Name() const { return name; }
+  virtual void SetName(std::string_view newName);  // cut to 32 bytes
+  virtual const char* ClassName() const { return "TOrlObject"; }
+  // The virtual constructor: a default object of the same class.
+  virtual std::unique_ptr<TOrlObject> NewInstance() const;
+  // Copies the name; false when source is null or of another class (subclasses check).
+  virtual bool Assign(const TOrlObject* source);
+  // Called after loading; true when the object is ready to run.
+  virtual bool Init() { return true; }
+
+private:
+  std::string name;
+};
+
+// An ordered array of owned objects; slots may be empty.
+class TOrlStaticCollection : public TOrlObject {
+public:
+  TOrlStaticCollection() : TOrlObject("TOrlStaticCollection") {}
+  explicit TOrlStaticCollection(const char* className) : TOrlObject(className) {}
+
+  const char* ClassName() const override { return "TOrlStaticCollection"; }
+  std::unique_ptr<TOrlObject> NewInstance() const override;
+
+  int Count() const { return static_cast<int>(items.size()); }
+  TOrlObject* Item(int index) const;  // null when out of range or an empty slot
+  int Add(std::unique_ptr<TOrlObject> item);  // returns the new index; null adds an empty slot
+  int IndexOf(std::string_view itemName) const;  // ignoring case; −1 when absent
+  void Clear() { items.clear(); }
+
+  // Deep copy through each item's virtual constructor and Assign; on the first failure the
+  // collection is left empty and the result is false.
+  bool Assign(const TOrlObject* source) override;
+  // Init of every item in order; the first failure is logged and ends the walk.
+  bool Init() override;
+
+private:
+  std::vector<std::unique_ptr<TOrlObject>> items;
+};
+
+// A collection whose items are all of one class, with typed access.
+template <class T>
+class TOrlTypedCollection : public TOrlStaticCollection {
+public:
+  explicit TOrlTypedCollection(const char* className) : TOrlStaticCollection(className) {}
+  T* Get(int index) const { return dynamic_cast<T*>(Item(index)); }
+  T* Find(std::string_view itemName) const { return Get(IndexOf(itemName)); }
+};
+
+}  // namespace fx

@@ -1,0 +1,173 @@
+// fx/path_script.cpp — path scripts: "Set Linear; Set Timing 0.3; Path (0,0) (30,40);
+// Ending Stop;". Scripts come from effect files and from the game itself; they never fail.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "data/text_helpers.hpp"
+#include "fx/piecewise_func.hpp"
+#include "fx/text_utils.hpp"
+
+namespace fx {
+namespace {
+
+constexpr float kDegToRad = 3.14159265358979323846f / 180.0f;
+
+struct TPathPoint {
+  float Timing = 1.0f;
+  float FirstAngle = 0.0f, SecondAngle = 0.0f;
+  float PosCorrectionFirst = 1.0f, PosCorrectionSecond = 1.0f;
+  TVector At;
+  uint8_t Kind = 1;
+};
+
+// Line breaks of any kind and tabs become blanks (a CR LF pair one blank).
+std::string Blanked(std::string_view script) {
+  std::string out = data::FlattenLineBreaks(script);
+  for (char& c : out)
+    if (c == '\r' || c == '\n') c = ' ';
+  return out;
+}
+
+// Splits at the first blank; false when there is none.
+bool SplitWord(std::string_view text, std::string_view& word, std::string_view& rest) {
+  const size_t blank = text.find(' ');
+  if (blank == std::string_view::npos) return false;
+  word = text.substr(0, blank);
+  rest = data::Trim(text.substr(blank + 1));
+  return true;
+}
+
+// The text after open up to close, or to the end when close is missing; false without open.
+bool Enclosed(std::string_view text, char open, char close, std::string_view& inner) {
+  const size_t from = text.find(open);
+  if (from == std::string_view::npos) return false;
+  const size_t to = text.find(close, from + 1);
+  inner = text.substr(from + 1, to == std::string_view::npos ? std::string_view::npos
+                                                              : to - from - 1);
+  return true;
+}
+
+// A timing text: a leading "+" means constant speed, stored as a negative timing.
+float ReadTiming(std::string_view text) {
+  const std::string_view t = data::Trim(text);
+  const float value = ReadFloatOrZero(t);
+  return (!t.empty() && t.front() == '+') ? -value : value;
+}
+
+TVector ReadCoordinates(std::string_view inner) {
+  const std::vector<std::string> parts = SplitText(inner, ',');
+  TVector v;
+  for (size_t i = 0; i < parts.size() && i < 3; ++i) v[static_cast<int>(i)] = ReadFloatOrZero(parts[i]);
+  return v;
+}
+
+// "a,b" sets both values, "a" sets both to a; an empty part leaves its value.
+void ReadPair(std::string_view inner, float& first, float& second) {
+  const std::vector<std::string> parts = SplitText(inner, ',');
+  auto set = [](const std::string& part, float& target) {
+    if (!data::Trim(part).empty()) target = ReadFloatOrZero(part);
+  };
+  set(parts[0], first);
+  set(parts.size() > 1 ? parts[1] : parts[0], second);
+}
+
+TPathPoint ReadPoint(std::string_view text, const TPathPoint& state) {
+  TPathPoint point = state;
+  std::string_view inner;
+  if (Enclosed(text, '(', ')', inner)) point.At = ReadCoordinates(inner);
+  if (Enclosed(text, '[', ']', inner)) ReadPair(inner, point.FirstAngle, point.SecondAngle);
+  if (Enclosed(text, '{', '}', inner))
+    ReadPair(inner, point.PosCorrectionFirst, point.PosCorrectionSecond);
+  if (Enclosed(text, '"', '"', inner) && !data::Trim(inner).empty())
+    point.Timing = ReadTiming(inner);
+  if (text.find("..") != std::string_view::npos) {
+    point.Kind = 1;
+  } else if (text.find("--") != std::string_view::npos) {
+    point.Kind = 0;
+  }
+  return point;
+}
+
+}  // namespace
+
+void TOrlPiecewiseFunc::SetScript(std::string_view script) {
+  if (data::Trim(script).empty()) return;
+  const std::string text = Blanked(script);
+  std::vector<TPathPoint> points;
+  size_t from = 0;
+  for (size_t semicolon = text.find(';'); semicolon != std::string::npos;
+       from = semicolon + 1, semicolon = text.find(';', from)) {
+    std::string_view keyword, arg;
+    if (!SplitWord(data::Trim(std::string_view(text).substr(from, semicolon - from)), keyword, arg))
+      continue;
+    if (SameText(keyword, "set")) {
+      std::string_view name, number;
+      if (SameText(arg, "bezier")) {
+        Bezier = 1;
+      } else if (SameText(arg, "linear")) {
+        Bezier = 0;
+      } else if (SplitWord(arg, name, number)) {
+        if (SameText(name, "timing")) Timing = ReadTiming(number);
+        else if (SameText(name, "firstangle")) FirstAngle = ReadFloatOrZero(number);
+        else if (SameText(name, "secondangle")) SecondAngle = ReadFloatOrZero(number);
+        else if (SameText(name, "poscorrectionfirst")) PosCorrectionFirst = ReadFloatOrZero(number);
+        else if (SameText(name, "poscorrectionsecond")) PosCorrectionSecond = ReadFloatOrZero(number);
+      }
+    } else if (SameText(keyword, "path")) {
+      const TPathPoint state{Timing, FirstAngle, SecondAngle, PosCorrectionFirst,
+                             PosCorrectionSecond, {}, Bezier};
+      for (size_t open = arg.find('('); open != std::string_view::npos;) {
+        const size_t next = arg.find('(', open + 1);
+        points.push_back(ReadPoint(arg.substr(open, next == std::string_view::npos
+                                                        ? std::string_view::npos
+                                                        : next - open),
+                                   state));
+        open = next;
+      }
+    } else if (SameText(keyword, "ending")) {
+      if (SameText(arg, "loop")) {
+        Ending = kEndingLoop;
+      } else if (SameText(arg, "reverse")) {
+        Ending = kEndingReverse;
+      } else {
+        std::string_view inner;
+        const size_t open = arg.find('(');
+        if (!Enclosed(arg, '(', ')', inner)) continue;
+        const std::string_view name = data::Trim(arg.substr(0, open));
+        EndPosition = ReadCoordinates(inner);
+        if (SameText(name, "reversestop")) Ending = kEndingReverseStop;
+        else if (SameText(name, "stop")) Ending = kEndingStop;
+      }
+    }
+  }
+  if (points.size() < 2) return;
+
+  const int firstNewPoint = pointCount;
+  const int firstNewPiece = PieceCount();
+  for (size_t i = 0; i + 1 < points.size(); ++i)
+    AddPiece(points[i].Kind, points[i].At, points[i + 1].At);
+  auto smooth = [&](int m) {
+    const size_t scriptPoint = static_cast<size_t>(m - firstNewPoint - 1);
+    if (scriptPoint >= points.size()) return;
+    const TPathPoint& p = points[scriptPoint];
+    SmoothPoint(m, false, false, p.SecondAngle * kDegToRad, p.FirstAngle * kDegToRad,
+                p.PosCorrectionFirst, p.PosCorrectionFirst);
+  };
+  for (int m = firstNewPoint + 2; m <= pointCount; ++m) smooth(m);
+  smooth(firstNewPoint + 1);
+  for (size_t k = 0; k + 1 < points.size(); ++k) {
+    const int index = firstNewPiece + static_cast<int>(k);
+    const float timing = points[k].Timing;
+    if (timing >= 0.0f) {
+      SetDurationRaw(index, SecondsToMs(timing));
+    } else {
+      const int32_t speed = SecondsToMs(-static_cast<double>(timing));
+      SetDurationRaw(index, speed > 0 ? RoundToInt(pieces[static_cast<size_t>(index)].Length *
+                                                   1000.0 / speed)
+                                      : 0);
+    }
+  }
+}
+
+}  // namespace fx
