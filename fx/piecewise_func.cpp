@@ -11,8 +11,10 @@ namespace fx {
 namespace {
 
 constexpr double kLengthTolerance = 1e-6;
-// Halving depth at which an arc that refuses to converge (huge coordinates) takes its polygon.
-constexpr int kMaxHalvings = 24;
+// Arcs with huge coordinates never get within kLengthTolerance in double precision: they stop
+// at a relative tolerance far below anything visible, or at this depth (65536 segments).
+constexpr double kRelativeTolerance = 1e-12;
+constexpr int kMaxHalvings = 16;
 
 struct TCurve {
   double p[4][3];  // control point k, axis
@@ -28,7 +30,9 @@ double BezierLength(const TCurve& c, int dim, int depth) {
   const double chord = Distance(c.p[0], c.p[3], dim);
   const double polygon =
       Distance(c.p[0], c.p[1], dim) + Distance(c.p[1], c.p[2], dim) + Distance(c.p[2], c.p[3], dim);
-  if (!(polygon - chord > kLengthTolerance) || depth >= kMaxHalvings) return polygon;
+  const double gap = polygon - chord;
+  if (!(gap > kLengthTolerance) || gap <= polygon * kRelativeTolerance || depth >= kMaxHalvings)
+    return polygon;
   // de Casteljau at u = 1/2: the two halves share the midpoint m.
   TCurve left, right;
   for (int i = 0; i < 3; ++i) {

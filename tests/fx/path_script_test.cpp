@@ -1,0 +1,90 @@
+// Path scripts: statements, script state, point options and smoothing of new points.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fx/piecewise_func.hpp"
+#include "test_util.hpp"
+
+using fx::TVector;
+
+TEST(PathScript, StatementsAndStateAreReadLeniently) {
+  fx::TOrlPiecewiseFunc f;
+  f.SetScript("  ");
+  EXPECT_EQ(f.PieceCount(), 0);
+  f.SetScript("SET\tTiming 0.25;\r\nset bogus 3; Fly away; set; Set FirstAngle 5; Set FirstAngle x;"
+              "Set SecondAngle 30; Set PosCorrectionFirst 0.5; Set PosCorrectionSecond 2;"
+              "Set LINEAR; Path (1,1) (2,2)");  // no ";" after the path: ignored
+  EXPECT_EQ(f.Timing, 0.25f);
+  EXPECT_EQ(f.FirstAngle, 0.0f);
+  EXPECT_EQ(f.SecondAngle, 30.0f);
+  EXPECT_EQ(f.PosCorrectionFirst, 0.5f);
+  EXPECT_EQ(f.PosCorrectionSecond, 2.0f);
+  EXPECT_EQ(f.Bezier, 0);
+  EXPECT_EQ(f.PieceCount(), 0);
+
+  // Several Path statements continue one point list; Set between them affects later points.
+  f.SetScript("Path (0,0); Set Timing 0.5; Path (10,0) (abc,3) (1,2,3,4);");
+  ASSERT_EQ(f.PieceCount(), 3);
+  EXPECT_EQ(f.Piece(0).Duration, 250);
+  EXPECT_EQ(f.Piece(1).Duration, 500);
+  EXPECT_EQ(f.Piece(2).Point(0), (TVector{0, 3, 0}));
+  EXPECT_VEC_NEAR(f.Piece(2).Point(3), 1, 2, 3, 0);  // a fourth coordinate is dropped
+  EXPECT_EQ(f.PointCount(), 4);
+}
+
+TEST(PathScript, PointOptionsOverrideTheState) {
+  fx::TOrlPiecewiseFunc f;
+  f.SetScript("Set Linear; Path (0,0) .. (10,0) -- (20,0) (30,0);");
+  EXPECT_EQ(f.Piece(0).Kind, 1);
+  EXPECT_EQ(f.Piece(1).Kind, 0);
+  EXPECT_EQ(f.Piece(2).Kind, 0);
+
+  // The second angle turns the outgoing handle of a free start: (33.3, 0) by 90° gives
+  // (0, −33.3), so the curve dips below the chord.
+  fx::TOrlPiecewiseFunc turned;
+  turned.SetScript("Path (0,0) [0,90] (100,0);");
+  EXPECT_VEC_NEAR(turned.Piece(0).Point(1), 0, -33.333, 0, 1e-3);
+  EXPECT_VEC_NEAR(turned.GetValue(500), 37.5, -12.5, 0, 1e-3);
+
+  // "{2}" doubles the handle at that point; "[,]" and "{}" keep the state.
+  fx::TOrlPiecewiseFunc longer;
+  longer.SetScript("Path (0,0){2}[,] (90,0) {};");
+  EXPECT_VEC_NEAR(longer.Piece(0).Point(1), 60, 0, 0, 1e-3);
+  EXPECT_VEC_NEAR(longer.Piece(0).Point(2), 60, 0, 0, 1e-3);
+}
+
+TEST(PathScript, CornersAreSmoothedFromBothSides) {
+  fx::TOrlPiecewiseFunc f;
+  f.SetScript("Set Bezier; Set Timing 0.15; Path (0,0) (100,0) (100,100); Ending Stop;");
+  ASSERT_EQ(f.PieceCount(), 2);
+  EXPECT_EQ(f.TotalTime(), 300);
+  const double h = 40 / std::sqrt(2.0);  // 0.4 of the chord, along the bisecting direction
+  EXPECT_VEC_NEAR(f.Piece(0).Point(2), 100 - h, -h, 0, 1e-3);
+  EXPECT_VEC_NEAR(f.Piece(1).Point(1), 100 + h, h, 0, 1e-3);
+  // The free ends mirror the handles next to them.
+  EXPECT_VEC_NEAR(f.Piece(1).Point(2), 100 + h, 100 - h, 0, 1e-3);
+  EXPECT_VEC_NEAR(f.Piece(0).Point(1), h, -h, 0, 1e-3);
+  EXPECT_VEC_NEAR(f.GetValue(150), 100, 0, 0, 1e-3);
+  EXPECT_VEC_NEAR(f.GetValue(75), 50, -0.75 * h, 0, 1e-3);
+}
+
+TEST(PathScript, ClosedPathsSmoothTheirFirstPointAgainstTheLastPiece) {
+  fx::TOrlPiecewiseFunc f;
+  f.SetScript("Path (0,0) (10,0) (10,10) (0,0);");
+  EXPECT_EQ(f.PointCount(), 3);
+  const fx::TPointRef first = f.FindPoint(1);
+  EXPECT_EQ(first.kind, fx::TPointRef::kSharedStart);
+  EXPECT_EQ(first.prev, 2);
+  EXPECT_EQ(f.FindPoint(4).kind, fx::TPointRef::kNone);
+  // The handles on both sides of (0,0) lie on one line through it.
+  const TVector in = f.Piece(2).Point(2), out = f.Piece(0).Point(1);
+  EXPECT_NEAR(in.x * out.y - in.y * out.x, 0, 1e-3);
+  EXPECT_LT(in.x * out.x + in.y * out.y, 0);
+
+  // A path that doubles back onto a single point does not divide by zero.
+  fx::TOrlPiecewiseFunc dot;
+  dot.SetScript("Path (5,5) (5,5);");
+  EXPECT_VEC_NEAR(dot.GetValue(500), 5, 5, 0, 1e-4);
+  EXPECT_TRUE(std::isfinite(dot.TotalLength()));
+}
