@@ -14,13 +14,21 @@
 namespace data {
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+// Folds A-Z to a-z in all eight bytes of a word at once; other bytes are left as they are.
+uint64_t FoldAscii(uint64_t x) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  const uint64_t low7 = x & (0x7F * kOnes);
+  const uint64_t atLeastA = low7 + (0x80 - 'A') * kOnes;  // top bit set from 'A' up
+  const uint64_t aboveZ = low7 + (0x7F - 'Z') * kOnes;    // top bit set above 'Z'
+  const uint64_t upper = (atLeastA ^ aboveZ) & ~x & (0x80 * kOnes);
+  return x | (upper >> 2);
+}
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
+// Up to eight name bytes as one word, zero-padded; the byte order is the same for both sides.
+uint64_t Chunk(const char* bytes, size_t count) {
+  uint64_t word = 0;
+  std::memcpy(&word, bytes, count);
+  return word;
 }
 
 uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
@@ -125,8 +133,24 @@ std::unique_ptr<TFileFolder> TFileFolder::CreateNew(std::string path) {
 }
 
 int TFileFolder::IndexOf(std::string_view name) const {
-  for (size_t i = 0; i < Dir.size(); ++i)
-    if (SameName(Dir[i].Name(), name)) return static_cast<int>(i);
+  // Stored names are at most 32 bytes, so a longer one never matches. Names are compared
+  // eight bytes at a time: the game asks for pictures by name every frame it loads them.
+  if (name.size() > kMaxEntryName) return -1;
+  constexpr size_t kWord = sizeof(uint64_t);
+  const size_t words = (name.size() + kWord - 1) / kWord;
+  uint64_t wanted[kMaxEntryName / kWord];
+  for (size_t w = 0; w < words; ++w)
+    wanted[w] = FoldAscii(Chunk(name.data() + w * kWord, std::min(kWord, name.size() - w * kWord)));
+  for (size_t i = 0; i < Dir.size(); ++i) {
+    const TDirEntry& e = Dir[i];
+    if (e.NameLength != name.size()) continue;
+    size_t w = 0;
+    while (w < words &&
+           FoldAscii(Chunk(e.FileName.data() + w * kWord,
+                           std::min(kWord, name.size() - w * kWord))) == wanted[w])
+      ++w;
+    if (w == words) return static_cast<int>(i);
+  }
   return -1;
 }
 

@@ -103,6 +103,19 @@ TEST(FileFolder, NamesIgnoreAsciiCaseAndAreCutTo32Bytes) {
   EXPECT_THROW(folder->AddFile(std::string(32, 'N') + "other", 0, Bytes("y")), Error);
 }
 
+TEST(FileFolder, IndexOfFoldsExactlyTheAsciiLettersForEveryByte) {
+  auto folder = TFileFolder::CreateNew("unused.zxc");
+  auto name = [](int byte) { return std::string(11, 'p') + static_cast<char>(byte); };
+  for (int b = 0; b < 256; ++b)
+    if (b < 'A' || b > 'Z') folder->AddFile(name(b), 0, Bytes(""));
+  for (int b = 0; b < 256; ++b) {
+    const int stored = (b >= 'A' && b <= 'Z') ? b + 32 : b;
+    const int expected = stored < 'A' ? stored : stored - 26;  // A-Z were not added
+    EXPECT_EQ(folder->IndexOf(name(b)), expected) << "byte " << b;
+  }
+  EXPECT_EQ(folder->IndexOf(std::string(11, 'P')), -1);
+}
+
 TEST(FileFolder, BadHeadersOpenWithoutEntriesAndRecordWhy) {
   TempDir dir;
   const std::string good = ArchiveBytes({{"a", "1"}});
