@@ -1,0 +1,50 @@
+// rules/layer_end.cpp — a cleared main piece ends its layer; the last layer ends the level.
+#include "rules/rules_game.hpp"
+
+namespace rules {
+
+void TRulesGame::LayerCleared() {
+  if (Level.CurrentLayer + 1 >= static_cast<int>(Level.Layers.size())) {
+    LevelCompleted();
+    return;
+  }
+  HandIndex = -1;
+  Level.CurrentLayer += 1;
+  RebuildPaintOrder();
+  PieceQueue.Clear();
+  for (int i = 0; i < kQueueLength; ++i) DealPiece();
+  ScrollStepTick = now + 1000;  // the view rests for a second
+  ScrollSpeed = 0;
+  Level.MoveDeadline = now + Level.MoveInterval;
+  UpdateFrontier();
+  Services.PlaySound("5_crystal.ogg");
+  Game.Danger = false;
+  SetPosition("0");
+  RecolorQueue();
+  AnimateQueue();
+  if (Game.Mode == kStrategy) {
+    Level.PutLeft = Level.StrategicPuts;
+    SetPosition(std::to_string(PutsProgress()));
+    Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+  }
+}
+
+void TRulesGame::RebuildPaintOrder() {
+  PaintOrder.Clear();
+  for (int i = 0; i < PieceCount(); ++i)
+    if (Piece(i).State == kOnBoard) InsertPaintOrder(i);
+}
+
+void TRulesGame::LevelCompleted() {
+  Level.LevelDone = true;
+  Level.LevelDoneTime = now + 3000;
+  TIntegers placed;
+  for (int i = 0; i < PieceCount(); ++i)
+    if (Piece(i).State == kOnBoard) placed.Append(i);
+  for (const TIntegers& cluster : EdgeClusters(placed)) ClearContour(cluster, now + 1500);
+  RemovePieces(placed, now + 1500, false);
+  Services.StopMusic();
+  Services.PlaySound("6_next_level.ogg");
+}
+
+}  // namespace rules

@@ -1,0 +1,187 @@
+// rules/modes.cpp — the dead line in the three modes, the danger bar, the second chance and
+// losing, and the per-frame rules update with the scroll glide.
+#include "rules/rules_game.hpp"
+#include "rules/rounding.hpp"
+
+namespace rules {
+namespace {
+
+constexpr int kWarnDistance = 40;  // board units between a picture bottom and the line
+constexpr const char* kBar = "DeadProgressBar.png";
+constexpr const char* kBarOn = "DeadProgressBarOn.png";
+constexpr const char* kBarGreen = "DeadProgressBarGreen.png";
+
+}  // namespace
+
+bool TRulesGame::CheckDanger() {
+  bool warn = false, dead = false;
+  if (HasLayer()) {
+    for (const TFishka& piece : Layer().Pieces) {
+      if (piece.State != kOnBoard) continue;
+      const int bottom = piece.Y - PictureSize(piece).Height;
+      if (bottom - CurrentY < kWarnDistance) warn = true;
+      if (bottom - CurrentY + 1 < 0) dead = true;
+    }
+  }
+  if (warn) {
+    if (Game.Mode == kStrategy) SetBarPicture(kBar);
+    if (!Game.Danger) {
+      Game.Danger = true;
+      Level.DangerGrace = Game.DangerTime;
+      Game.DangerStart = now;
+      Level.MoveDeadline = now + Level.MoveInterval;
+    }
+  } else {
+    Game.Danger = false;
+    Level.DangerGrace = 0;
+    SetPosition("0");
+    SetBarPicture(Game.Mode == kStrategy && Level.PutLeft > 1 ? kBarGreen : kBar);
+  }
+  return dead;
+}
+
+void TRulesGame::Lose() {
+  if (Game.SecondChance) {
+    Services.ShowHint("WGame_HLose");
+    CurrentY = LowestBottom() - 126;
+    ScrollTarget = (CurrentY - ScrollY) / 2 + ScrollY;
+    Game.SecondChance = false;
+    SetPosition("0");
+    Game.Danger = false;
+    return;
+  }
+  Services.ShowWindow("WGameOver");
+  Game.GameState = gsGameOver;
+  SetPosition("100");
+  Services.InvalidateBackground();
+  Services.StopMusic();
+  Level.Music.clear();
+  Services.PlaySound("10_looser.ogg");
+}
+
+void TRulesGame::StrategyPutDone() {
+  const int old = Level.PutLeft;
+  Level.PutLeft -= 1;
+  if (old != 1) {
+    CheckDanger();
+    if (Level.StrategicPuts != 0) SetPosition(std::to_string(PutsProgress()));
+  } else {
+    Level.PutLeft = Level.StrategicPuts;
+    CurrentY += kRowHeight;
+    ScrollTarget = (CurrentY - ScrollY) / 2 + ScrollY;
+    if (!CheckDanger()) {
+      SetPosition("0");
+    } else {
+      Lose();
+      if (Game.GameState == gsGameOver) return;
+    }
+  }
+  Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+}
+
+bool TRulesGame::LiftDeadLine() {
+  const int low = LowestBottom();
+  if (low - ScrollY < 253) return false;
+  CurrentY = low - 252;
+  ScrollSpeed = 0;
+  ScrollTarget = (low + ScrollY - 252) / 2 + 1;
+  return true;
+}
+
+void TRulesGame::UpdateRules(TTick tick) {
+  now = tick;
+  if (Game.GameState != gsGamePlay) return;
+  if (Level.LevelDone && now > Level.LevelDoneTime) {
+    Game.GameState = gsBetweenLevels;
+    Services.InvalidateBackground();
+    Services.ShowWindow("WLevelComplete");
+  }
+  if (!Level.DelayedSound.empty() && now > Level.DelayedSoundTime) {
+    Services.PlaySound(Level.DelayedSound);
+    Level.DelayedSound.clear();
+  }
+  if (now > Level.ColorCycleTick) {
+    ColorCycle = ColorCycle >= Cat.ColorCount() - 1 ? 0 : ColorCycle + 1;
+    Level.ColorCycleTick = now + 100;
+  }
+  if (Game.Mode == kPuzzle && !PuzzleTimer()) return;
+  if (Game.Mode == kStrategy && Game.Danger && Level.PutLeft == 1 && now >= Game.BlinkTick) {
+    Game.BlinkTick = now + 500;
+    if (BarPicture == kBar) {
+      SetBarPicture(kBarGreen);
+    } else {
+      SetBarPicture(kBar);
+      Services.PlaySound("alert.ogg");
+    }
+  }
+  ScrollGlide();
+  CheckBossHint();
+}
+
+bool TRulesGame::PuzzleTimer() {
+  if (now > Level.MoveDeadline + Level.DangerGrace) {
+    CurrentY += kRowHeight;
+    ScrollTarget = ScrollY + 21;
+    Level.MoveDeadline = now + Level.MoveInterval;
+    if (CheckDanger()) {
+      Lose();
+      if (Game.GameState == gsGameOver) return false;
+    }
+  }
+  if (!Game.Danger) return true;
+  if (now < Level.MoveDeadline) {
+    if (Level.MoveInterval != 0)
+      SetPosition(std::to_string(
+          RoundHalfEven(static_cast<double>(now - Game.DangerStart) * 100.0 / Level.MoveInterval)));
+  } else if (now >= Game.BlinkTick) {
+    Game.BlinkTick = now + 300;
+    SetBarPicture(BarPicture == kBar ? kBarOn : kBar);
+    Services.PlaySound("alert.ogg");
+  }
+  return true;
+}
+
+void TRulesGame::ScrollGlide() {
+  if (now < ScrollStepTick) return;
+  ScrollStepTick = now + kScrollStepInterval;
+  int speed = ScrollSpeed;
+  if (CurrentY > ScrollY) {
+    if (ScrollTarget >= ScrollY)
+      speed += 1;
+    else if (speed > 0)
+      speed -= 1;
+    ScrollY += speed != 0 ? speed : 1;
+    if (ScrollY >= CurrentY) {
+      ScrollY = CurrentY;
+      ScrollTarget = ScrollY;
+      speed = 0;
+    }
+  } else if (CurrentY < ScrollY) {
+    if (ScrollY >= ScrollTarget)
+      speed -= 1;
+    else if (speed < 0)
+      speed += 1;
+    ScrollY += speed != 0 ? speed : -1;
+    if (ScrollY <= CurrentY) {
+      ScrollY = CurrentY;
+      ScrollTarget = ScrollY;
+      speed = 0;
+    }
+  } else {
+    return;
+  }
+  ScrollSpeed = static_cast<int8_t>(std::clamp(speed, -127, 127));
+  ScrollX = ScrollY / 2;
+  if (HasHand()) RefreshSnapFrags();
+  Services.InvalidateBackground();
+}
+
+void TRulesGame::MarkPause() { PauseTick = Services.Now(); }
+
+void TRulesGame::ResumeTimers() {
+  const TTick d = static_cast<TTick>(Services.Now()) - PauseTick;
+  Game.DangerStart += d;
+  Level.MoveDeadline += d;
+}
+
+}  // namespace rules

@@ -1,0 +1,149 @@
+// rules/pointer_input.cpp — the hand piece following the pointer, the cover fade of pictures and
+// bosses under it, and the pointer buttons and wheel over the board.
+#include <algorithm>
+
+#include "rules/effect_runner.hpp"
+#include "rules/rules_game.hpp"
+
+namespace rules {
+namespace {
+
+constexpr int kCoverFadeMs = 500;
+
+// Moves a cover fade's start back by what remains of the opposite fade, so a fade under way
+// continues from where it is instead of jumping.
+TTick FadeStart(TTick now, TTick oppositeStart) {
+  return now - oppositeStart < kCoverFadeMs ? now + (now - oppositeStart) - kCoverFadeMs : now;
+}
+
+bool AnyPointInRect(const std::vector<TPoint>& points, int left, int top, int width, int height) {
+  return std::any_of(points.begin(), points.end(), [&](const TPoint& p) {
+    return p.X >= left && p.X <= left + width && p.Y >= top && p.Y <= top + height;
+  });
+}
+
+template <typename T>
+void SetCovered(T& item, bool covered, TTick now) {
+  if (covered == item.Covered) return;
+  item.Covered = covered;
+  if (covered)
+    item.CoverStart = FadeStart(now, item.CoverEnd);
+  else
+    item.CoverEnd = FadeStart(now, item.CoverStart);
+}
+
+}  // namespace
+
+void TRulesGame::MouseMoved(int x, int y) {
+  BeginInput();
+  CursorX = x;
+  CursorY = y;
+  const int a = 2 * x + y - 593;
+  const int b = x + y / 2 - 790;
+  OverBoard = a > 0 && b < 0;
+  if (OverBoard) {
+    HandAlpha = 255;
+  } else {
+    const int m = std::max(b, (-a) / 2);
+    if (m >= 64)
+      HandAlpha = a < 0 ? 0 : 64;
+    else
+      HandAlpha = a < 0 ? 255 - 4 * m : 255 - 3 * m;
+  }
+  Services.ForwardMouseMove(x, y);
+  if (HasHand() && Game.GameState == gsGamePlay) {
+    CentrePieceOnCursor(HandIndex);
+    CoverTest();
+    RefreshSnapFrags();
+  }
+  for (TPartEffect& entry : Game.ScreenEffects) {
+    if (entry.Name == "ToMouseMove3") MovePathPoint(entry, 2, x, y);
+    if (entry.Name == "ToMouseMove2") MovePathPoint(entry, 1, x, y);
+  }
+}
+
+void TRulesGame::CoverTest() {
+  const TFishka& hand = Piece(HandIndex);
+  const TFishkaShape& shape = ShapeOf(hand);
+  std::vector<TPoint> points;
+  for (const TOneFish& fish : shape.Fishes)
+    for (const TPoint& v : fish.Points) {
+      const TPoint p{hand.X + v.X - shape.MinX, hand.Y + shape.MaxY - v.Y};
+      if (std::find(points.begin(), points.end(), p) == points.end()) points.push_back(p);
+    }
+  for (TLevelPicture& picture : Level.Pictures) {
+    const bool covered = AnyPointInRect(points, picture.X - ScrollX + 11, ScrollY - picture.Y + 590,
+                                        picture.Width, picture.Height);
+    SetCovered(picture, covered, now);
+  }
+  for (TBoss& boss : Level.Bosses) {
+    const TBossType& type = Cat.BossTypes[static_cast<size_t>(boss.TypeIndex)];
+    const bool covered = AnyPointInRect(points, boss.X - ScrollX + 11, ScrollY - boss.Y + 590,
+                                        type.Width, type.Height);
+    SetCovered(boss, covered, now);
+  }
+}
+
+void TRulesGame::RefreshSnapFrags() {
+  Level.SnapFrags.Clear();
+  if (!HasHand()) return;
+  TPoint anchor;
+  TIntegers covered;
+  if (SnapPiece(HandIndex, anchor, covered)) Level.SnapFrags = covered;
+}
+
+void TRulesGame::MouseDown(int button, bool shiftHeld) {
+  BeginInput();
+  if (Game.GameState != gsGamePlay || !Level.LevelDone) Services.ForwardMouseDown(button, shiftHeld);
+  if (Game.GameState != gsGamePlay || !HasHand()) return;
+  if (button == kLeftButton) {
+    if (PutPiece(HandIndex, true, true))
+      AfterPut();
+    else if (OverBoard)
+      Services.PlaySound("9_wrong_place.ogg");
+  } else if (button == kRightButton) {
+    if (shiftHeld)
+      RotateBackward();
+    else
+      RotateForward();
+    RefreshSnapFrags();
+  }
+}
+
+void TRulesGame::AfterPut() {
+  if (!Level.PutSound.empty()) Services.PlaySound(Level.PutSound);
+  if (Game.ShowPutHint) {
+    Services.ShowHint("WGame_HDisappear");
+    Game.ShowPutHint = false;
+  }
+  if (Level.LayerDone) {
+    Level.LayerDone = false;
+    LayerCleared();
+    if (!Level.LevelDone) LiftDeadLine();
+    return;
+  }
+  UpdateFrontier();
+  DealPiece();
+  AnimateQueue();
+  CentrePieceOnCursor(HandIndex);
+  RefreshSnapFrags();
+  if (Game.Mode == kPuzzle)
+    CheckDanger();
+  else if (Game.Mode == kStrategy)
+    StrategyPutDone();
+}
+
+void TRulesGame::MouseWheel(int delta) {
+  BeginInput();
+  if (Game.GameState != gsGamePlay) {
+    Services.ForwardMouseWheel(delta);
+    return;
+  }
+  if (!HasHand()) return;
+  if (delta <= 0)
+    RotateForward();
+  else
+    RotateBackward();
+}
+
+}  // namespace rules

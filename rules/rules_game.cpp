@@ -1,0 +1,96 @@
+// rules/rules_game.cpp — the game object, start values and the helpers the rule files share.
+#include "rules/rules_game.hpp"
+
+#include <algorithm>
+
+#include "rules/rounding.hpp"
+
+namespace rules {
+
+TRulesGame::TRulesGame(const TCatalogues& catalogues, TRulesServices& services, uint32_t seed)
+    : Cat(catalogues), Services(services), Rand(seed) {}
+
+TRulesGame::~TRulesGame() = default;
+
+void TRulesGame::StartNewGame(int mode) {
+  Game.Mode = mode;
+  Game.DangerTime = 3000;
+  Game.Danger = false;
+  ScrollY = ScrollX = 0;
+  CurrentY = 0;
+  Game.Level = 1;
+  Game.Score = Game.PrevScore = 0;
+  Game.Shifts = Game.Shuffles = 3;
+  Game.SecondChance = Game.ShowBossHint = Game.ShowPutHint = true;
+  Game.UndoList.clear();
+  SetPosition("0");
+  const bool strategy = mode == kStrategy;
+  SetBarPicture(strategy ? "DeadProgressBarGreen.png" : "DeadProgressBar.png");
+  Services.SetObjectProperty("WGame_LPutsLeftCount", "Visible", strategy ? "true" : "false");
+  if (strategy)
+    Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+  ShowScore();
+  Services.SetObjectProperty("WGame_LShiftCount", "Caption", std::to_string(Game.Shifts));
+  Services.SetObjectProperty("WGame_LShuffleCount", "Caption", std::to_string(Game.Shuffles));
+}
+
+TPictureSize TRulesGame::PictureSize(const TFishka& piece) const {
+  return Services.GetPictureSize(Cat.Types[static_cast<size_t>(piece.TypeIndex)].PictureName);
+}
+
+TPoint TRulesGame::Centre(const TFishka& piece) const {
+  const TFishkaShape& shape = ShapeOf(piece);
+  return {piece.X + shape.Sx, piece.Y - shape.Sy};
+}
+
+void TRulesGame::SetType(TFishka& piece, int shapeIndex, int color) {
+  const int type = Cat.TypeWithShapeAndColor(shapeIndex, color);
+  if (type >= 0) piece.TypeIndex = type;
+}
+
+void TRulesGame::SetPosition(const std::string& value) {
+  Services.SetObjectProperty("WGame_PBDead", "Position", value);
+}
+
+void TRulesGame::SetBarPicture(const std::string& value) {
+  BarPicture = value;
+  Services.SetObjectProperty("WGame_PBDead", "BarPicture", value);
+}
+
+void TRulesGame::ShowScore() {
+  Services.SetObjectProperty("WGame_LScoreCount", "Caption", std::to_string(Game.Score));
+}
+
+void TRulesGame::RemoveOccupied(int piece) {
+  TLayer& layer = Layer();
+  for (int i = layer.Owners.Count() - 1; i >= 0; --i) {
+    if (layer.Owners[i] != piece) continue;
+    layer.Owners.DeleteAt(i);
+    layer.Occupied.DeleteAt(i);
+  }
+}
+
+void TRulesGame::RemovePaintOrder(int piece) {
+  for (int i = PaintOrder.Count() - 1; i >= 0; --i) {
+    if (PaintOrder.Pieces[i] != piece) continue;
+    PaintOrder.Pieces.DeleteAt(i);
+    PaintOrder.Strips.DeleteAt(i);
+  }
+}
+
+void TRulesGame::FreeBonusEffect(TFishka& piece) { piece.BonusEffect.Effect.reset(); }
+
+int TRulesGame::LowestBottom() const {
+  int low = 100000;
+  if (!HasLayer()) return low;
+  for (const TFishka& piece : Layer().Pieces)
+    if (piece.State == kOnBoard) low = std::min(low, piece.Y - PictureSize(piece).Height);
+  return low;
+}
+
+int TRulesGame::PutsProgress() const {
+  if (Level.StrategicPuts == 0) return 0;
+  return RoundHalfEven((Level.StrategicPuts - Level.PutLeft) * 100.0 / Level.StrategicPuts);
+}
+
+}  // namespace rules

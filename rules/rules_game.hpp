@@ -1,0 +1,205 @@
+// rules/rules_game.hpp — one running game: the level, the game record, the board variables and
+// every rule operation. NOTE: pieces are addressed by their index in the current layer.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rules/catalogues.hpp"
+#include "rules/game_model.hpp"
+#include "rules/level_model.hpp"
+#include "rules/random_source.hpp"
+#include "rules/services.hpp"
+
+namespace data {
+class TOrlXMLTag;
+}
+
+namespace rules {
+
+constexpr int kQueueLength = 3;
+constexpr int kScrollStepInterval = 30;  // ms between steps of the scroll glide
+
+class TRulesGame {
+public:
+  // NOTE: both references must outlive the game; the catalogues must be loaded.
+  TRulesGame(const TCatalogues& catalogues, TRulesServices& services, uint32_t seed = 0);
+  ~TRulesGame();
+  TRulesGame(const TRulesGame&) = delete;
+  TRulesGame& operator=(const TRulesGame&) = delete;
+
+  // Levels (level_loader.cpp). full: a new level, set up for play; otherwise a saved game
+  // supplies layers, bosses and play state.
+  void LoadLevel(const std::string& entryName, bool full);
+  void ResetLevel();
+  void AttachBosses();
+  static std::string LevelEntryName(int level) { return "Level" + std::to_string(level) + ".xml"; }
+  // Start values of a new game, before its first level is loaded.
+  void StartNewGame(int mode);
+
+  // Pointer input over the board (screen px).
+  void MouseMoved(int x, int y);
+  static constexpr int kLeftButton = 1;
+  static constexpr int kRightButton = 2;
+  void MouseDown(int button, bool shiftHeld);
+  void MouseWheel(int delta);
+
+  // Putting and clearing (dealing.cpp, putting.cpp, groups.cpp, contours.cpp).
+  void DealPiece();
+  void RecolorQueue();
+  void CentrePieceOnCursor(int piece);
+  bool SnapPiece(int piece, TPoint& anchor, TIntegers& covered) const;
+  bool PutPiece(int piece, bool score, bool check);
+  bool Touches(int piece, const TIntegers& list) const;
+  void RefreshSnapFrags();
+  void CollectGroup(int piece);
+  bool GroupClears(const TIntegers& group);
+  void DropLoose(TTick t);
+  void ClearContour(const TIntegers& pieces, TTick t);
+  void AnimateQueue();
+  void UpdateFrontier();
+  void InsertPaintOrder(int piece);
+  void DeletePiece(int index);
+  void UpdatePieces(TTick now);
+
+  // Modes, dead line and the end of a level (modes.cpp, layer_end.cpp).
+  void UpdateRules(TTick now);
+  bool CheckDanger();
+  void StrategyPutDone();
+  bool LiftDeadLine();
+  void LayerCleared();
+  void MarkPause();
+  void ResumeTimers();
+
+  // Player moves (moves.cpp, undo_shuffle.cpp) and the game window's buttons.
+  void RotateForward();
+  void RotateBackward();
+  void CycleQueue();
+  void UndoPut();
+  void Shift();
+  void Shuffle();
+  void WGame_BSwap_MouseUp();
+  void WGame_BUndo_MouseUp();
+  void WGame_BShuffle_MouseUp();
+  void WGame_BShift_MouseUp();
+
+  // Bonuses and bosses (bonuses.cpp, bosses.cpp).
+  void PickBonus(int piece, int kind);
+  void ApplyBonus(int piece);
+  void BombBlast(TPoint centre, int radius);
+  void ColorBombBlast(TPoint centre, int radius, int color);
+  void Tricolor();
+  void KillBoss(int boss);
+
+  // Helpers shared by the rules and the board drawing.
+  TLayer& Layer() { return Level.Layers[static_cast<size_t>(Level.CurrentLayer)]; }
+  const TLayer& Layer() const { return Level.Layers[static_cast<size_t>(Level.CurrentLayer)]; }
+  bool HasLayer() const {
+    return Level.CurrentLayer >= 0 && Level.CurrentLayer < static_cast<int>(Level.Layers.size());
+  }
+  TFishka& Piece(int index) { return Layer().Pieces[static_cast<size_t>(index)]; }
+  const TFishka& Piece(int index) const { return Layer().Pieces[static_cast<size_t>(index)]; }
+  int PieceCount() const { return HasLayer() ? static_cast<int>(Layer().Pieces.size()) : 0; }
+  const TFishkaShape& ShapeOf(const TFishka& piece) const { return Cat.ShapeOf(piece.TypeIndex); }
+  int ColorOf(const TFishka& piece) const { return Cat.ColorOf(piece.TypeIndex); }
+  TPictureSize PictureSize(const TFishka& piece) const;
+  TPoint Centre(const TFishka& piece) const;  // board units
+  bool PointInPiece(const TFishka& piece, TPoint point) const;
+
+  const TCatalogues& Cat;
+  TRulesServices& Services;
+  TRandomSource Rand;
+  TLevel Level;
+  TGame Game;
+
+  int ScrollY = 0;  // board y at the bottom of the view
+  int ScrollX = 0;  // always ScrollY / 2
+  int CurrentY = 0;  // the dead line, board y
+  int ScrollTarget = 0;
+  int8_t ScrollSpeed = 0;
+  int HandIndex = -1;
+  TIntegers PieceQueue;  // entry 0 is the hand piece
+  TIntegers GroupList;
+  TPaintOrder PaintOrder;
+  int ColorCycle = 0;
+  TTick ScrollStepTick = 0;
+  TTick PauseTick = 0;
+  bool OverBoard = false;
+  int HandAlpha = 255;  // 0..255
+  int CursorX = 0;      // screen px
+  int CursorY = 0;
+
+  // The picture the danger bar shows now.
+  std::string BarPicture = "DeadProgressBar.png";
+
+  // Shows the boss hint the first time a boss comes into view; called every frame.
+  void CheckBossHint();
+  bool HasHand() const { return HandIndex >= 0 && HandIndex < PieceCount(); }
+  int ShapeIndexOf(const TFishka& piece) const {
+    return Cat.Types[static_cast<size_t>(piece.TypeIndex)].ShapeIndex;
+  }
+  // Offset from a piece's anchor to the point held under the cursor (mean of its vertices).
+  TPoint CentringOffset(const TFishka& piece) const;
+  const TBossType* BossTypeOf(int boss) const;  // null for an index or type out of range
+  // PaintBefore (a, b) in the strip whose top is top: a triangle of b borders a's from above.
+  bool PaintBefore(int a, int b, int top) const;
+
+private:
+  TTick now = 0;  // the tick of the operation under way
+  void BeginInput() { now = Services.Now(); }
+
+  // level_loader.cpp
+  void ReadSettings(const data::TOrlXMLTag& root);
+  void ReadLayers(const data::TOrlXMLTag& root);
+  void AddLevelPiece(const data::TOrlXMLTag& tag);
+  void ReadBosses(const data::TOrlXMLTag& root);
+  void ReadPictures(const data::TOrlXMLTag& root);
+  void ReadNullFrags(const data::TOrlXMLTag& root);
+  void ReadPictureMap(const data::TOrlXMLTag& root);
+  void SetUpForPlay();
+  // dealing.cpp, pointer_input.cpp, putting.cpp
+  TIntegers ColorsOnView();
+  void SetType(TFishka& piece, int shapeIndex, int color);
+  void CoverTest();
+  void AfterPut();
+  void ClearGroup();
+  // groups.cpp
+  std::vector<std::array<TPoint, 3>> TrianglesOf(int index) const;
+  TGrowList<TIntegers> EdgeClusters(const TIntegers& pieces) const;
+  TIntegers LoosePieces() const;
+  void RemovePieces(const TIntegers& pieces, TTick removeAt, bool score);
+  // contours.cpp, queue_animation.cpp, paint_order.cpp
+  void OutlineEffect(const TIntegers& pieces, TTick t, int slot, bool startNow);
+  void AddQueueFlight(int piece, const std::string& name, const std::string& path, TClipRect clip);
+  int StripKey(int position) const;
+  void RebuildPaintOrder();
+  // modes.cpp, layer_end.cpp
+  void SetPosition(const std::string& value);
+  void SetBarPicture(const std::string& value);
+  int PutsProgress() const;  // percent of the puts before the next rise, for the bar
+  void ShowScore();
+  int LowestBottom() const;  // least picture bottom of the placed pieces; 100000 for none
+  void Lose();
+  bool PuzzleTimer();  // false when the game was lost
+  void ScrollGlide();
+  void LevelCompleted();
+  // moves.cpp, undo_shuffle.cpp
+  bool CanMove() const;
+  int NextRotation(int type) const;
+  void AddScreenEffect(const std::string& image, int slot);
+  // bonuses.cpp, bosses.cpp
+  const TPartEffect* AddLevelEffect(const std::string& image, TPoint at, int slot, int frameCount,
+                                    bool isText = false);
+  void BlockGroup(const TIntegers& group, int needed);
+  // rules_game.cpp
+  void RemoveOccupied(int piece);
+  void RemovePaintOrder(int piece);
+  void FreeBonusEffect(TFishka& piece);
+};
+
+// The linear flight path of queue animations, screen px.
+std::string LinearPath(int x0, int y0, int x1, int y1);
+
+}  // namespace rules
