@@ -1,5 +1,6 @@
 // app/tool/data_commands.cpp — zerith-tool commands over the data layer: packed archives, XML
 // files and the line transform of saved games and score tables.
+#include <cstdint>
 #include <limits>
 #include <memory>
 #include <ostream>
@@ -114,11 +115,31 @@ int RunExtract(const Args& args, std::ostream& out, std::ostream&) {
   return 0;
 }
 
+// An upper bound of what the writer makes of a tree. Indents grow with depth, so a small file
+// of nothing but opening tags would be written as gigabytes.
+uint64_t WrittenSizeBound(const data::TOrlXMLTag& root) {
+  uint64_t total = 0;
+  std::vector<std::pair<const data::TOrlXMLTag*, uint64_t>> work{{&root, 0}};
+  while (!work.empty()) {
+    const auto [tag, depth] = work.back();
+    work.pop_back();
+    total += 2 * depth + 2 * tag->Name.size() + 6 * tag->Text.size() + 16;
+    for (const data::TOrlParserAttribute& a : tag->Attributes)
+      total += a.Name.size() + a.Value.size() + 4;
+    for (const auto& child : tag->Tags) work.emplace_back(child.get(), depth + 1);
+  }
+  return total;
+}
+
+constexpr uint64_t kMaxWrittenXml = uint64_t{256} << 20;  // bytes
+
 int RunXml(const Args& args, std::ostream& out, std::ostream&) {
   TArgReader reader(args);
   const std::vector<std::string> pos = reader.Positional(1, 1);
   data::TOrlParser parser;
   parser.LoadFromFile(pos[0]);
+  if (WrittenSizeBound(parser) > kMaxWrittenXml)
+    throw Error(pos[0] + ": tags nest too deeply to be written back (over 256 MiB of indents)");
   TMemoryStream written;
   parser.SaveToStream(written);
   WriteBytes(out, written.View());

@@ -92,6 +92,9 @@ TEST(DataCommands, XmlWritesWhatTheWriterProduces) {
             "</Level>\r\n");
   EXPECT_EQ(Tool({"xml", dir.Write("c.xml", "<a/><!-- open")}).out, "<a />\r\n");
   ExpectError(Tool({"xml", dir / "none.xml"}), "none.xml");
+  std::string deep;
+  for (int i = 0; i < 100000; ++i) deep += "<a>";  // would be written as ten gigabytes of tabs
+  ExpectError(Tool({"xml", dir.Write("deep.xml", deep)}), "nest too deeply");
 }
 
 TEST(DataCommands, EncodeAndDecodeEveryLineWithCrLf) {
