@@ -1,0 +1,189 @@
+// ui/form.cpp
+#include "ui/form.hpp"
+
+#include <algorithm>
+
+#include "ui/hint.hpp"
+#include "ui/interface_engine.hpp"
+
+namespace ui {
+
+const data::TOrlClass& TOrlForm::StaticClass() {
+  static const data::TOrlClass cls =
+      data::TOrlClass::Make<TOrlForm>("TOrlForm", &TOrlInterfaceObject::StaticClass());
+  return cls;
+}
+
+void TOrlForm::Assign(const data::TOrlObject& source) {
+  TOrlInterfaceObject::Assign(source);
+  const auto* form = dynamic_cast<const TOrlForm*>(&source);
+  TOrlInterfaceEngine* engine = InterfaceEngine();
+  if (!form || !engine || form == this) return;
+  std::vector<TOrlInterfaceObject*> copies;
+  for (TOrlInterfaceObject* child : std::vector<TOrlInterfaceObject*>(form->children)) {
+    const int index = engine->CreateObject(Name() + child->Name(), Name(),
+                                           child->Class().ClassName());
+    auto* copy = index < 0 ? nullptr : dynamic_cast<TOrlInterfaceObject*>(engine->Object(index));
+    if (!copy) continue;
+    copy->Assign(*child);
+    copy->ParentName = Name();
+    copies.push_back(copy);
+  }
+  children = std::move(copies);
+  engine->ResolveParents();
+  BuildTabList();
+}
+
+void TOrlForm::SetName(const std::string& newName) {
+  const std::string old = Name();
+  TOrlInterfaceObject::SetName(newName);
+  if (Name() == old) return;
+  for (TOrlInterfaceObject* child : children) child->ParentName = Name();
+}
+
+void TOrlForm::UpdatePosition() {
+  TOrlInterfaceObject::UpdatePosition();
+  for (TOrlInterfaceObject* child : children) {
+    child->ApplyAlign();
+    child->UpdatePosition();
+  }
+}
+
+void TOrlForm::KeyDown(uint16_t key, TShiftState shift) {
+  if (key == kKeyTab) {
+    MoveFocus((shift & ssShift) == 0);
+    return;
+  }
+  for (TOrlInterfaceObject* child : children) {
+    auto* focused = dynamic_cast<TOrlFocusedObject*>(child);
+    if (focused && focused->Focused) {
+      focused->KeyDown(key, shift);
+      return;
+    }
+  }
+}
+
+void TOrlForm::KeyPress(char16_t key) {
+  for (size_t i = 0; i < children.size(); ++i) children[i]->KeyPress(key);
+}
+
+void TOrlForm::KeyUp(uint16_t key, TShiftState shift) {
+  for (size_t i = 0; i < children.size(); ++i) children[i]->KeyUp(key, shift);
+}
+
+// Every visible child sees the event; none stops the others, each tests the point itself.
+void TOrlForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (!Contains(x, y)) return;
+  for (size_t i = 0; i < children.size(); ++i)
+    if (children[i]->Visible) children[i]->MouseDown(button, shift, x, y);
+}
+
+void TOrlForm::MouseMove(TShiftState shift, int x, int y) {
+  if (!Contains(x, y)) return;
+  for (size_t i = 0; i < children.size(); ++i)
+    if (children[i]->Visible) children[i]->MouseMove(shift, x, y);
+}
+
+void TOrlForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (!Contains(x, y)) return;
+  for (size_t i = 0; i < children.size(); ++i)
+    if (children[i]->Visible) children[i]->MouseUp(button, shift, x, y);
+}
+
+void TOrlForm::MouseWheel(TShiftState shift, int wheelDelta, int x, int y, bool& handled) {
+  if (!Contains(x, y)) return;
+  for (size_t i = 0; i < children.size(); ++i)
+    if (children[i]->Visible) children[i]->MouseWheel(shift, wheelDelta, x, y, handled);
+}
+
+void TOrlForm::Paint() {
+  TOrlInterfaceObject::Paint();
+  for (TOrlInterfaceObject* child : children)
+    if (child->Visible) child->Paint();
+}
+
+void TOrlForm::PaintWithoutHints() {
+  TOrlInterfaceObject::Paint();
+  for (TOrlInterfaceObject* child : children)
+    if (child->Visible && !dynamic_cast<TOrlHint*>(child)) child->Paint();
+}
+
+void TOrlForm::PaintHints() {
+  for (TOrlInterfaceObject* child : children)
+    if (child->Visible && dynamic_cast<TOrlHint*>(child)) child->Paint();
+}
+
+void TOrlForm::ForgetObject(const data::TOrlObject* gone) {
+  std::erase(children, gone);
+  for (TOrlFocusedObject*& entry : tabList)
+    if (entry == gone) entry = nullptr;
+}
+
+void TOrlForm::CollectChildren() {
+  children.clear();
+  const data::TOrlEngine* engine = Engine();
+  if (!engine || Name().empty()) return;
+  for (const auto& object : engine->Objects()) {
+    auto* child = dynamic_cast<TOrlInterfaceObject*>(object.get());
+    if (child && child != this && child->ParentName == Name()) children.push_back(child);
+  }
+}
+
+void TOrlForm::BuildTabList() {
+  tabList.clear();
+  for (TOrlInterfaceObject* child : children) {
+    auto* focused = dynamic_cast<TOrlFocusedObject*>(child);
+    if (!focused) continue;
+    size_t index = focused->TabOrder < 0 ? tabList.size() : static_cast<size_t>(focused->TabOrder);
+    // Two children claiming one TabOrder both stay reachable: the later takes the next free slot.
+    while (index < tabList.size() && tabList[index]) ++index;
+    if (index >= tabList.size()) tabList.resize(index + 1, nullptr);
+    tabList[index] = focused;
+  }
+}
+
+void TOrlForm::MoveFocus(bool forward) {
+  const int n = static_cast<int>(tabList.size());
+  if (n == 0) return;
+  int current = 0;
+  for (int i = 0; i < n; ++i) {
+    if (tabList[static_cast<size_t>(i)] && tabList[static_cast<size_t>(i)]->Focused) {
+      current = i;
+      break;
+    }
+  }
+  int next = current;
+  for (int tries = 0; tries < n; ++tries) {  // gaps in the tab order are stepped over
+    next = forward ? (next + 1) % n : (next + n - 1) % n;
+    if (tabList[static_cast<size_t>(next)]) break;
+  }
+  if (next == current || !tabList[static_cast<size_t>(next)]) return;
+  tabList[static_cast<size_t>(next)]->SetFocused(true);
+  if (TOrlFocusedObject* old = tabList[static_cast<size_t>(current)]) old->SetFocused(false);
+}
+
+const data::TOrlClass& TOrlTabForm::StaticClass() {
+  static const data::TOrlClass cls = data::TOrlClass::Make<TOrlTabForm>(
+      "TOrlTabForm", &TOrlForm::StaticClass(),
+      [](data::TPropBuilder<TOrlTabForm>& p) { p.Int("TabGroup", &TOrlTabForm::TabGroup); });
+  return cls;
+}
+
+void TOrlTabForm::Assign(const data::TOrlObject& source) {
+  TOrlForm::Assign(source);
+  if (auto* s = dynamic_cast<const TOrlTabForm*>(&source)) static_cast<TTabFormProps&>(*this) = *s;
+}
+
+void TOrlTabForm::SetVisible(bool value) {
+  if (value) {
+    if (TOrlForm* parent = ParentForm()) {
+      for (TOrlInterfaceObject* sibling : parent->Children()) {
+        auto* page = dynamic_cast<TOrlTabForm*>(sibling);
+        if (page && page->TabGroup == TabGroup) page->Visible = false;
+      }
+    }
+  }
+  Visible = value;
+}
+
+}  // namespace ui
