@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "app/tool/tool.hpp"
+#include "fx/particle_effect.hpp"
 #include "fx/piecewise_func.hpp"
+#include "fx/random.hpp"
 #include "fx/vector.hpp"
 
 namespace tool {
@@ -17,8 +19,8 @@ uint32_t ParseTimeArg(std::string_view text, std::string_view what) {
   uint32_t value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-    throw UsageError{std::string(what) + " must be a whole number of milliseconds from 0 to " +
-                     "4294967295, not \"" + std::string(text) + "\""};
+    throw UsageError{std::string(what) + " must be a whole number from 0 to 4294967295, not \"" +
+                     std::string(text) + "\""};
   return value;
 }
 
@@ -54,6 +56,60 @@ const TToolRegistrar kPath({"path", "path SCRIPT T... [--dim 3]",
                             "milliseconds, one line: T, x and y with four decimals (and z with "
                             "--dim 3).",
                             RunPath});
+
+std::vector<uint32_t> ParseTimeList(const std::string& text) {
+  std::vector<uint32_t> times;
+  size_t from = 0;
+  while (true) {
+    const size_t comma = text.find(',', from);
+    times.push_back(ParseTimeArg(std::string_view(text).substr(from, comma - from), "--at"));
+    if (comma == std::string::npos) break;
+    from = comma + 1;
+  }
+  return times;
+}
+
+void PrintParticles(const fx::TOrlParticleSystem& system, std::ostream& out) {
+  out << "system " << system.Name() << " count=" << system.ParticleCount() << '\n';
+  for (int i = 0; i < system.ParticleCount(); ++i) {
+    const fx::TOrlParticle& p = *system.Particle(i);
+    const fx::TVector at = p.Position(), color = p.Color();
+    out << Fixed4(at.x) << ' ' << Fixed4(at.y) << ' ' << Fixed4(p.Alpha()) << ' ' << p.Frame()
+        << ' ' << Fixed4(color.x) << ' ' << Fixed4(color.y) << ' ' << Fixed4(color.z) << '\n';
+  }
+}
+
+int RunEffect(const Args& args, std::ostream& out, std::ostream&) {
+  TArgReader reader(args);
+  const std::optional<std::string> seed = reader.Option("--seed");
+  const std::optional<std::string> start = reader.Option("--start");
+  const std::optional<std::string> at = reader.Option("--at");
+  const std::vector<std::string> rest = reader.Positional(1, 1);
+  if (!start) throw UsageError{"--start is required"};
+  if (!at) throw UsageError{"--at is required"};
+  const uint32_t startTime = ParseTimeArg(*start, "--start");
+  const std::vector<uint32_t> times = ParseTimeList(*at);
+  if (seed) fx::Random().Seed(ParseTimeArg(*seed, "--seed"));
+
+  fx::TOrlParticleEffect effect;
+  effect.LoadFromFile(rest[0]);
+  effect.Start(startTime);
+  effect.Init();
+  for (uint32_t t : times) {
+    const bool finished = effect.Update(t);
+    out << t << " finished=" << (finished ? 1 : 0) << " live=" << effect.LiveCount() << '\n';
+    for (int i = 0; i < effect.SystemCount(); ++i)
+      if (const fx::TOrlParticleSystem* system = effect.System(i)) PrintParticles(*system, out);
+  }
+  return 0;
+}
+
+const TToolRegistrar kEffect({"effect", "effect FILE.xml [--seed N] --start S --at T1,T2,...",
+                              "Loads the effect file, starts it at S (ms), runs its initial "
+                              "emission, then updates it at each time T and prints \"T "
+                              "finished=F live=N\", then per system \"system NAME count=N\" and "
+                              "one line per particle: x, y, alpha, frame, red, green, blue.",
+                              RunEffect});
 
 }  // namespace
 }  // namespace tool
