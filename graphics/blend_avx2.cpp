@@ -7,7 +7,10 @@
 
 #include <cstring>
 
+#include "graphics/blend_prefetch.hpp"
+
 #define ZERITH_AVX2 __attribute__((target("avx2")))
+#define ZERITH_AVX2_INLINE __attribute__((target("avx2"), always_inline))
 
 namespace graphics::kernels {
 namespace {
@@ -31,8 +34,8 @@ ZERITH_AVX2 inline __m256i Blend4(__m256i s, __m256i d, __m256i v, const TConsts
 
 }  // namespace
 
-ZERITH_AVX2 void BlendRow32Avx2(uint32_t* dst, const uint32_t* src, const uint8_t* alpha,
-                                int count, const TBlendParams& p) {
+ZERITH_AVX2 ZERITH_BLEND_ROWS(BlendRows32Avx2, uint32_t) {
+  if (cols < 8) return BlendRows32Sse2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
   TConsts32x8 c;
   c.alpha = _mm256_set1_epi16(static_cast<short>(p.Alpha));
   c.mix = _mm256_set1_epi16(static_cast<short>(p.Mix));
@@ -49,17 +52,16 @@ ZERITH_AVX2 void BlendRow32Avx2(uint32_t* dst, const uint32_t* src, const uint8_
                                           4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7);
   const __m256i zero = _mm256_setzero_si256();
   const __m256i ones = _mm256_set1_epi8(-1);
-  int i = 0;
-  for (; i + 8 <= count; i += 8) {
+  // One chunk of 8 pixels at i, blended from the destination pixels d.
+  auto chunk = [&](int i, __m256i d) ZERITH_AVX2_INLINE {
     uint64_t a8;
     std::memcpy(&a8, alpha + i, 8);
-    if (a8 == 0) continue;
+    if (a8 == 0) return;
     __m256i* dp = reinterpret_cast<__m256i*>(dst + i);
     const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
-    const __m256i d = _mm256_loadu_si256(dp);
     if (a8 == ~uint64_t{0} && c.copyOpaque) {
       _mm256_storeu_si256(dp, Select(c.top, d, s));
-      continue;
+      return;
     }
     const __m256i vb = _mm256_shuffle_epi8(_mm256_set1_epi64x(static_cast<long long>(a8)), spread);
     const __m256i lo = Blend4(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(d, zero),
@@ -70,12 +72,20 @@ ZERITH_AVX2 void BlendRow32Avx2(uint32_t* dst, const uint32_t* src, const uint8_
     if (c.copyOpaque) out = Select(_mm256_cmpeq_epi8(vb, ones), s, out);
     const __m256i keep = _mm256_or_si256(_mm256_cmpeq_epi8(vb, zero), c.top);
     _mm256_storeu_si256(dp, Select(keep, d, out));
+  };
+  // The last chunk of a row overlaps the one before; it is blended from the destination as
+  // it was before the row was drawn, so the overlap gets the same values twice.
+  const int last = cols - 8;
+  for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride) {
+    PrefetchRow(dst, dstStride, cols, r, rows);
+    const __m256i lastD = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + last));
+    for (int i = 0; i < last; i += 8) chunk(i, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i)));
+    chunk(last, lastD);
   }
-  BlendRow32Sse2(dst + i, src + i, alpha + i, count - i, p);
 }
 
-ZERITH_AVX2 void BlendRow16Avx2(uint16_t* dst, const uint16_t* src, const uint8_t* alpha,
-                                int count, const TBlendParams& p) {
+ZERITH_AVX2 ZERITH_BLEND_ROWS(BlendRows16Avx2, uint16_t) {
+  if (cols < 16) return BlendRows16Sse2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
   const bool copyOpaque = p.Alpha == 255 && p.Mix == 0;
   const bool tint = p.Mix != 0 && p.Mix != 255;
   const int m = 256 - p.Mix;
@@ -86,18 +96,16 @@ ZERITH_AVX2 void BlendRow16Avx2(uint16_t* dst, const uint16_t* src, const uint8_
   const __m256i kb = _mm256_set1_epi16(static_cast<short>(((p.Color >> 19) & 31u) * m));
   const __m256i m5 = _mm256_set1_epi16(31), m6 = _mm256_set1_epi16(63);
   const __m256i c255 = _mm256_set1_epi16(255), zero = _mm256_setzero_si256();
-  int i = 0;
-  for (; i + 16 <= count; i += 16) {
+  auto chunk = [&](int i, __m256i d) ZERITH_AVX2_INLINE {
     uint64_t a16[2];
     std::memcpy(a16, alpha + i, 16);
-    if ((a16[0] | a16[1]) == 0) continue;
+    if ((a16[0] | a16[1]) == 0) return;
     __m256i* dp = reinterpret_cast<__m256i*>(dst + i);
     const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
     if ((a16[0] & a16[1]) == ~uint64_t{0} && copyOpaque) {
       _mm256_storeu_si256(dp, s);
-      continue;
+      return;
     }
-    const __m256i d = _mm256_loadu_si256(dp);
     const __m256i v = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha + i)));
     const __m256i w = _mm256_srli_epi16(_mm256_mullo_epi16(v, alpha16), 8);
     const __m256i iw = _mm256_sub_epi16(c255, w);
@@ -117,8 +125,14 @@ ZERITH_AVX2 void BlendRow16Avx2(uint16_t* dst, const uint16_t* src, const uint8_
     out = Select(_mm256_cmpeq_epi16(w, zero), d, out);
     if (copyOpaque) out = Select(_mm256_cmpeq_epi16(v, c255), s, out);
     _mm256_storeu_si256(dp, out);
+  };
+  const int last = cols - 16;  // overlapping last chunk, as in the 32-bit loop
+  for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride) {
+    PrefetchRow(dst, dstStride, cols, r, rows);
+    const __m256i lastD = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + last));
+    for (int i = 0; i < last; i += 16) chunk(i, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i)));
+    chunk(last, lastD);
   }
-  BlendRow16Sse2(dst + i, src + i, alpha + i, count - i, p);
 }
 
 }  // namespace graphics::kernels

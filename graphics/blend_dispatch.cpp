@@ -42,25 +42,25 @@ TSimdLevel ForceSimdLevel(TSimdLevel level) {
   return level;
 }
 
-void BlendRow32(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, int count,
-                const TBlendParams& p) {
+void BlendRows32(uint32_t* dst, int dstStride, const uint32_t* src, const uint8_t* alpha,
+                 int srcStride, int cols, int rows, const TBlendParams& p) {
   switch (Level()) {
 #if defined(__x86_64__)
-    case TSimdLevel::Avx2: return kernels::BlendRow32Avx2(dst, src, alpha, count, p);
-    case TSimdLevel::Sse2: return kernels::BlendRow32Sse2(dst, src, alpha, count, p);
+    case TSimdLevel::Avx2: return kernels::BlendRows32Avx2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
+    case TSimdLevel::Sse2: return kernels::BlendRows32Sse2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
 #endif
-    default: return kernels::BlendRow32Plain(dst, src, alpha, count, p);
+    default: return kernels::BlendRows32Plain(dst, dstStride, src, alpha, srcStride, cols, rows, p);
   }
 }
 
-void BlendRow16(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, int count,
-                const TBlendParams& p) {
+void BlendRows16(uint16_t* dst, int dstStride, const uint16_t* src, const uint8_t* alpha,
+                 int srcStride, int cols, int rows, const TBlendParams& p) {
   switch (Level()) {
 #if defined(__x86_64__)
-    case TSimdLevel::Avx2: return kernels::BlendRow16Avx2(dst, src, alpha, count, p);
-    case TSimdLevel::Sse2: return kernels::BlendRow16Sse2(dst, src, alpha, count, p);
+    case TSimdLevel::Avx2: return kernels::BlendRows16Avx2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
+    case TSimdLevel::Sse2: return kernels::BlendRows16Sse2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
 #endif
-    default: return kernels::BlendRow16Plain(dst, src, alpha, count, p);
+    default: return kernels::BlendRows16Plain(dst, dstStride, src, alpha, srcStride, cols, rows, p);
   }
 }
 

@@ -26,30 +26,35 @@ TSimdLevel SupportedSimdLevel();
 // NOTE: for tests and benchmarks only; the engine itself never calls it.
 TSimdLevel ForceSimdLevel(TSimdLevel level);
 
-// dst[i] := source pixel i drawn with alpha[i] (0 leaves dst alone); the unused top byte of
-// each destination pixel is never written.
-void BlendRow32(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, int count,
-                const TBlendParams& p);
-void BlendRow16(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, int count,
-                const TBlendParams& p);
-// Filled rectangles: 32-bit pulls each channel towards Color by alpha/255; 16-bit only darkens
+// A block of rows: row r of the destination starts at dst + r * dstStride, of the source and
+// its alpha plane at src / alpha + r * srcStride (strides in pixels). Each destination pixel
+// takes the source pixel drawn with its alpha (0 leaves it alone); the unused top byte of a
+// 32-bit destination pixel is never written.
+void BlendRows32(uint32_t* dst, int dstStride, const uint32_t* src, const uint8_t* alpha,
+                 int srcStride, int cols, int rows, const TBlendParams& p);
+void BlendRows16(uint16_t* dst, int dstStride, const uint16_t* src, const uint8_t* alpha,
+                 int srcStride, int cols, int rows, const TBlendParams& p);
+// Filled rectangles: 32-bit pulls each channel towards color by alpha/255; 16-bit only darkens
 // by alpha/256, the colour not being used.
 void FillRow32(uint32_t* dst, int count, uint32_t color, int alpha);
 void FillRow16(uint16_t* dst, int count, int alpha);
 
 namespace kernels {
 // The implementations behind the dispatch, one set per level.
-void BlendRow32Plain(uint32_t*, const uint32_t*, const uint8_t*, int, const TBlendParams&);
-void BlendRow16Plain(uint16_t*, const uint16_t*, const uint8_t*, int, const TBlendParams&);
+#define ZERITH_BLEND_ROWS(name, T)                                                           \
+  void name(T* dst, int dstStride, const T* src, const uint8_t* alpha, int srcStride, int cols, \
+            int rows, const TBlendParams& p)
+ZERITH_BLEND_ROWS(BlendRows32Plain, uint32_t);
+ZERITH_BLEND_ROWS(BlendRows16Plain, uint16_t);
 void FillRow32Plain(uint32_t*, int, uint32_t, int);
 void FillRow16Plain(uint16_t*, int, int);
 #if defined(__x86_64__)
-void BlendRow32Sse2(uint32_t*, const uint32_t*, const uint8_t*, int, const TBlendParams&);
-void BlendRow16Sse2(uint16_t*, const uint16_t*, const uint8_t*, int, const TBlendParams&);
+ZERITH_BLEND_ROWS(BlendRows32Sse2, uint32_t);
+ZERITH_BLEND_ROWS(BlendRows16Sse2, uint16_t);
 void FillRow32Sse2(uint32_t*, int, uint32_t, int);
 void FillRow16Sse2(uint16_t*, int, int);
-void BlendRow32Avx2(uint32_t*, const uint32_t*, const uint8_t*, int, const TBlendParams&);
-void BlendRow16Avx2(uint16_t*, const uint16_t*, const uint8_t*, int, const TBlendParams&);
+ZERITH_BLEND_ROWS(BlendRows32Avx2, uint32_t);
+ZERITH_BLEND_ROWS(BlendRows16Avx2, uint16_t);
 #endif
 }  // namespace kernels
 

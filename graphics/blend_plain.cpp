@@ -2,11 +2,12 @@
 #include "graphics/blend_kernels.hpp"
 
 namespace graphics::kernels {
+namespace {
 
 // Tinting is written as k + floor((s - k) * mix / 256), which equals
 // (s * mix + k * (256 - mix)) >> 8 and stays within 16 unsigned bits.
 
-void BlendRow32Plain(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, int count,
+void BlendRow32(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, int count,
                      const TBlendParams& p) {
   const bool copyOpaque = p.Alpha == 255 && p.Mix == 0;
   const uint32_t k[3] = {(p.Color >> 16) & 255u, (p.Color >> 8) & 255u, p.Color & 255u};
@@ -33,7 +34,7 @@ void BlendRow32Plain(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, i
   }
 }
 
-void BlendRow16Plain(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, int count,
+void BlendRow16(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, int count,
                      const TBlendParams& p) {
   const bool copyOpaque = p.Alpha == 255 && p.Mix == 0;
   // Mix 255 leaves 16-bit sources untouched.
@@ -63,6 +64,18 @@ void BlendRow16Plain(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, i
     const uint32_t b = (tb * w + (d & 31u) * (255 - w)) >> 8;
     dst[i] = static_cast<uint16_t>((r << 11) | (g << 5) | b);
   }
+}
+
+}  // namespace
+
+ZERITH_BLEND_ROWS(BlendRows32Plain, uint32_t) {
+  for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride)
+    BlendRow32(dst, src, alpha, cols, p);
+}
+
+ZERITH_BLEND_ROWS(BlendRows16Plain, uint16_t) {
+  for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride)
+    BlendRow16(dst, src, alpha, cols, p);
 }
 
 void FillRow32Plain(uint32_t* dst, int count, uint32_t color, int alpha) {

@@ -6,6 +6,10 @@
 
 #include <cstring>
 
+#include "graphics/blend_prefetch.hpp"
+
+#define ZERITH_INLINE __attribute__((always_inline))
+
 namespace graphics::kernels {
 namespace {
 
@@ -50,22 +54,20 @@ inline __m128i Blend2(__m128i s, __m128i d, __m128i v, const TConsts32& c) {
 
 }  // namespace
 
-void BlendRow32Sse2(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, int count,
-                    const TBlendParams& p) {
+ZERITH_BLEND_ROWS(BlendRows32Sse2, uint32_t) {
+  if (cols < 4) return BlendRows32Plain(dst, dstStride, src, alpha, srcStride, cols, rows, p);
   const TConsts32 c = MakeConsts32(p);
   const __m128i zero = _mm_setzero_si128();
   const __m128i ones = _mm_set1_epi8(-1);
-  int i = 0;
-  for (; i + 4 <= count; i += 4) {
+  auto chunk = [&](int i, __m128i d) ZERITH_INLINE {
     uint32_t a4;
     std::memcpy(&a4, alpha + i, 4);
-    if (a4 == 0) continue;
+    if (a4 == 0) return;
     __m128i* dp = reinterpret_cast<__m128i*>(dst + i);
     const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-    const __m128i d = _mm_loadu_si128(dp);
     if (a4 == 0xFFFFFFFFu && c.copyOpaque) {
       _mm_storeu_si128(dp, Select(c.top, d, s));
-      continue;
+      return;
     }
     __m128i vb = _mm_cvtsi32_si128(static_cast<int>(a4));
     vb = _mm_unpacklo_epi8(vb, vb);
@@ -78,12 +80,20 @@ void BlendRow32Sse2(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, in
     if (c.copyOpaque) out = Select(_mm_cmpeq_epi8(vb, ones), s, out);
     const __m128i keep = _mm_or_si128(_mm_cmpeq_epi8(vb, zero), c.top);
     _mm_storeu_si128(dp, Select(keep, d, out));
+  };
+  // The last chunk of a row overlaps the one before; it is blended from the destination as
+  // it was before the row was drawn, so the overlap gets the same values twice.
+  const int last = cols - 4;
+  for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride) {
+    PrefetchRow(dst, dstStride, cols, r, rows);
+    const __m128i lastD = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + last));
+    for (int i = 0; i < last; i += 4) chunk(i, _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i)));
+    chunk(last, lastD);
   }
-  BlendRow32Plain(dst + i, src + i, alpha + i, count - i, p);
 }
 
-void BlendRow16Sse2(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, int count,
-                    const TBlendParams& p) {
+ZERITH_BLEND_ROWS(BlendRows16Sse2, uint16_t) {
+  if (cols < 8) return BlendRows16Plain(dst, dstStride, src, alpha, srcStride, cols, rows, p);
   const bool copyOpaque = p.Alpha == 255 && p.Mix == 0;
   const bool tint = p.Mix != 0 && p.Mix != 255;
   const int m = 256 - p.Mix;
@@ -94,18 +104,16 @@ void BlendRow16Sse2(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, in
   const __m128i kb = _mm_set1_epi16(static_cast<short>(((p.Color >> 19) & 31u) * m));
   const __m128i m5 = _mm_set1_epi16(31), m6 = _mm_set1_epi16(63), c255 = _mm_set1_epi16(255);
   const __m128i zero = _mm_setzero_si128();
-  int i = 0;
-  for (; i + 8 <= count; i += 8) {
+  auto chunk = [&](int i, __m128i d) ZERITH_INLINE {
     uint64_t a8;
     std::memcpy(&a8, alpha + i, 8);
-    if (a8 == 0) continue;
+    if (a8 == 0) return;
     __m128i* dp = reinterpret_cast<__m128i*>(dst + i);
     const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
     if (a8 == ~uint64_t{0} && copyOpaque) {
       _mm_storeu_si128(dp, s);
-      continue;
+      return;
     }
-    const __m128i d = _mm_loadu_si128(dp);
     const __m128i v = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(alpha + i)), zero);
     const __m128i w = _mm_srli_epi16(_mm_mullo_epi16(v, alpha16), 8);
     const __m128i iw = _mm_sub_epi16(c255, w);
@@ -125,8 +133,14 @@ void BlendRow16Sse2(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, in
     out = Select(_mm_cmpeq_epi16(w, zero), d, out);
     if (copyOpaque) out = Select(_mm_cmpeq_epi16(v, c255), s, out);
     _mm_storeu_si128(dp, out);
+  };
+  const int last = cols - 8;  // overlapping last chunk, as in the 32-bit loop
+  for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride) {
+    PrefetchRow(dst, dstStride, cols, r, rows);
+    const __m128i lastD = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + last));
+    for (int i = 0; i < last; i += 8) chunk(i, _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i)));
+    chunk(last, lastD);
   }
-  BlendRow16Plain(dst + i, src + i, alpha + i, count - i, p);
 }
 
 void FillRow32Sse2(uint32_t* dst, int count, uint32_t color, int alpha) {

@@ -60,6 +60,11 @@ void TSurfEngine::FillRect(std::string_view dest, TRect rect, uint32_t color, ui
 // Draws rectangle r of src at (x, y), clipped to the source, the destination and the screen.
 void TSurfEngine::DrawClipped(const TSurface& src, TSurface& dst, int x, int y, TRect r, int alpha,
                               int mix, uint32_t color) {
+  if (&src == &dst) {
+    // Drawn onto itself: blend from a copy, so no pixel is read after it was written.
+    const TSurface copy = src;
+    return DrawClipped(copy, dst, x, y, r, alpha, mix, color);
+  }
   // A rectangle reaching outside the picture keeps the part inside, where it would have been.
   if (r.Left < 0) { x -= r.Left; r.Left = 0; }
   if (r.Top < 0) { y -= r.Top; r.Top = 0; }
@@ -74,14 +79,14 @@ void TSurfEngine::DrawClipped(const TSurface& src, TSurface& dst, int x, int y, 
   const int cols = r.Width(), rows = r.Height();
   if (cols <= 0 || rows <= 0) return;
   const TBlendParams p{alpha, mix, color};
-  for (int k = 0; k < rows; ++k) {
-    const size_t s = static_cast<size_t>(r.Top + k) * src.Width + r.Left;
-    const size_t d = static_cast<size_t>(y + k) * dst.Width + x;
-    if (format.BitCount == 32)
-      BlendRow32(dst.Pixels32.data() + d, src.Pixels32.data() + s, src.Alpha.data() + s, cols, p);
-    else
-      BlendRow16(dst.Pixels16.data() + d, src.Pixels16.data() + s, src.Alpha.data() + s, cols, p);
-  }
+  const size_t s = static_cast<size_t>(r.Top) * src.Width + r.Left;
+  const size_t d = static_cast<size_t>(y) * dst.Width + x;
+  if (format.BitCount == 32)
+    BlendRows32(dst.Pixels32.data() + d, dst.Width, src.Pixels32.data() + s, src.Alpha.data() + s,
+                src.Width, cols, rows, p);
+  else
+    BlendRows16(dst.Pixels16.data() + d, dst.Width, src.Pixels16.data() + s, src.Alpha.data() + s,
+                src.Width, cols, rows, p);
 }
 
 void TSurfEngine::DrawPicture(std::string_view source, std::string_view dest, int x, int y,

@@ -25,6 +25,28 @@ struct TLevelGuard {
   ~TLevelGuard() { ForceSimdLevel(SupportedSimdLevel()); }
 };
 
+// Blends a block of `rows` rows of `width` pixels at every level and compares with the plain
+// loop; the source block sits at an offset inside a wider picture, like a clipped one.
+template <typename T>
+void CompareLevels(std::mt19937& rng, int width, int rows, const TBlendParams& p,
+                   void (*plain)(T*, int, const T*, const uint8_t*, int, int, int, const TBlendParams&),
+                   void (*dispatched)(T*, int, const T*, const uint8_t*, int, int, int, const TBlendParams&)) {
+  const int offset = width % 5, srcStride = width + offset + 3, dstStride = width + 7;
+  std::vector<T> src(static_cast<size_t>(srcStride) * rows), dst(static_cast<size_t>(dstStride) * rows);
+  for (auto& v : src) v = static_cast<T>(rng());
+  for (auto& v : dst) v = static_cast<T>(rng());
+  std::vector<uint8_t> a = MixedAlpha(rng, srcStride * rows);
+  auto ref = dst;
+  plain(ref.data(), dstStride, src.data() + offset, a.data() + offset, srcStride, width, rows, p);
+  for (TSimdLevel level : {TSimdLevel::Sse2, TSimdLevel::Avx2}) {
+    if (ForceSimdLevel(level) != level) continue;
+    auto out = dst;
+    dispatched(out.data(), dstStride, src.data() + offset, a.data() + offset, srcStride, width, rows, p);
+    ASSERT_EQ(out, ref) << sizeof(T) * 8 << "-bit, level " << int(level) << ", width " << width
+                        << ", rows " << rows << ", alpha " << p.Alpha << ", mix " << p.Mix;
+  }
+}
+
 TEST(BlendKernels, VectorLoopsMatchThePlainLoopBitForBit) {
   TLevelGuard guard;
   std::mt19937 rng(1234);
@@ -35,29 +57,9 @@ TEST(BlendKernels, VectorLoopsMatchThePlainLoopBitForBit) {
     for (int alpha : alphas) {
       for (int mix : mixes) {
         const TBlendParams p{alpha, mix, colors[(width + mix) % 4]};
-        // The source starts at a different offset each time, like a clipped picture.
-        const int offset = width % 5;
-        std::vector<uint32_t> src32(width + offset), dst32(width);
-        std::vector<uint16_t> src16(width + offset), dst16(width);
-        for (auto& v : src32) v = rng();
-        for (auto& v : dst32) v = rng();
-        for (auto& v : src16) v = static_cast<uint16_t>(rng());
-        for (auto& v : dst16) v = static_cast<uint16_t>(rng());
-        std::vector<uint8_t> a = MixedAlpha(rng, width + offset);
-
-        auto ref32 = dst32;
-        auto ref16 = dst16;
-        kernels::BlendRow32Plain(ref32.data(), src32.data() + offset, a.data() + offset, width, p);
-        kernels::BlendRow16Plain(ref16.data(), src16.data() + offset, a.data() + offset, width, p);
-        for (TSimdLevel level : {TSimdLevel::Sse2, TSimdLevel::Avx2}) {
-          if (ForceSimdLevel(level) != level) continue;
-          auto out32 = dst32;
-          auto out16 = dst16;
-          BlendRow32(out32.data(), src32.data() + offset, a.data() + offset, width, p);
-          BlendRow16(out16.data(), src16.data() + offset, a.data() + offset, width, p);
-          ASSERT_EQ(out32, ref32) << "level " << int(level) << " width " << width << " alpha " << alpha << " mix " << mix;
-          ASSERT_EQ(out16, ref16) << "level " << int(level) << " width " << width << " alpha " << alpha << " mix " << mix;
-        }
+        const int rows = 1 + width % 3;
+        CompareLevels<uint32_t>(rng, width, rows, p, kernels::BlendRows32Plain, BlendRows32);
+        CompareLevels<uint16_t>(rng, width, rows, p, kernels::BlendRows16Plain, BlendRows16);
       }
     }
   }
@@ -90,33 +92,33 @@ TEST(BlendKernels, PlainLoopFollowsTheBlendFormulas) {
   const uint8_t full = 255, clear = 0, one = 1;
   // Opaque white at alpha 128 over black: W = 127, then 255 * 127 >> 8 = 126.
   uint32_t d = 0xAB000000u, s = 0x00FFFFFFu;
-  kernels::BlendRow32Plain(&d, &s, &full, 1, {128, 0, 0});
+  kernels::BlendRows32Plain(&d, 1, &s, &full, 1, 1, 1, {128, 0, 0});
   EXPECT_EQ(d, 0xAB7E7E7Eu);  // the unused byte is never written
   // A clear pixel leaves the destination alone; an almost clear one (W = 0) still darkens by
   // the 255/256 of the formula in 32-bit but not in 16-bit.
   d = 0x00102030u;
-  kernels::BlendRow32Plain(&d, &s, &clear, 1, {255, 0, 0});
+  kernels::BlendRows32Plain(&d, 1, &s, &clear, 1, 1, 1, {255, 0, 0});
   EXPECT_EQ(d, 0x00102030u);
-  kernels::BlendRow32Plain(&d, &s, &one, 1, {255, 0, 0});
+  kernels::BlendRows32Plain(&d, 1, &s, &one, 1, 1, 1, {255, 0, 0});
   EXPECT_EQ(d, 0x000F1F2Fu);
   uint16_t d16 = 0x1234, s16 = 0xFFFF;
-  kernels::BlendRow16Plain(&d16, &s16, &one, 1, {255, 0, 0});
+  kernels::BlendRows16Plain(&d16, 1, &s16, &one, 1, 1, 1, {255, 0, 0});
   EXPECT_EQ(d16, 0x1234);
   // Tint: t = k + floor((s - k) * mix / 256); blue source 200 towards colour blue 10, mix 1.
   d = 0;
   s = 200;  // blue byte
-  kernels::BlendRow32Plain(&d, &s, &full, 1, {255, 1, 0x0A0000});
+  kernels::BlendRows32Plain(&d, 1, &s, &full, 1, 1, 1, {255, 1, 0x0A0000});
   // t = 10 + floor(190 / 256) = 10; W = 254: (10*254) >> 8 = 9.
   EXPECT_EQ(d & 0xFF, 9u);
   // Tinting a darker source rounds towards the source: s 0, k 255, mix 128 → 255 - 128 = 127.
   d = 0;
   s = 0;
-  kernels::BlendRow32Plain(&d, &s, &full, 1, {255, 128, 0xFF0000});
+  kernels::BlendRows32Plain(&d, 1, &s, &full, 1, 1, 1, {255, 128, 0xFF0000});
   EXPECT_EQ(d & 0xFF, (127u * 254) >> 8);
   // 16-bit mix 255 leaves the source untouched.
   d16 = 0;
   s16 = 0xF800;
-  kernels::BlendRow16Plain(&d16, &s16, &full, 1, {255, 255, 0});
+  kernels::BlendRows16Plain(&d16, 1, &s16, &full, 1, 1, 1, {255, 255, 0});
   EXPECT_EQ(d16, (31u * 254 >> 8) << 11);
 }
 

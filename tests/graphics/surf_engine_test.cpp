@@ -218,7 +218,7 @@ TEST(SurfEngine, GlyphsAreTintedAndClipped) {
   ASSERT_TRUE(e.CreateBlank("Plain", 8, 8));
   e.Clear(kBackBufferName, 0);
   e.DrawGlyphs("Plain", kBackBufferName, 1, batch);
-  EXPECT_EQ(px[10 * 800 + 10], 0u);
+  EXPECT_EQ(e.Find(kBackBufferName)->Pixels32[10 * 800 + 10], 0u);
 }
 
 TEST(SurfEngine, ReloadRebuildsReleasedSurfacesAndPresents) {
