@@ -154,7 +154,7 @@ void TRulesGame::ReadNullFrags(const TOrlXMLTag& root) {
   if (!nulls) return;
   for (const std::string& word : Words(nulls->Text)) {
     const int v = StrToIntDef(word, 0);
-    if (v != 0 ? !Level.NullFrags.Contains(v) : word == "0") Level.NullFrags.Append(v);
+    if ((v != 0 || word == "0") && !Level.NullFrags.Contains(v)) Level.NullFrags.Append(v);
   }
 }
 

@@ -25,7 +25,7 @@ int32_t TRandomSource::WeightedPick(const TIntegers& weights) {
     running += weights[i] > 0 ? weights[i] : 0;
     if (running >= r + 1) return i;
   }
-  return 0;
+  return -1;
 }
 
 }  // namespace rules

@@ -17,7 +17,7 @@ public:
   // [0, 1) with 2^-32 resolution.
   double RandomReal();
   // Index of the first running sum of weights that reaches r + 1 for r = Random(sum); negative
-  // weights count as 0; 0 when every weight is 0.
+  // weights count as 0; -1 when every weight is 0.
   int32_t WeightedPick(const TIntegers& weights);
 
   uint32_t Seed;

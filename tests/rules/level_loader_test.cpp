@@ -1,0 +1,164 @@
+// tests/rules/level_loader_test.cpp
+#include <gtest/gtest.h>
+
+#include "tests/rules/rules_world.hpp"
+
+using namespace rules;
+using namespace rules_test;
+
+namespace {
+
+std::string ErrorOf(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const data::Error& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
+// A main Cell at row 8, column 4 carrying the main boss, with a Cell below it.
+TLevelSpec BasicLevel() {
+  TLevelSpec spec;
+  spec.Layers = {TLevelSpec::Piece("Cell", 8, 4) + TLevelSpec::Piece("Cell", 7, 4)};
+  spec.Bosses = TLevelSpec::Boss(8, 4, 0, true);
+  return spec;
+}
+
+}  // namespace
+
+TEST(LevelLoader, ReadsColoursNullFragsAndSettingsAsWritten) {
+  TWorld world;
+  TLevelSpec spec = BasicLevel();
+  spec.Colors = " 3 1 3 0 99 ";
+  spec.Extra =
+      "<PutFishkaSound>put.ogg</PutFishkaSound><PlayMusic>tune.it</PlayMusic>"
+      "<MoveInterval Action=\"12\" Strategic=\"4\"/><NullFrags>0 0 abc 17</NullFrags>";
+  spec.Probabilities =
+      "<BonusTypeWeights> 1 2 3 </BonusTypeWeights><NoColorFishka>0.25</NoColorFishka>";
+  auto game = world.NewGame(kPuzzle, spec);
+  const TLevel& level = game->Level;
+  EXPECT_EQ(level.Colors, (TIntegers{3, 1}));
+  EXPECT_EQ(level.NullFrags, (TIntegers{0, 17}));
+  EXPECT_EQ(level.PutSound, "put.ogg");
+  EXPECT_EQ(level.MoveInterval, 12000);
+  EXPECT_EQ(level.StrategicPuts, 4);
+  EXPECT_EQ(level.PutLeft, 4);
+  EXPECT_EQ(level.BonusWeights, (TIntegers{1, 2, 3}));
+  EXPECT_DOUBLE_EQ(level.NoColorChance, 0.25);
+  EXPECT_EQ(world.Services.MusicStarted, (std::vector<std::string>{"tune.it"}));
+  EXPECT_EQ(level.MoveDeadline, 1000 + 12000);
+  // Only Cell has a weight, in every colour.
+  for (int t = 0; t < world.Catalogues.TypeCount(); ++t)
+    EXPECT_EQ(level.TypeWeights[t], world.Catalogues.Types[static_cast<size_t>(t)].ShapeIndex == kCell ? 1 : 0);
+
+  // A next level without those elements keeps timing, chances, sound and music, and does not
+  // restart the music that already plays.
+  TLevelSpec next = BasicLevel();
+  next.Extra.clear();
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level2.xml", next.Xml());
+  game->LoadLevel("Level2.xml", true);
+  EXPECT_EQ(game->Level.MoveInterval, 12000);
+  EXPECT_EQ(game->Level.PutSound, "put.ogg");
+  EXPECT_DOUBLE_EQ(game->Level.NoColorChance, 0.25);
+  EXPECT_TRUE(game->Level.NullFrags.Empty());
+  EXPECT_TRUE(game->Level.BonusWeights.Empty());
+  EXPECT_EQ(world.Services.MusicStarted.size(), 1u);
+}
+
+TEST(LevelLoader, PutsLevelPiecesOnTheGridAndAttachesBosses) {
+  TWorld world;
+  TLevelSpec spec = BasicLevel();
+  // Boss 1 stands on nothing; boss 2 is "TRUE" (not main) and shares the lower piece with boss 3.
+  spec.Bosses += "<Boss x=\"5\" y=\"5\" Type=\"1\"/>" + TLevelSpec::Boss(7, 4, 1, false) +
+                 "<Boss x=\"" + std::to_string(48 * 4 + 21 * 7 + 25) + "\" y=\"" +
+                 std::to_string(42 * 7 + 76) + "\" Type=\"0\" Main=\"TRUE\"/>" +
+                 "<Boss x=\"1\" y=\"1\" Type=\"9\"/>";
+  auto game = world.NewGame(kPuzzle, spec);
+  const TLayer& layer = game->Layer();
+  ASSERT_EQ(layer.Pieces.size(), 5u);  // two level pieces and the three dealt
+  const TFishka& main = layer.Pieces[0];
+  EXPECT_EQ(main.State, kOnBoard);
+  EXPECT_EQ(main.X, 48 * 4 + 21 * 8);
+  EXPECT_EQ(main.Y, 42 * 9 + 10);
+  EXPECT_EQ(layer.Occupied, (TIntegers{8 * 40 + 16, 8 * 40 + 17, 8 * 40 + 18, 8 * 40 + 19,
+                                       7 * 40 + 16, 7 * 40 + 17, 7 * 40 + 18, 7 * 40 + 19}));
+  EXPECT_EQ(layer.Owners, (TIntegers{0, 0, 0, 0, 1, 1, 1, 1}));
+  ASSERT_EQ(game->Level.Bosses.size(), 4u);  // the boss of an unknown type is skipped
+  EXPECT_EQ(main.BossIndex, 0);
+  EXPECT_EQ(layer.MainIndex, 0);
+  EXPECT_EQ(layer.Pieces[1].BossIndex, 3);  // the later of two bosses on one piece stays
+  EXPECT_FALSE(game->Level.Bosses[3].Main);
+  // Dealt pieces wait in the queue, the first in the hand; the paint order holds both strips.
+  EXPECT_EQ(game->PieceQueue, (TIntegers{2, 3, 4}));
+  EXPECT_EQ(game->HandIndex, 2);
+  EXPECT_EQ(game->PaintOrder.Pieces, (TIntegers{0, 1}));
+  // The dead line sits 252 below the lowest picture bottom (row 7 -> 294).
+  EXPECT_EQ(game->CurrentY, 294 - 252);
+  EXPECT_FALSE(layer.Frontier.Empty());
+}
+
+TEST(LevelLoader, ShapesWithoutLevelColoursFallBackAndBonusesNeedFiveTriangles) {
+  TWorld world;
+  TLevelSpec spec = BasicLevel();
+  spec.Colors = "2";
+  spec.Layers[0] += TLevelSpec::Piece("Nothing", 5, 1) + TLevelSpec::Piece("Bar", 6, 1) +
+                    TLevelSpec::Piece("TriA", 6, 6, 1, 21);
+  spec.Probabilities = "<FishkaWithBonus>1.0</FishkaWithBonus><BonusTypeWeights>0 0 5</BonusTypeWeights>";
+  auto game = world.NewGame(kPuzzle, spec);
+  const TLayer& layer = game->Layer();
+  EXPECT_EQ(layer.Pieces[2].TypeIndex, 0);  // no such shape: type 0 at the given position
+  EXPECT_EQ(layer.Pieces[3].TypeIndex, world.Type(kBar, 1));
+  EXPECT_EQ(layer.Pieces[3].Bonus, 2);  // eight triangles: a gold coin
+  EXPECT_EQ(layer.Pieces[3].BonusEffect.ImageName, "gold_coin_line.png");
+  EXPECT_EQ(layer.Pieces[3].BonusEffect.FrameCount, 12);
+  EXPECT_EQ(layer.Pieces[0].Bonus, kNoBonus);  // four triangles, and the main boss's piece
+  EXPECT_EQ(layer.Pieces[4].Bonus, kNoBonus);
+  EXPECT_EQ(layer.Pieces[4].X, 48 * 6 + 21 * 7);  // TriA snapped by its own left edge
+
+  // At program start the bonus chance is 0: no level piece carries a bonus.
+  TWorld fresh;
+  TLevelSpec plain = BasicLevel();
+  plain.Layers[0] += TLevelSpec::Piece("Bar", 6, 1);
+  auto second = fresh.NewGame(kPuzzle, plain);
+  EXPECT_EQ(second->Layer().Pieces[2].Bonus, kNoBonus);
+}
+
+TEST(LevelLoader, PicturesAndMapLoadTheirImages) {
+  TWorld world;
+  TLevelSpec spec = BasicLevel();
+  spec.Extra =
+      "<Pictures><Picture x=\"10\" y=\"500\" Sx=\"1\" Sy=\"2\" Name=\"p\"><Image Name=\"deco.png\" t=\"100\"/>"
+      "<Image Name=\"deco2.png\" t=\"200\"/><Image Name=\"x.png\"/></Picture><Picture x=\"1\"/></Pictures>"
+      "<PictureMap x=\"0\" y=\"0\" OneWidth=\"48\" OneHeight=\"42\"><Images><Image Name=\"tile.jpg\"/>"
+      "<Image/></Images><Lines><Line>1 0 1</Line><Line>2 1 x</Line></Lines></PictureMap>";
+  auto game = world.NewGame(kPuzzle, spec);
+  ASSERT_EQ(game->Level.Pictures.size(), 1u);
+  const TLevelPicture& picture = game->Level.Pictures[0];
+  EXPECT_EQ(picture.Images, (std::vector<std::string>{"deco.png", "deco2.png"}));
+  EXPECT_EQ(picture.Times, (TIntegers{100, 200}));
+  EXPECT_EQ(picture.Width, 50);  // the last image decides
+  EXPECT_EQ(picture.Height, 60);
+  const TPictureMap& map = game->Level.PictureMap;
+  EXPECT_EQ(map.Images, (std::vector<std::string>{"tile.jpg"}));
+  EXPECT_TRUE(world.Services.HasPicture("tile.jpg"));
+  // Bottom line first; 2 and "x" are dropped; the first line in the file sets the length.
+  EXPECT_EQ(map.Lines, (TIntegers{1, 1, 0, 1}));
+  EXPECT_EQ(map.LineLength, 3);
+}
+
+TEST(LevelLoader, BadLevelsRaiseClearErrors) {
+  TWorld world;
+  TRulesGame game(world.Catalogues, world.Services);
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level9.xml", true); }), "Cannot load file (wrong file name)");
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level5.xml", "no tags here");
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level5.xml", true); }), "Level5.xmlXML file does not has tags!");
+  TLevelSpec spec = BasicLevel();
+  spec.Weights = "<Shape Name=\"Cell\" Weight=\"heavy\"/>";
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level6.xml", spec.Xml());
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level6.xml", true); }), "'heavy' is not a valid integer value");
+  // A level without layers or colours still deals without crashing.
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level7.xml", "<Level/>");
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level7.xml", true); }), "(no error)");
+  EXPECT_EQ(game.PieceQueue.Count(), 3);
+}
