@@ -67,7 +67,9 @@ BENCHMARK(BM_ArchiveIndexOf5000)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 // The counting replacements pair malloc with free; GCC cannot see that through the inlining.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void* operator new(size_t size) {
   allocations.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(size ? size : 1)) return p;
