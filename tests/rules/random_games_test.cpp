@@ -1,0 +1,156 @@
+// tests/rules/random_games_test.cpp — long random games in every mode; after every step the
+// fragments, owners and every index held anywhere must agree with the pieces.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "tests/rules/rules_world.hpp"
+
+using namespace rules;
+using namespace rules_test;
+
+namespace {
+
+TLevelSpec RandomLevel() {
+  TLevelSpec spec;
+  spec.Extra = "<MoveInterval Action=\"4\" Strategic=\"3\"/><NullFrags>" + std::to_string(17 * 40 + 9) +
+               " " + std::to_string(16 * 40 + 20) + "</NullFrags>";
+  spec.Weights =
+      "<Shape Name=\"Cell\" Weight=\"4\"/><Shape Name=\"Bar\" Weight=\"1\"/>"
+      "<Shape Name=\"TriA\" Weight=\"1\"/><Shape Name=\"TriB\" Weight=\"1\"/><Shape Name=\"TriC\" Weight=\"1\"/>";
+  spec.Probabilities =
+      "<FishkaWithBonus>0.6</FishkaWithBonus><NoColorFishka>0.2</NoColorFishka>"
+      "<BonusTypeWeights>1 1 1 1 1 1 1 3 1 1 1 0 0 0 0 2</BonusTypeWeights>";
+  std::string first, second;
+  for (int c = 2; c <= 7; ++c) first += TLevelSpec::Piece("Cell", 20, c, c % 3 == 0 ? 2 : 1);
+  for (int c = 3; c <= 6; ++c) first += TLevelSpec::Piece("Cell", 19, c);
+  first += TLevelSpec::Piece("Bar", 18, 3);
+  for (int c = 1; c <= 8; ++c) second += TLevelSpec::Piece("Cell", 22, c);
+  second += TLevelSpec::Piece("Bar", 21, 4);
+  spec.Layers = {first, second};
+  spec.Bosses = TLevelSpec::Boss(20, 4, 0, true) + TLevelSpec::Boss(19, 5, 1, false) +
+                TLevelSpec::Boss(22, 5, 1, true) + TLevelSpec::Boss(22, 7, 0, false);
+  return spec;
+}
+
+void CheckInvariants(const TRulesGame& game) {
+  const TLevel& level = game.Level;
+  const int bosses = static_cast<int>(level.Bosses.size());
+  for (const TLayer& layer : level.Layers) {
+    const int count = static_cast<int>(layer.Pieces.size());
+    ASSERT_EQ(layer.Occupied.Count(), layer.Owners.Count());
+    for (int owner : layer.Owners) ASSERT_TRUE(owner >= 0 && owner < count);
+    ASSERT_TRUE(layer.MainIndex >= -1 && layer.MainIndex < count);
+    for (const TFishka& piece : layer.Pieces) {
+      ASSERT_TRUE(piece.BossIndex >= -1 && piece.BossIndex < bosses) << piece.BossIndex;
+      ASSERT_TRUE(piece.TypeIndex >= 0 && piece.TypeIndex < game.Cat.TypeCount());
+      ASSERT_GE(piece.Count, 1);
+    }
+  }
+  ASSERT_TRUE(game.HasLayer());
+  const TLayer& layer = game.Layer();
+  const int count = game.PieceCount();
+  std::set<int> frags;
+  for (int i = 0; i < layer.Occupied.Count(); ++i) {
+    ASSERT_TRUE(frags.insert(layer.Occupied[i]).second) << "fragment filled twice";
+    ASSERT_TRUE(layer.Occupied[i] >= 0 && layer.Occupied[i] < kFragCount);
+    ASSERT_EQ(game.Piece(layer.Owners[i]).State, kOnBoard);
+  }
+  std::set<int> queue;
+  for (int entry : game.PieceQueue) {
+    ASSERT_TRUE(entry >= 0 && entry < count);
+    ASSERT_TRUE(queue.insert(entry).second);
+  }
+  if (!game.PieceQueue.Empty() && game.HandIndex >= 0) {
+    ASSERT_EQ(game.HandIndex, game.PieceQueue[0]);
+  }
+  ASSERT_TRUE(game.HandIndex >= -1 && game.HandIndex < count);
+  ASSERT_EQ(game.PaintOrder.Pieces.Count(), game.PaintOrder.Strips.Count());
+  for (int entry : game.PaintOrder.Pieces) ASSERT_TRUE(entry >= 0 && entry < count);
+  for (const TUndoRecord& record : game.Game.UndoList) {
+    ASSERT_TRUE(record.PieceIndex >= 0 && record.PieceIndex < count);
+    ASSERT_EQ(game.Piece(record.PieceIndex).State, kOnBoard);
+  }
+}
+
+// A cell next to a random placed piece, or anywhere when there is none.
+std::pair<int, int> NearCell(const TRulesGame& game, std::mt19937& rng) {
+  std::vector<int> placed;
+  for (int i = 0; i < game.PieceCount(); ++i)
+    if (game.Piece(i).State == kOnBoard) placed.push_back(i);
+  if (placed.empty()) return {static_cast<int>(rng() % 30), static_cast<int>(rng() % 10)};
+  const TFishka& piece = game.Piece(placed[rng() % placed.size()]);
+  const int row = std::max((piece.Y - 10) / 42 - 1, 0);
+  const int col = (piece.X - 21 * row) / 48;
+  return {std::clamp(row + static_cast<int>(rng() % 3) - 1, 0, 299),
+          std::clamp(col + static_cast<int>(rng() % 3) - 1, 0, 9)};
+}
+
+void PlayRandomGame(int mode, uint32_t seed, int steps) {
+  TWorld world;
+  auto game = world.NewGame(mode, RandomLevel(), seed);
+  std::mt19937 rng(seed);
+  TTick now = 1000;
+  int puts = 0, restarts = 0;
+  for (int step = 0; step < steps; ++step) {
+    now += rng() % 5 == 0 ? rng() % 3000 : rng() % 120;
+    world.Services.Clock = world.Services.FrameStart = static_cast<uint32_t>(now);
+    if (game->Game.GameState != gsGamePlay) {
+      game->StartNewGame(mode);
+      game->LoadLevel("Level1.xml", true);
+      game->Game.GameState = gsGamePlay;
+      ++restarts;
+    }
+    const int action = static_cast<int>(rng() % 100);
+    if (action < 45 && game->HasHand()) {
+      const auto [row, col] = NearCell(*game, rng);
+      if (PutHandAt(*game, row, col)) ++puts;
+    } else if (action < 52) {
+      game->MouseMoved(static_cast<int>(rng() % 800), static_cast<int>(rng() % 600));
+      game->MouseDown(1 + static_cast<int>(rng() % 2), rng() % 2 == 0);
+    } else if (action < 57) {
+      game->MouseWheel(rng() % 2 ? 120 : -120);
+    } else if (action < 65) {
+      game->WGame_BSwap_MouseUp();
+    } else if (action < 75) {
+      game->WGame_BUndo_MouseUp();
+    } else if (action < 78) {
+      if (rng() % 4 == 0) game->Game.Shifts = 3;
+      game->WGame_BShift_MouseUp();
+    } else if (action < 81) {
+      if (rng() % 4 == 0) game->Game.Shuffles = 3;
+      game->WGame_BShuffle_MouseUp();
+    } else if (action < 83) {
+      game->MarkPause();
+      world.Services.Clock += 5000;
+      game->ResumeTimers();
+    }
+    game->UpdatePieces(now);
+    if (game->Game.GameState == gsGamePlay) game->UpdateRules(now);
+    CheckInvariants(*game);
+    if (::testing::Test::HasFatalFailure()) {
+      ADD_FAILURE() << "mode " << mode << " seed " << seed << " step " << step;
+      return;
+    }
+  }
+  EXPECT_GT(puts, steps / 10);
+  if (mode == kNoLose) {
+    EXPECT_EQ(game->Game.Score, 0);
+  }
+  EXPECT_GT(restarts, 0);  // the level was finished or lost at least once
+}
+
+}  // namespace
+
+TEST(RandomGames, NoLoseKeepsEveryIndexValid) {
+  for (uint32_t seed : {1u, 2u}) PlayRandomGame(kNoLose, seed, 4000);
+}
+
+TEST(RandomGames, PuzzleKeepsEveryIndexValid) {
+  for (uint32_t seed : {3u, 4u}) PlayRandomGame(kPuzzle, seed, 4000);
+}
+
+TEST(RandomGames, StrategyKeepsEveryIndexValid) {
+  for (uint32_t seed : {5u, 6u}) PlayRandomGame(kStrategy, seed, 4000);
+}
