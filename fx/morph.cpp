@@ -173,15 +173,15 @@ void TOrlMorph::SetProperty(int code, const TVector& value, int paramIndex, int 
   if (code >= 0) {
     if (code >= static_cast<int>(inits.size())) return;
     const TPropertyInit& init = inits[static_cast<size_t>(code)];
-    ApplyTarget(init.Target, value, init.ParamIndex, init.FuncIndex);
+    ApplyTarget(init.Target, value, init.ParamIndex, init.FuncIndex, false);
     return;
   }
   if (code < kCodeParam) return;
-  ApplyTarget(static_cast<uint32_t>(-1 - code), value, paramIndex, funcIndex);
+  ApplyTarget(static_cast<uint32_t>(-1 - code), value, paramIndex, funcIndex, false);
 }
 
-void TOrlMorph::ApplyTarget(uint32_t target, const TVector& value, int paramIndex,
-                            int funcIndex) {
+void TOrlMorph::ApplyTarget(uint32_t target, const TVector& value, int paramIndex, int funcIndex,
+                            bool quiet) {
   switch (target) {
     case kTargetPosition:
       Position = value;
@@ -204,7 +204,14 @@ void TOrlMorph::ApplyTarget(uint32_t target, const TVector& value, int paramInde
       SetStartTime(RoundToInt(value.x * 1000.0));
       break;
     case kTargetParam:
-      if (TOrlMorphFunc* func = Function(funcIndex)) func->SetParam(paramIndex, value);
+      if (TOrlMorphFunc* func = Function(funcIndex)) {
+        try {
+          func->SetParam(paramIndex, value);
+        } catch (const data::Error&) {
+          // A running effect raises nothing: a path point that no longer exists is skipped.
+          if (!quiet) throw;
+        }
+      }
       break;
     default:
       break;
@@ -225,7 +232,7 @@ bool TOrlMorph::Init() {
     } else if (init.SourceKind == kSourceMorph) {
       value = refs[static_cast<size_t>(init.MorphIndex)].Value;
     }
-    ApplyTarget(init.Target, value, init.ParamIndex, init.FuncIndex);
+    ApplyTarget(init.Target, value, init.ParamIndex, init.FuncIndex, true);
   }
   return true;
 }
@@ -236,7 +243,7 @@ TVector TOrlMorph::GetValue(uint32_t timeMs) {
     for (const TPropertyInit& init : inits)
       if (init.SourceKind == kSourceMorph)
         ApplyTarget(init.Target, refs[static_cast<size_t>(init.MorphIndex)].Value,
-                    init.ParamIndex, init.FuncIndex);
+                    init.ParamIndex, init.FuncIndex, true);
   }
   const uint32_t local =
       timeMs + static_cast<uint32_t>(startTime) + static_cast<uint32_t>(TimeShift) - baseTime;
@@ -259,8 +266,11 @@ TVector TOrlMorph::GetValue(uint32_t timeMs) {
 }
 
 bool TOrlMorph::DependsOn(const TOrlMorph* other) const {
-  for (const TMorphRef& ref : refs)
-    if (ref.Morph == other || ref.Morph->DependsOn(other)) return true;
+  std::vector<TOrlMorph*> reachable;
+  CollectTree(reachable);
+  reachable.pop_back();  // this morph itself
+  for (const TOrlMorph* m : reachable)
+    if (m == other) return true;
   return false;
 }
 

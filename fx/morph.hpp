@@ -134,7 +134,9 @@ private:
     TOrlMorphFunc* func = nullptr;
     std::unique_ptr<TOrlMorphFunc> owned;
   };
-  void ApplyTarget(uint32_t target, const TVector& value, int paramIndex, int funcIndex);
+  // quiet: a function parameter that cannot be set is skipped instead of raising.
+  void ApplyTarget(uint32_t target, const TVector& value, int paramIndex, int funcIndex,
+                   bool quiet);
   void CollectTree(std::vector<TOrlMorph*>& tree, std::vector<const TOrlMorph*>& seen) const;
   uint32_t PropertyTarget(std::string_view propName, int& funcIndex, int& paramIndex) const;
 

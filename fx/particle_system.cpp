@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "data/error.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/particle_template.hpp"
 #include "fx/piecewise_func.hpp"
@@ -95,7 +96,11 @@ void TOrlParticleSystem::ApplyInitMorphs(int paramIndex, TParticleSlot& slot, ui
         source->SetBaseTime(s.FromEffectStart ? effect->StartTime() : birthTime);
         value = source->GetValue(birthTime);
       }
-      target->SetProperty(s.Target, value, s.ParamIndex, s.FuncIndex);
+      try {
+        target->SetProperty(s.Target, value, s.ParamIndex, s.FuncIndex);
+      } catch (const data::Error&) {
+        // A running effect raises nothing: a path point that does not exist is skipped.
+      }
     }
     if (!im.IsLocal()) im.Clone->Init();
   }
