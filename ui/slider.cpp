@@ -255,8 +255,10 @@ void TOrlSlider::Paint() {
     DrawPicture(picture, AbsLeft + PictureLeft + r, AbsTop + (Height - thumb.Height) / 2 + BarShiftTop,
                 PictureAlpha);
   }
-  for (TOrlLabel* b : {upButton.get(), downButton.get()})
+  for (TOrlLabel* b : {upButton.get(), downButton.get()}) {
+    b->PictureAlpha = PictureAlpha;  // the buttons fade with the slider whenever it was set
     if (!b->Picture.empty()) b->Paint();
+  }
 }
 
 void TOrlSlider::ForgetObject(const data::TOrlObject* gone) {
