@@ -149,15 +149,15 @@ TImage Reduce(const TImage& image, int width, int height, double fx, double fy) 
         }
       }
       uint8_t* o = out.At(j, i);
-      if (!stopped) continue;  // rows ran out: stays black
-      if (rowWeights > 0) {
-        for (int c = 0; c < ch; ++c) o[c] = static_cast<uint8_t>(Nearest(static_cast<double>(rowSums[c]) / rowWeights));
-      } else {
-        // No source pixel lands here: take the one it falls in.
+      if (rowWeights == 0) {
+        // No source pixel lands here (one side grows while the other shrinks): take the one
+        // it falls in.
         const int sx = std::min(image.Width - 1, static_cast<int>(j / fx));
         const int sy = std::min(image.Height - 1, static_cast<int>(i / fy));
         std::memcpy(o, image.At(sx, sy), ch);
-      }
+      } else if (stopped) {
+        for (int c = 0; c < ch; ++c) o[c] = static_cast<uint8_t>(Nearest(static_cast<double>(rowSums[c]) / rowWeights));
+      }  // else the rows ran out: stays black
     }
   return out;
 }
