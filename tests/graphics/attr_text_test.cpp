@@ -1,0 +1,43 @@
+// tests/graphics/attr_text_test.cpp — attribute values, words and integers of AutoImage lines.
+#include "graphics/attr_text.hpp"
+
+#include <gtest/gtest.h>
+
+#include "data/error.hpp"
+
+namespace graphics {
+namespace {
+
+TEST(AttrText, ValuesAreFoundBySubstringAndMissingPartsReadEmpty) {
+  const std::string line = "<AddImage filename=\"f.png\" name=\"n.png\" left=\"3\" top=\"-4\" color=\"1 2 3\" colorvalue=\"9\"/>";
+  EXPECT_EQ(AttrValue(line, "name"), "f.png");  // "filename" ends with "name"
+  EXPECT_EQ(AttrValue(line, "color"), "1 2 3");
+  EXPECT_EQ(AttrValue(line, "colorvalue"), "9");
+  EXPECT_EQ(AttrValue(line, "alfa"), "");
+  EXPECT_EQ(AttrValue("x name=\"open", "name"), "");  // no closing quote
+  EXPECT_EQ(AttrValue("Source=\"a b\" Dest=\"c\"", "Dest"), "c");
+}
+
+TEST(AttrText, TokensSkipRunsOfBlanksAndTabs) {
+  EXPECT_EQ(Token("  1 \t 22\t\t333 ", 1), "1");
+  EXPECT_EQ(Token("  1 \t 22\t\t333 ", 3), "333");
+  EXPECT_EQ(Token("  1 \t 22\t\t333 ", 4), "%&");
+  EXPECT_EQ(Token("", 1), "%&");
+}
+
+TEST(AttrText, IntegersAreStrict) {
+  EXPECT_EQ(StrToInt("42"), 42);
+  EXPECT_EQ(StrToInt("-7"), -7);
+  EXPECT_EQ(StrToInt("+7"), 7);
+  for (const char* bad : {"", "%&", "1.5", " 3", "3 ", "-", "+-3", "99999999999", "0x10"}) {
+    try {
+      StrToInt(bad);
+      ADD_FAILURE() << bad;
+    } catch (const data::Error& e) {
+      EXPECT_EQ(std::string(e.what()), "\"" + std::string(bad) + "\" is not a valid integer value");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace graphics
