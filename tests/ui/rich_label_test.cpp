@@ -122,3 +122,18 @@ TEST(RichLabel, ZeroWidthAndOversizedCharactersStillFinish) {
   label.SetCaption(u"");
   EXPECT_TRUE(label.Words().empty());
 }
+
+TEST(RichLabel, MalformedMarkUpNeverBreaksTheLayout) {
+  TWorld w;
+  ui::TOrlRichLabel& label = LoadRich(w, "start");
+  for (const char16_t* caption :
+       {u"{", u"}}}", u"{{{", u"{Link Action", u"{/Link}{/Link}x", u"{Link Action=}", u"{TLeft x/}a",
+        u"{F}a{/F}{/F}{/$}{/$}b", u"{/Center}{/Justify}{/Table}c", u"{BR /}{HR 9999999999/}{$zz}d",
+        u"{Table}{TCenter 5/}{BR 3/}{TRight 2/}", u"{Link Action=a}{Link Action=b}x{/Link}",
+        u"{HR 5/}{Center}{Center}{Justify} {Left}  y{/Left}"}) {
+    label.SetCaption(caption);
+    label.Paint();
+  }
+  w.engine.MouseDown(ui::mbLeft, ui::ssLeft, 12, 22);
+  SUCCEED();
+}
