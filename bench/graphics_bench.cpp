@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 #include <pixman.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include "graphics/image.hpp"
 #include "graphics/jpeg_codec.hpp"
 #include "graphics/png_codec.hpp"
+#include "graphics/png_morf.hpp"
 #include "graphics/surf_engine.hpp"
 
 namespace {
@@ -157,8 +160,39 @@ void BM_PixmanBusyFrame(benchmark::State& state) {
   pixman_image_unref(dst);
 }
 
+// The first start's conversion: a packed archive of 200 pictures of 70 × 60 (JPEG colour and
+// grey alpha each) into the working archive of PNG pictures with alpha.
+void BM_MorfArchive200(benchmark::State& state) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("zerith_bench_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string source = (dir / "source.zxc").string(), packed = (dir / "packed.zxc").string(),
+                    work = (dir / "work.zxc").string();
+  {
+    auto folder = data::TFileFolder::CreateNew(source);
+    for (int i = 0; i < 200; ++i) {
+      graphics::TImage img(kPieceW, kPieceH, true);
+      for (int y = 0; y < kPieceH; ++y)
+        for (int x = 0; x < kPieceW; ++x) {
+          const uint32_t c = ColourAt(i % 7, x + i, y);
+          uint8_t* p = img.At(x, y);
+          p[0] = static_cast<uint8_t>(c >> 16), p[1] = static_cast<uint8_t>(c >> 8), p[2] = static_cast<uint8_t>(c);
+          p[3] = PieceAlpha(x, y);
+        }
+      folder->AddFile("piece" + std::to_string(i) + ".PNG", 2, data::TMemoryStream(graphics::EncodePng(img)));
+    }
+    folder->Save();
+    graphics::TPNGMorf(90).MorfArchive(source, packed);
+  }
+  for (auto _ : state) {
+    graphics::TPNGMorf morf(90);
+    morf.MorfArchive(packed, work);
+  }
+  std::filesystem::remove_all(dir);
+}
+
 BENCHMARK(BM_BusyFrame32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BusyFrame16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PixmanBusyFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MorfArchive200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
