@@ -187,15 +187,19 @@ void TSurfEngine::ReleaseSurfaces() {
   }
 }
 
-// Loads a picture again from the game archive, else from the levels archive; false when
-// neither holds it (the surface is then gone).
+// Loads a picture again from the game archive, else from the levels archive, else (a loose
+// picture) from its file; false when none holds it (the surface is then gone).
 bool TSurfEngine::ReloadPicture(const std::string& name, const std::string& fileName,
                                 data::TFileFolder* game, data::TFileFolder* levels) {
   RemoveSurface(name);
   data::TFileFolder* from = nullptr;
   if (game != nullptr && game->IndexOf(fileName) >= 0) from = game;
   else if (levels != nullptr && levels->IndexOf(fileName) >= 0) from = levels;
-  if (from == nullptr) return false;
+  if (from == nullptr) {
+    if (EndsWithNoCase(fileName, "png")) return LoadPngFromFile(name, fileName);
+    if (EndsWithNoCase(fileName, "jpg")) return LoadJpgFromFile(name, fileName);
+    return false;
+  }
   if (EndsWithNoCase(fileName, "png")) LoadPngFromFolder(*from, name, fileName);
   else if (EndsWithNoCase(fileName, "jpg")) LoadJpgFromFolder(*from, name, fileName);
   return IndexOf(name) >= 0;
@@ -210,7 +214,9 @@ void TSurfEngine::ReloadSurfaces(data::TFileFolder* game, data::TFileFolder* lev
     const size_t end = std::min(firstNames.find(' ', start), firstNames.size());
     const std::string name(firstNames.substr(start, end - start));
     pos = end;
-    if (const TSurface* s = Find(name)) ReloadPicture(name, std::string(s->FileName), game, levels);
+    // Blank surfaces have no file to come from; they are made again below.
+    const TSurface* s = Find(name);
+    if (s != nullptr && !s->FileName.empty()) ReloadPicture(name, std::string(s->FileName), game, levels);
   }
 
   // Reloaded pictures move to the end of the list, so work from a snapshot of the names.

@@ -246,7 +246,7 @@ TEST(SurfEngine, ReloadRebuildsReleasedSurfacesAndPresents) {
   ASSERT_TRUE(e.Create(16));
   std::vector<int> progress;
   e.OnProgress = [&](int p) { progress.push_back(p); };
-  e.ReloadSurfaces(&game, &levels, "B", 800, 600);
+  e.ReloadSurfaces(&game, &levels, "B MemorySurface", 800, 600);  // a blank named first stays
   ASSERT_EQ(e.Surfaces().size(), 3u);  // "Gone" is in neither archive
   EXPECT_EQ(e.Surfaces()[2].Name, "A");  // reloaded pictures move to the end
   EXPECT_EQ(e.Find("A")->Pixels16.size(), before.size());
