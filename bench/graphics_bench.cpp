@@ -83,8 +83,11 @@ void FillSurface(TSurfEngine& e, const std::string& name, int w, int h, int vari
     for (int x = 0; x < w; ++x) {
       const uint32_t c = ColourAt(variant, x, y);
       const size_t i = static_cast<size_t>(y) * w + x;
-      if (!s->Pixels32.empty()) s->Pixels32[i] = c;
-      else s->Pixels16[i] = static_cast<uint16_t>(((c >> 19) << 11) | (((c >> 10) & 63) << 5) | ((c >> 3) & 31));
+      if (!s->Pixels32.empty())
+        s->Pixels32[i] = c;
+      else
+        s->Pixels16[i] =
+            static_cast<uint16_t>(((c >> 19) << 11) | (((c >> 10) & 63) << 5) | ((c >> 3) & 31));
       if (alpha != nullptr) s->Alpha[i] = alpha(x, y);
     }
 }
@@ -101,8 +104,10 @@ void SetUpEngine(TSurfEngine& e, int bits) {
 void ComposeBusyFrame(TSurfEngine& e) {
   static const std::string pieces[kVariants] = {"Piece0", "Piece1", "Piece2", "Piece3"};
   e.DrawPicture("Background", graphics::kBackBufferName, 0, 0, 255);
-  for (const TPlace& p : PiecePlaces()) e.DrawPicture(pieces[p.Variant], graphics::kBackBufferName, p.X, p.Y, 255);
-  for (const TPlace& p : ParticlePlaces()) e.DrawPicture("Particle", graphics::kBackBufferName, p.X, p.Y, 128);
+  for (const TPlace& p : PiecePlaces())
+    e.DrawPicture(pieces[p.Variant], graphics::kBackBufferName, p.X, p.Y, 255);
+  for (const TPlace& p : ParticlePlaces())
+    e.DrawPicture("Particle", graphics::kBackBufferName, p.X, p.Y, 128);
 }
 
 void BusyFrame(benchmark::State& state, int bits) {
@@ -116,8 +121,12 @@ void BusyFrame(benchmark::State& state, int bits) {
   state.counters["simd"] = static_cast<double>(graphics::ActiveSimdLevel());
 }
 
-void BM_BusyFrame32(benchmark::State& state) { BusyFrame(state, 32); }
-void BM_BusyFrame16(benchmark::State& state) { BusyFrame(state, 16); }
+void BM_BusyFrame32(benchmark::State& state) {
+  BusyFrame(state, 32);
+}
+void BM_BusyFrame16(benchmark::State& state) {
+  BusyFrame(state, 16);
+}
 
 // The same frame through pixman: premultiplied a8r8g8b8 pieces OVER an x8r8g8b8 back buffer.
 pixman_image_t* PremultipliedImage(std::vector<uint32_t>& store, int w, int h, int variant,
@@ -126,7 +135,8 @@ pixman_image_t* PremultipliedImage(std::vector<uint32_t>& store, int w, int h, i
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const uint32_t c = ColourAt(variant, x, y), a = alpha(x, y);
-      const uint32_t r = ((c >> 16) & 255) * a / 255, g = ((c >> 8) & 255) * a / 255, b = (c & 255) * a / 255;
+      const uint32_t r = ((c >> 16) & 255) * a / 255, g = ((c >> 8) & 255) * a / 255,
+                     b = (c & 255) * a / 255;
       store[static_cast<size_t>(y) * w + x] = a << 24 | r << 16 | g << 8 | b;
     }
   return pixman_image_create_bits(PIXMAN_a8r8g8b8, w, h, store.data(), w * 4);
@@ -137,19 +147,24 @@ void BM_PixmanBusyFrame(benchmark::State& state) {
   for (int y = 0; y < 600; ++y)
     for (int x = 0; x < 800; ++x) background[y * 800 + x] = ColourAt(0, x, y);
   pixman_image_t* dst = pixman_image_create_bits(PIXMAN_x8r8g8b8, 800, 600, back.data(), 800 * 4);
-  pixman_image_t* bg = pixman_image_create_bits(PIXMAN_x8r8g8b8, 800, 600, background.data(), 800 * 4);
+  pixman_image_t* bg =
+      pixman_image_create_bits(PIXMAN_x8r8g8b8, 800, 600, background.data(), 800 * 4);
   std::vector<uint32_t> pieceStore[kVariants], particleStore;
   pixman_image_t* pieces[kVariants];
-  for (int v = 0; v < kVariants; ++v) pieces[v] = PremultipliedImage(pieceStore[v], kPieceW, kPieceH, v, PieceAlpha);
-  pixman_image_t* particle = PremultipliedImage(particleStore, kParticleSide, kParticleSide, 1, ParticleAlpha);
+  for (int v = 0; v < kVariants; ++v)
+    pieces[v] = PremultipliedImage(pieceStore[v], kPieceW, kPieceH, v, PieceAlpha);
+  pixman_image_t* particle =
+      PremultipliedImage(particleStore, kParticleSide, kParticleSide, 1, ParticleAlpha);
   const pixman_color_t half = {0, 0, 0, 0x8080};
   pixman_image_t* mask = pixman_image_create_solid_fill(&half);
   for (auto _ : state) {
     pixman_image_composite32(PIXMAN_OP_SRC, bg, nullptr, dst, 0, 0, 0, 0, 0, 0, 800, 600);
     for (const TPlace& p : PiecePlaces())
-      pixman_image_composite32(PIXMAN_OP_OVER, pieces[p.Variant], nullptr, dst, 0, 0, 0, 0, p.X, p.Y, kPieceW, kPieceH);
+      pixman_image_composite32(PIXMAN_OP_OVER, pieces[p.Variant], nullptr, dst, 0, 0, 0, 0, p.X,
+                               p.Y, kPieceW, kPieceH);
     for (const TPlace& p : ParticlePlaces())
-      pixman_image_composite32(PIXMAN_OP_OVER, particle, mask, dst, 0, 0, 0, 0, p.X, p.Y, kParticleSide, kParticleSide);
+      pixman_image_composite32(PIXMAN_OP_OVER, particle, mask, dst, 0, 0, 0, 0, p.X, p.Y,
+                               kParticleSide, kParticleSide);
     benchmark::DoNotOptimize(back.data());
     benchmark::ClobberMemory();
   }
@@ -163,7 +178,8 @@ void BM_PixmanBusyFrame(benchmark::State& state) {
 // The first start's conversion: a packed archive of 200 pictures of 70 × 60 (JPEG colour and
 // grey alpha each) into the working archive of PNG pictures with alpha.
 void BM_MorfArchive200(benchmark::State& state) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("zerith_bench_" + std::to_string(::getpid()));
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("zerith_bench_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const std::string source = (dir / "source.zxc").string(), packed = (dir / "packed.zxc").string(),
                     work = (dir / "work.zxc").string();
@@ -175,10 +191,12 @@ void BM_MorfArchive200(benchmark::State& state) {
         for (int x = 0; x < kPieceW; ++x) {
           const uint32_t c = ColourAt(i % 7, x + i, y);
           uint8_t* p = img.At(x, y);
-          p[0] = static_cast<uint8_t>(c >> 16), p[1] = static_cast<uint8_t>(c >> 8), p[2] = static_cast<uint8_t>(c);
+          p[0] = static_cast<uint8_t>(c >> 16), p[1] = static_cast<uint8_t>(c >> 8),
+          p[2] = static_cast<uint8_t>(c);
           p[3] = PieceAlpha(x, y);
         }
-      folder->AddFile("piece" + std::to_string(i) + ".PNG", 2, data::TMemoryStream(graphics::EncodePng(img)));
+      folder->AddFile("piece" + std::to_string(i) + ".PNG", 2,
+                      data::TMemoryStream(graphics::EncodePng(img)));
     }
     folder->Save();
     graphics::TPNGMorf(90).MorfArchive(source, packed);

@@ -16,7 +16,9 @@ namespace {
 
 constexpr const char* kWhere = "[TPNGMorf.RenderAutoImage] ";
 
-bool Has(std::string_view line, std::string_view part) { return line.find(part) != std::string_view::npos; }
+bool Has(std::string_view line, std::string_view part) {
+  return line.find(part) != std::string_view::npos;
+}
 
 // An optional number: the default when the attribute is absent, else it must be an integer.
 int IntOr(std::string_view line, std::string_view name, int fallback) {
@@ -47,14 +49,14 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 // The state of one text while it runs.
 class TAutoImageRun {
-public:
+ public:
   explicit TAutoImageRun(data::TFileFolder& archive) : archive(archive) {}
   void Line(std::string_view line);
   // The entry name of the result and its bytes.
   std::string ResultName() const { return name + ".pNg"; }
   std::string ResultBytes() const { return drawn ? EncodePng(canvas) : std::string(); }
 
-private:
+ private:
   void AutoImage(std::string_view line);
   void AddImage(std::string_view line);
   void Compose(const TImage& src, int left, int top, int colorValue, const int color[3], int alfa);
@@ -77,8 +79,9 @@ private:
 void TAutoImageRun::CheckSize(int w, int h, std::string_view instruction) const {
   if (w < 1 || h < 1 || w > kMaxImageSide || h > kMaxImageSide ||
       static_cast<int64_t>(w) * h > kMaxImagePixels)
-    throw data::Error(std::string(kWhere) + std::string(instruction) + " of \"" + name + "\": size " +
-                      std::to_string(w) + " x " + std::to_string(h) + " is not a usable picture size");
+    throw data::Error(std::string(kWhere) + std::string(instruction) + " of \"" + name +
+                      "\": size " + std::to_string(w) + " x " + std::to_string(h) +
+                      " is not a usable picture size");
 }
 
 TImage& TAutoImageRun::Canvas(std::string_view instruction) {
@@ -138,8 +141,8 @@ void TAutoImageRun::AddImage(std::string_view line) {
 }
 
 // NOTE: parts of the rectangle outside the source or the canvas are skipped.
-void TAutoImageRun::Compose(const TImage& src, int left, int top, int colorValue, const int color[3],
-                            int alfa) {
+void TAutoImageRun::Compose(const TImage& src, int left, int top, int colorValue,
+                            const int color[3], int alfa) {
   for (int y = std::max(rect.Top, 0); y <= rect.Bottom && y < src.Height; ++y) {
     const int ty = top + y - rect.Top;
     if (ty < 0 || ty >= canvas.Height) continue;
@@ -168,7 +171,8 @@ void TAutoImageRun::Compose(const TImage& src, int left, int top, int colorValue
 void TAutoImageRun::MergeAlpha(const TImage& src, int left, int top, int alfa) {
   if (firstLayer) {
     canvas.SetHasAlpha(true);
-    for (size_t i = 0, n = static_cast<size_t>(canvas.Width) * canvas.Height; i < n; ++i) canvas.Pixels[i * 4 + 3] = 0;
+    for (size_t i = 0, n = static_cast<size_t>(canvas.Width) * canvas.Height; i < n; ++i)
+      canvas.Pixels[i * 4 + 3] = 0;
   } else if (!canvas.HasAlpha) {
     canvas.SetHasAlpha(true, 255);  // what lies on the canvas so far is opaque
   }
@@ -208,8 +212,10 @@ void TAutoImageRun::Line(std::string_view line) {
   if (Has(line, "<CropImage ") && Has(line, "/>")) {
     rect.Left = IntOr(line, "left", rect.Left);
     rect.Top = IntOr(line, "top", rect.Top);
-    if (!AttrValue(line, "width").empty()) rect.Right = rect.Left + StrToInt(AttrValue(line, "width"));
-    if (!AttrValue(line, "height").empty()) rect.Bottom = rect.Top + StrToInt(AttrValue(line, "height"));
+    if (!AttrValue(line, "width").empty())
+      rect.Right = rect.Left + StrToInt(AttrValue(line, "width"));
+    if (!AttrValue(line, "height").empty())
+      rect.Bottom = rect.Top + StrToInt(AttrValue(line, "height"));
     CheckSize(rect.Right - rect.Left, rect.Bottom - rect.Top, "CropImage");
     canvas = CropImage(Canvas("CropImage"), rect);
   }
@@ -217,7 +223,8 @@ void TAutoImageRun::Line(std::string_view line) {
 
 }  // namespace
 
-void RenderAutoImageText(std::string_view text, data::TFileFolder& archive, data::TMemoryStream& work) {
+void RenderAutoImageText(std::string_view text, data::TFileFolder& archive,
+                         data::TMemoryStream& work) {
   TAutoImageRun run(archive);
   for (std::string_view line : SplitLines(text)) run.Line(line);
   work.Clear();

@@ -14,6 +14,7 @@ namespace graphics {
 // same archive as NAME + ".pNg" (Kind 2); work is the caller's scratch stream and ends holding
 // the result's bytes (empty when the text never drew anything). Raises data::Error for a
 // missing source, a malformed number or a size the game cannot hold.
-void RenderAutoImageText(std::string_view text, data::TFileFolder& archive, data::TMemoryStream& work);
+void RenderAutoImageText(std::string_view text, data::TFileFolder& archive,
+                         data::TMemoryStream& work);
 
 }  // namespace graphics

@@ -29,7 +29,8 @@ ZERITH_AVX2 inline __m256i Blend4(__m256i s, __m256i d, __m256i v, const TConsts
   const __m256i w = _mm256_srli_epi16(_mm256_mullo_epi16(v, c.alpha), 8);
   if (c.tint) s = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(s, c.mix), c.kMix), 8);
   const __m256i iw = _mm256_sub_epi16(_mm256_set1_epi16(255), w);
-  return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(s, w), _mm256_mullo_epi16(d, iw)), 8);
+  return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(s, w), _mm256_mullo_epi16(d, iw)),
+                           8);
 }
 
 }  // namespace
@@ -48,8 +49,8 @@ ZERITH_AVX2 ZERITH_BLEND_ROWS(BlendRows32Avx2, uint32_t) {
   c.tint = p.Mix != 0;
   c.copyOpaque = p.Alpha == 255 && p.Mix == 0;
   // Spreads alpha byte j of each 128-bit half to the four bytes of pixel j.
-  const __m256i spread = _mm256_setr_epi8(0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3,
-                                          4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7);
+  const __m256i spread = _mm256_setr_epi8(0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4,
+                                          4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7);
   const __m256i zero = _mm256_setzero_si256();
   const __m256i ones = _mm256_set1_epi8(-1);
   // One chunk of 8 pixels at i, blended from the destination pixels d.
@@ -79,7 +80,8 @@ ZERITH_AVX2 ZERITH_BLEND_ROWS(BlendRows32Avx2, uint32_t) {
   for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride) {
     PrefetchRow(dst, dstStride, cols, r, rows);
     const __m256i lastD = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + last));
-    for (int i = 0; i < last; i += 8) chunk(i, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i)));
+    for (int i = 0; i < last; i += 8)
+      chunk(i, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i)));
     chunk(last, lastD);
   }
 }
@@ -106,7 +108,8 @@ ZERITH_AVX2 ZERITH_BLEND_ROWS(BlendRows16Avx2, uint16_t) {
       _mm256_storeu_si256(dp, s);
       return;
     }
-    const __m256i v = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha + i)));
+    const __m256i v =
+        _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha + i)));
     const __m256i w = _mm256_srli_epi16(_mm256_mullo_epi16(v, alpha16), 8);
     const __m256i iw = _mm256_sub_epi16(c255, w);
     __m256i sr = _mm256_srli_epi16(s, 11), sg = _mm256_and_si256(_mm256_srli_epi16(s, 5), m6),
@@ -118,10 +121,14 @@ ZERITH_AVX2 ZERITH_BLEND_ROWS(BlendRows16Avx2, uint16_t) {
     }
     const __m256i dr = _mm256_srli_epi16(d, 11), dg = _mm256_and_si256(_mm256_srli_epi16(d, 5), m6),
                   db = _mm256_and_si256(d, m5);
-    const __m256i r = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(sr, w), _mm256_mullo_epi16(dr, iw)), 8);
-    const __m256i g = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(sg, w), _mm256_mullo_epi16(dg, iw)), 8);
-    const __m256i b = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(sb, w), _mm256_mullo_epi16(db, iw)), 8);
-    __m256i out = _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi16(r, 11), _mm256_slli_epi16(g, 5)), b);
+    const __m256i r = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(sr, w), _mm256_mullo_epi16(dr, iw)), 8);
+    const __m256i g = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(sg, w), _mm256_mullo_epi16(dg, iw)), 8);
+    const __m256i b = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(sb, w), _mm256_mullo_epi16(db, iw)), 8);
+    __m256i out =
+        _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi16(r, 11), _mm256_slli_epi16(g, 5)), b);
     out = Select(_mm256_cmpeq_epi16(w, zero), d, out);
     if (copyOpaque) out = Select(_mm256_cmpeq_epi16(v, c255), s, out);
     _mm256_storeu_si256(dp, out);
@@ -130,7 +137,8 @@ ZERITH_AVX2 ZERITH_BLEND_ROWS(BlendRows16Avx2, uint16_t) {
   for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride) {
     PrefetchRow(dst, dstStride, cols, r, rows);
     const __m256i lastD = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + last));
-    for (int i = 0; i < last; i += 16) chunk(i, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i)));
+    for (int i = 0; i < last; i += 16)
+      chunk(i, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i)));
     chunk(last, lastD);
   }
 }

@@ -34,10 +34,13 @@ TSimdLevel SupportedSimdLevel() {
   return supported;
 }
 
-TSimdLevel ActiveSimdLevel() { return Level(); }
+TSimdLevel ActiveSimdLevel() {
+  return Level();
+}
 
 TSimdLevel ForceSimdLevel(TSimdLevel level) {
-  if (static_cast<int>(level) > static_cast<int>(SupportedSimdLevel())) level = SupportedSimdLevel();
+  if (static_cast<int>(level) > static_cast<int>(SupportedSimdLevel()))
+    level = SupportedSimdLevel();
   gLevel.store(static_cast<int>(level), std::memory_order_relaxed);
   return level;
 }
@@ -46,10 +49,13 @@ void BlendRows32(uint32_t* dst, int dstStride, const uint32_t* src, const uint8_
                  int srcStride, int cols, int rows, const TBlendParams& p) {
   switch (Level()) {
 #if defined(__x86_64__)
-    case TSimdLevel::Avx2: return kernels::BlendRows32Avx2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
-    case TSimdLevel::Sse2: return kernels::BlendRows32Sse2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
+    case TSimdLevel::Avx2:
+      return kernels::BlendRows32Avx2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
+    case TSimdLevel::Sse2:
+      return kernels::BlendRows32Sse2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
 #endif
-    default: return kernels::BlendRows32Plain(dst, dstStride, src, alpha, srcStride, cols, rows, p);
+    default:
+      return kernels::BlendRows32Plain(dst, dstStride, src, alpha, srcStride, cols, rows, p);
   }
 }
 
@@ -57,10 +63,13 @@ void BlendRows16(uint16_t* dst, int dstStride, const uint16_t* src, const uint8_
                  int srcStride, int cols, int rows, const TBlendParams& p) {
   switch (Level()) {
 #if defined(__x86_64__)
-    case TSimdLevel::Avx2: return kernels::BlendRows16Avx2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
-    case TSimdLevel::Sse2: return kernels::BlendRows16Sse2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
+    case TSimdLevel::Avx2:
+      return kernels::BlendRows16Avx2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
+    case TSimdLevel::Sse2:
+      return kernels::BlendRows16Sse2(dst, dstStride, src, alpha, srcStride, cols, rows, p);
 #endif
-    default: return kernels::BlendRows16Plain(dst, dstStride, src, alpha, srcStride, cols, rows, p);
+    default:
+      return kernels::BlendRows16Plain(dst, dstStride, src, alpha, srcStride, cols, rows, p);
   }
 }
 

@@ -11,8 +11,8 @@ namespace graphics {
 
 // How one source row is put onto one destination row. Colour is 0x00BBGGRR.
 struct TBlendParams {
-  int Alpha = 255;     // 0..255, scales the source's own alpha plane
-  int Mix = 0;         // 0 no tint; 1..255 the weight of the source against Color
+  int Alpha = 255;  // 0..255, scales the source's own alpha plane
+  int Mix = 0;      // 0 no tint; 1..255 the weight of the source against Color
   uint32_t Color = 0;
 };
 
@@ -41,7 +41,7 @@ void FillRow16(uint16_t* dst, int count, int alpha);
 
 namespace kernels {
 // The implementations behind the dispatch, one set per level.
-#define ZERITH_BLEND_ROWS(name, T)                                                           \
+#define ZERITH_BLEND_ROWS(name, T)                                                              \
   void name(T* dst, int dstStride, const T* src, const uint8_t* alpha, int srcStride, int cols, \
             int rows, const TBlendParams& p)
 ZERITH_BLEND_ROWS(BlendRows32Plain, uint32_t);

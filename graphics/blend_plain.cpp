@@ -8,7 +8,7 @@ namespace {
 // (s * mix + k * (256 - mix)) >> 8 and stays within 16 unsigned bits.
 
 void BlendRow32(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, int count,
-                     const TBlendParams& p) {
+                const TBlendParams& p) {
   const bool copyOpaque = p.Alpha == 255 && p.Mix == 0;
   const uint32_t k[3] = {(p.Color >> 16) & 255u, (p.Color >> 8) & 255u, p.Color & 255u};
   const uint32_t mix = static_cast<uint32_t>(p.Mix);
@@ -35,7 +35,7 @@ void BlendRow32(uint32_t* dst, const uint32_t* src, const uint8_t* alpha, int co
 }
 
 void BlendRow16(uint16_t* dst, const uint16_t* src, const uint8_t* alpha, int count,
-                     const TBlendParams& p) {
+                const TBlendParams& p) {
   const bool copyOpaque = p.Alpha == 255 && p.Mix == 0;
   // Mix 255 leaves 16-bit sources untouched.
   const bool tint = p.Mix != 0 && p.Mix != 255;
@@ -96,7 +96,8 @@ void FillRow16Plain(uint16_t* dst, int count, int alpha) {
   const uint32_t a = static_cast<uint32_t>(alpha);
   for (int i = 0; i < count; ++i) {
     const uint32_t d = dst[i];
-    const uint32_t r = (a * (d >> 11)) >> 8, g = (a * ((d >> 5) & 63u)) >> 8, b = (a * (d & 31u)) >> 8;
+    const uint32_t r = (a * (d >> 11)) >> 8, g = (a * ((d >> 5) & 63u)) >> 8,
+                   b = (a * (d & 31u)) >> 8;
     dst[i] = static_cast<uint16_t>((r << 11) | (g << 5) | b);
   }
 }

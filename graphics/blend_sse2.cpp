@@ -87,7 +87,8 @@ ZERITH_BLEND_ROWS(BlendRows32Sse2, uint32_t) {
   for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride) {
     PrefetchRow(dst, dstStride, cols, r, rows);
     const __m128i lastD = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + last));
-    for (int i = 0; i < last; i += 4) chunk(i, _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i)));
+    for (int i = 0; i < last; i += 4)
+      chunk(i, _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i)));
     chunk(last, lastD);
   }
 }
@@ -114,7 +115,8 @@ ZERITH_BLEND_ROWS(BlendRows16Sse2, uint16_t) {
       _mm_storeu_si128(dp, s);
       return;
     }
-    const __m128i v = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(alpha + i)), zero);
+    const __m128i v =
+        _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(alpha + i)), zero);
     const __m128i w = _mm_srli_epi16(_mm_mullo_epi16(v, alpha16), 8);
     const __m128i iw = _mm_sub_epi16(c255, w);
     __m128i sr = _mm_srli_epi16(s, 11), sg = _mm_and_si128(_mm_srli_epi16(s, 5), m6),
@@ -126,9 +128,12 @@ ZERITH_BLEND_ROWS(BlendRows16Sse2, uint16_t) {
     }
     const __m128i dr = _mm_srli_epi16(d, 11), dg = _mm_and_si128(_mm_srli_epi16(d, 5), m6),
                   db = _mm_and_si128(d, m5);
-    const __m128i r = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(sr, w), _mm_mullo_epi16(dr, iw)), 8);
-    const __m128i g = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(sg, w), _mm_mullo_epi16(dg, iw)), 8);
-    const __m128i b = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(sb, w), _mm_mullo_epi16(db, iw)), 8);
+    const __m128i r =
+        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(sr, w), _mm_mullo_epi16(dr, iw)), 8);
+    const __m128i g =
+        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(sg, w), _mm_mullo_epi16(dg, iw)), 8);
+    const __m128i b =
+        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(sb, w), _mm_mullo_epi16(db, iw)), 8);
     __m128i out = _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, 11), _mm_slli_epi16(g, 5)), b);
     out = Select(_mm_cmpeq_epi16(w, zero), d, out);
     if (copyOpaque) out = Select(_mm_cmpeq_epi16(v, c255), s, out);
@@ -138,7 +143,8 @@ ZERITH_BLEND_ROWS(BlendRows16Sse2, uint16_t) {
   for (int r = 0; r < rows; ++r, dst += dstStride, src += srcStride, alpha += srcStride) {
     PrefetchRow(dst, dstStride, cols, r, rows);
     const __m128i lastD = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + last));
-    for (int i = 0; i < last; i += 8) chunk(i, _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i)));
+    for (int i = 0; i < last; i += 8)
+      chunk(i, _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i)));
     chunk(last, lastD);
   }
 }
@@ -156,8 +162,10 @@ void FillRow32Sse2(uint32_t* dst, int count, uint32_t color, int alpha) {
   for (; i + 4 <= count; i += 4) {
     __m128i* dp = reinterpret_cast<__m128i*>(dst + i);
     const __m128i d = _mm_loadu_si128(dp);
-    const __m128i lo = _mm_srli_epi16(_mm_add_epi16(kA, _mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), ia)), 8);
-    const __m128i hi = _mm_srli_epi16(_mm_add_epi16(kA, _mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), ia)), 8);
+    const __m128i lo =
+        _mm_srli_epi16(_mm_add_epi16(kA, _mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), ia)), 8);
+    const __m128i hi =
+        _mm_srli_epi16(_mm_add_epi16(kA, _mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), ia)), 8);
     _mm_storeu_si128(dp, Select(top, d, _mm_packus_epi16(lo, hi)));
   }
   FillRow32Plain(dst + i, count - i, color, alpha);
@@ -171,9 +179,11 @@ void FillRow16Sse2(uint16_t* dst, int count, int alpha) {
     __m128i* dp = reinterpret_cast<__m128i*>(dst + i);
     const __m128i d = _mm_loadu_si128(dp);
     const __m128i r = _mm_srli_epi16(_mm_mullo_epi16(_mm_srli_epi16(d, 11), a), 8);
-    const __m128i g = _mm_srli_epi16(_mm_mullo_epi16(_mm_and_si128(_mm_srli_epi16(d, 5), m6), a), 8);
+    const __m128i g =
+        _mm_srli_epi16(_mm_mullo_epi16(_mm_and_si128(_mm_srli_epi16(d, 5), m6), a), 8);
     const __m128i b = _mm_srli_epi16(_mm_mullo_epi16(_mm_and_si128(d, m5), a), 8);
-    _mm_storeu_si128(dp, _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, 11), _mm_slli_epi16(g, 5)), b));
+    _mm_storeu_si128(dp,
+                     _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, 11), _mm_slli_epi16(g, 5)), b));
   }
   FillRow16Plain(dst + i, count - i, alpha);
 }

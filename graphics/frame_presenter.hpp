@@ -16,7 +16,7 @@ struct TFrameView {
 };
 
 class IFramePresenter {
-public:
+ public:
   virtual ~IFramePresenter() = default;
   virtual void PresentFrame(const TFrameView& frame) = 0;
 };

@@ -1,4 +1,5 @@
-// graphics/glyph_record.hpp — one glyph to draw, as the bitmap font queues it for the surface engine.
+// graphics/glyph_record.hpp — one glyph to draw, as the bitmap font queues it for the surface
+// engine.
 #pragma once
 
 // NOTE: this header stays free of every other project header: the font fills these records and
@@ -27,11 +28,11 @@ struct TRect {
 // One entry of the font's glyph batch: a rectangle of the font picture drawn at (X, Y) on the
 // back buffer, tinted to Color with the picture's own alpha scaled by Alpha.
 struct TOrlGlyphDraw {
-  TRect Source;        // in the font picture, inclusive edges
-  int X = 0;           // screen pixels, may be negative (clipped)
+  TRect Source;  // in the font picture, inclusive edges
+  int X = 0;     // screen pixels, may be negative (clipped)
   int Y = 0;
-  uint32_t Color = 0;  // 0x00BBGGRR, red in the low byte
-  uint8_t Alpha = 255; // 0 invisible .. 255 the picture's own opacity
+  uint32_t Color = 0;   // 0x00BBGGRR, red in the low byte
+  uint8_t Alpha = 255;  // 0 invisible .. 255 the picture's own opacity
 
   friend bool operator==(const TOrlGlyphDraw&, const TOrlGlyphDraw&) = default;
 };

@@ -8,9 +8,13 @@ namespace graphics {
 namespace {
 
 // Round half to even (the default rounding mode of the floating-point unit).
-int Nearest(double x) { return static_cast<int>(std::nearbyint(x)); }
+int Nearest(double x) {
+  return static_cast<int>(std::nearbyint(x));
+}
 
-uint8_t ToByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+uint8_t ToByte(int v) {
+  return static_cast<uint8_t>(std::clamp(v, 0, 255));
+}
 
 }  // namespace
 
@@ -50,8 +54,9 @@ TRgb HlsToRgb(const THls& c) {
     const uint8_t v = ToByte(Nearest(c.L * 255.0 / 240.0));
     return {v, v, v};
   }
-  const float m2 = c.L <= 120 ? static_cast<float>((c.L * (240.0 + c.S) + 120.0) / 240.0)
-                              : static_cast<float>(c.L + c.S - (c.L * static_cast<double>(c.S) + 120.0) / 240.0);
+  const float m2 =
+      c.L <= 120 ? static_cast<float>((c.L * (240.0 + c.S) + 120.0) / 240.0)
+                 : static_cast<float>(c.L + c.S - (c.L * static_cast<double>(c.S) + 120.0) / 240.0);
   const float m1 = static_cast<float>(2.0 * c.L - m2);
   auto v = [&](int h) {
     if (h < 0) h += 240;

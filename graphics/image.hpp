@@ -20,7 +20,9 @@ struct TImage {
 
   int Channels() const { return HasAlpha ? 4 : 3; }
   bool Empty() const { return Width <= 0 || Height <= 0; }
-  uint8_t* At(int x, int y) { return Pixels.data() + (static_cast<size_t>(y) * Width + x) * Channels(); }
+  uint8_t* At(int x, int y) {
+    return Pixels.data() + (static_cast<size_t>(y) * Width + x) * Channels();
+  }
   const uint8_t* At(int x, int y) const {
     return Pixels.data() + (static_cast<size_t>(y) * Width + x) * Channels();
   }

@@ -12,7 +12,9 @@
 namespace graphics {
 namespace {
 
-int Nearest(double x) { return static_cast<int>(std::nearbyint(x)); }
+int Nearest(double x) {
+  return static_cast<int>(std::nearbyint(x));
+}
 
 // Bilinear sample at a real position inside the picture; writes Channels() bytes.
 void SampleBilinear(const TImage& img, double sx, double sy, uint8_t* out) {
@@ -20,7 +22,8 @@ void SampleBilinear(const TImage& img, double sx, double sy, uint8_t* out) {
   const double fx = sx - x0, fy = sy - y0;
   const int x1 = x0 >= img.Width - 1 ? x0 : x0 + 1;
   const int y1 = y0 >= img.Height - 1 ? y0 : y0 + 1;
-  const uint8_t *p00 = img.At(x0, y0), *p01 = img.At(x0, y1), *p10 = img.At(x1, y0), *p11 = img.At(x1, y1);
+  const uint8_t *p00 = img.At(x0, y0), *p01 = img.At(x0, y1), *p10 = img.At(x1, y0),
+                *p11 = img.At(x1, y1);
   for (int c = 0; c < img.Channels(); ++c) {
     const double left = p00[c] + (p01[c] - p00[c]) * fy;
     const double right = p10[c] + (p11[c] - p10[c]) * fy;
@@ -121,8 +124,10 @@ TImage Reduce(const TImage& image, int width, int height, double fx, double fy) 
       bool stopped = false;
       // Rows and columns land in order, so those before the first landing on i (or j) are
       // skipped at once rather than scanned.
-      const int firstRow = static_cast<int>(std::lower_bound(rows.Target.begin(), rows.Target.end(), i) - rows.Target.begin());
-      const int firstCol = static_cast<int>(std::lower_bound(cols.Target.begin(), cols.Target.end(), j) - cols.Target.begin());
+      const int firstRow = static_cast<int>(
+          std::lower_bound(rows.Target.begin(), rows.Target.end(), i) - rows.Target.begin());
+      const int firstCol = static_cast<int>(
+          std::lower_bound(cols.Target.begin(), cols.Target.end(), j) - cols.Target.begin());
       for (int sy = firstRow; sy < image.Height; ++sy) {
         if (rows.Target[sy] > i) {
           stopped = true;
@@ -141,7 +146,8 @@ TImage Reduce(const TImage& image, int width, int height, double fx, double fy) 
         if (weights > 0) {
           const int rw = rows.Weight[sy] == 0 ? 1 : rows.Weight[sy];
           rowWeights += rw;
-          for (int c = 0; c < ch; ++c) rowSums[c] += rw * Nearest(static_cast<double>(sums[c]) / weights);
+          for (int c = 0; c < ch; ++c)
+            rowSums[c] += rw * Nearest(static_cast<double>(sums[c]) / weights);
         }
         if (i == height - 1) {
           stopped = true;
@@ -156,7 +162,8 @@ TImage Reduce(const TImage& image, int width, int height, double fx, double fy) 
         const int sy = std::min(image.Height - 1, static_cast<int>(i / fy));
         std::memcpy(o, image.At(sx, sy), ch);
       } else if (stopped) {
-        for (int c = 0; c < ch; ++c) o[c] = static_cast<uint8_t>(Nearest(static_cast<double>(rowSums[c]) / rowWeights));
+        for (int c = 0; c < ch; ++c)
+          o[c] = static_cast<uint8_t>(Nearest(static_cast<double>(rowSums[c]) / rowWeights));
       }  // else the rows ran out: stays black
     }
   return out;

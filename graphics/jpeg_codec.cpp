@@ -55,7 +55,8 @@ bool ReadJpeg(jpeg_decompress_struct* cinfo, TJpegError* err, std::string_view b
   out->HasAlpha = false;
   out->Pixels.resize(static_cast<size_t>(out->Width) * out->Height * 3);
   while (cinfo->output_scanline < cinfo->output_height) {
-    JSAMPROW target = out->Pixels.data() + static_cast<size_t>(cinfo->output_scanline) * out->Width * 3;
+    JSAMPROW target =
+        out->Pixels.data() + static_cast<size_t>(cinfo->output_scanline) * out->Width * 3;
     jpeg_read_scanlines(cinfo, &target, 1);
   }
   jpeg_finish_decompress(cinfo);
@@ -76,7 +77,8 @@ bool WriteJpeg(jpeg_compress_struct* cinfo, TJpegError* err, const TImage* image
   jpeg_start_compress(cinfo, TRUE);
   const int channels = image->Channels();
   while (cinfo->next_scanline < cinfo->image_height) {
-    const uint8_t* src = image->Pixels.data() + static_cast<size_t>(cinfo->next_scanline) * image->Width * channels;
+    const uint8_t* src =
+        image->Pixels.data() + static_cast<size_t>(cinfo->next_scanline) * image->Width * channels;
     JSAMPROW target = row->data();
     if (channels == 3) {
       target = const_cast<JSAMPROW>(src);  // the library only reads input rows
@@ -122,7 +124,8 @@ std::string EncodeJpeg(const TImage& image, int quality) {
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   std::vector<uint8_t> row(static_cast<size_t>(image.Width) * 3);
-  const bool ok = WriteJpeg(&cinfo, &err, &image, std::clamp(quality, 0, 100), &buffer, &size, &row);
+  const bool ok =
+      WriteJpeg(&cinfo, &err, &image, std::clamp(quality, 0, 100), &buffer, &size, &row);
   jpeg_destroy_compress(&cinfo);
   std::string out;
   if (ok) out.assign(reinterpret_cast<const char*>(buffer), size);

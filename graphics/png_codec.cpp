@@ -67,7 +67,8 @@ bool ReadPngRows(png_structp png, png_infop info, TPngRaw* raw) {
   png_read_update_info(png, info);
   raw->Channels = png_get_channels(png, info);
   raw->RowBytes = png_get_rowbytes(png, info);
-  if ((raw->Channels != 3 && raw->Channels != 4) || raw->RowBytes != raw->Width * static_cast<size_t>(raw->Channels))
+  if ((raw->Channels != 3 && raw->Channels != 4) ||
+      raw->RowBytes != raw->Width * static_cast<size_t>(raw->Channels))
     png_error(png, "unsupported pixel layout");
   raw->Bytes.resize(raw->RowBytes * raw->Height);
   raw->Rows.resize(raw->Height);
@@ -104,7 +105,8 @@ std::string Encode(const uint8_t* pixels, int width, int height, uint32_t format
 }  // namespace
 
 bool LooksLikePng(std::string_view bytes) {
-  return bytes.size() >= 8 && png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) == 0;
+  return bytes.size() >= 8 &&
+         png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) == 0;
 }
 
 TImage DecodePng(std::string_view bytes, std::string_view name) {

@@ -25,7 +25,8 @@ data::TMemoryStream& Entry(data::TFileFolder& folder, const std::string& name) {
 }
 
 [[noreturn]] void CannotConvert(std::string_view entry) {
-  throw data::Error("Cannot convert picture \"" + std::string(entry) + "\": it is not a readable PNG or JPEG");
+  throw data::Error("Cannot convert picture \"" + std::string(entry) +
+                    "\": it is not a readable PNG or JPEG");
 }
 
 }  // namespace

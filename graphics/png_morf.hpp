@@ -15,7 +15,7 @@ class TMemoryStream;
 namespace graphics {
 
 class TPNGMorf {
-public:
+ public:
   explicit TPNGMorf(int quality);  // clamped into 0..100
 
   // One job per line: Source="packed archive" Dest="working archive". A job whose destination
@@ -30,14 +30,15 @@ public:
   // Renders every ".aim" entry of the archive into NAME.pNg.
   void RenderAutoImages(data::TFileFolder& archive);
   // Runs one AutoImage text (read from the stream's start) against the archive.
-  void RenderAutoImage(data::TMemoryStream& text, data::TFileFolder& archive, data::TMemoryStream& work);
+  void RenderAutoImage(data::TMemoryStream& text, data::TFileFolder& archive,
+                       data::TMemoryStream& work);
 
   int Quality() const { return quality; }
   std::vector<std::string> Jobs;
   // Source archive's file name and percent 0..100; may be empty.
   std::function<void(const std::string& archive, int percent)> OnProgress;
 
-private:
+ private:
   void ConvertEntry(data::TFileFolder& source, data::TFileFolder& dest, int index);
   int quality;
 };

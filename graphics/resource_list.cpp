@@ -61,7 +61,8 @@ void TResourceList::AddImage(const std::string& name, const std::string& file, i
   if (folder < 0 && !archivePath.empty()) folder = AddFolder(archivePath);
   int i = IndexOfImage(name);
   if (i < 0) {
-    images.push_back({name, std::vector<std::string>(levelCount), std::vector<int>(levelCount, -1)});
+    images.push_back(
+        {name, std::vector<std::string>(levelCount), std::vector<int>(levelCount, -1)});
     i = static_cast<int>(images.size()) - 1;
   }
   images[i].Files[levelIndex] = file;
@@ -74,12 +75,16 @@ void TResourceList::Load(const TOneImage& image, int k) {
   const int folder = image.FolderIndexes[k];
   if (folder < 0) {
     const std::string path = (std::filesystem::path(basePath) / file).string();
-    if (kind == "png") engine.LoadPngFromFile(image.Name, path);
-    else if (kind == "jpg") engine.LoadJpgFromFile(image.Name, path);
+    if (kind == "png")
+      engine.LoadPngFromFile(image.Name, path);
+    else if (kind == "jpg")
+      engine.LoadJpgFromFile(image.Name, path);
   } else {
     data::TFileFolder& archive = *folders[static_cast<size_t>(folder)];
-    if (kind == "png") engine.LoadPngFromFolder(archive, image.Name, file);
-    else if (kind == "jpg") engine.LoadJpgFromFolder(archive, image.Name, file);
+    if (kind == "png")
+      engine.LoadPngFromFolder(archive, image.Name, file);
+    else if (kind == "jpg")
+      engine.LoadJpgFromFolder(archive, image.Name, file);
   }
 }
 
@@ -96,13 +101,13 @@ void TResourceList::ReinitSurfaces(int level) {
     }
     // The engine records loose files by their full path.
     const int folder = image.FolderIndexes[k];
-    const std::string chosen = folder < 0 ? (std::filesystem::path(basePath) / image.Files[k]).string()
-                                          : image.Files[k];
+    const std::string chosen =
+        folder < 0 ? (std::filesystem::path(basePath) / image.Files[k]).string() : image.Files[k];
     if (current->FileName == chosen) continue;
     // Replaced only once the new file is known to be there, so a missing file never costs
     // the picture already shown.
     const bool available = folder < 0 ? std::filesystem::is_regular_file(chosen)
-                                       : folders[static_cast<size_t>(folder)]->IndexOf(chosen) >= 0;
+                                      : folders[static_cast<size_t>(folder)]->IndexOf(chosen) >= 0;
     if (available) Load(image, k);
   }
 }

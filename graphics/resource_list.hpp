@@ -16,13 +16,13 @@ namespace graphics {
 class TSurfEngine;
 
 struct TOneImage {
-  std::string Name;                  // the surface it produces; compared exactly
-  std::vector<std::string> Files;    // per level; empty where the level has no file
-  std::vector<int> FolderIndexes;    // per level: index into Folders, -1 for a loose file
+  std::string Name;                // the surface it produces; compared exactly
+  std::vector<std::string> Files;  // per level; empty where the level has no file
+  std::vector<int> FolderIndexes;  // per level: index into Folders, -1 for a loose file
 };
 
 class TResourceList {
-public:
+ public:
   // NOTE: the engine is not owned and must outlive the list.
   TResourceList(int levelCount, std::string basePath, TSurfEngine& engine);
   ~TResourceList();
@@ -48,7 +48,7 @@ public:
   int LevelCount() const { return levelCount; }
   const std::string& BasePath() const { return basePath; }
 
-private:
+ private:
   void Load(const TOneImage& image, int levelIndex);
 
   std::vector<std::unique_ptr<data::TFileFolder>> folders;

@@ -22,12 +22,14 @@ bool TSurfEngine::CopyPicture(std::string_view source, std::string_view dest, in
   const TRect r = sourceRect ? *sourceRect : TRect{0, 0, src->Width - 1, src->Height - 1};
   const int w = r.Width(), h = r.Height();
   // Like a hardware blit: a copy that does not fit is refused whole, never cut.
-  if (w <= 0 || h <= 0 || r.Left < 0 || r.Top < 0 || r.Right >= src->Width || r.Bottom >= src->Height)
+  if (w <= 0 || h <= 0 || r.Left < 0 || r.Top < 0 || r.Right >= src->Width ||
+      r.Bottom >= src->Height)
     return false;
   if (x < 0 || y < 0 || x + w > dst->Width || y + h > dst->Height) return false;
   const size_t bpp = format.BitCount / 8;
-  const auto* sBase = format.BitCount == 32 ? reinterpret_cast<const uint8_t*>(src->Pixels32.data())
-                                            : reinterpret_cast<const uint8_t*>(src->Pixels16.data());
+  const auto* sBase = format.BitCount == 32
+                          ? reinterpret_cast<const uint8_t*>(src->Pixels32.data())
+                          : reinterpret_cast<const uint8_t*>(src->Pixels16.data());
   auto* dBase = format.BitCount == 32 ? reinterpret_cast<uint8_t*>(dst->Pixels32.data())
                                       : reinterpret_cast<uint8_t*>(dst->Pixels16.data());
   const size_t sPitch = src->Width * bpp, dPitch = dst->Width * bpp;
@@ -36,8 +38,8 @@ bool TSurfEngine::CopyPicture(std::string_view source, std::string_view dest, in
   const bool upwards = src == dst && y > r.Top;
   for (int k = 0; k < h; ++k) {
     const int row = upwards ? h - 1 - k : k;
-    std::memmove(dBase + (y + row) * dPitch + x * bpp, sBase + (r.Top + row) * sPitch + r.Left * bpp,
-                 w * bpp);
+    std::memmove(dBase + (y + row) * dPitch + x * bpp,
+                 sBase + (r.Top + row) * sPitch + r.Left * bpp, w * bpp);
   }
   return true;
 }
@@ -52,8 +54,10 @@ void TSurfEngine::FillRect(std::string_view dest, TRect rect, uint32_t color, ui
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
   for (int y = rect.Top; y <= rect.Bottom; ++y) {
     const size_t at = static_cast<size_t>(y) * dst->Width + rect.Left;
-    if (format.BitCount == 32) FillRow32(dst->Pixels32.data() + at, rect.Width(), color, alpha);
-    else FillRow16(dst->Pixels16.data() + at, rect.Width(), alpha);
+    if (format.BitCount == 32)
+      FillRow32(dst->Pixels32.data() + at, rect.Width(), color, alpha);
+    else
+      FillRow16(dst->Pixels16.data() + at, rect.Width(), alpha);
   }
 }
 
@@ -66,12 +70,24 @@ void TSurfEngine::DrawClipped(const TSurface& src, TSurface& dst, int x, int y, 
     return DrawClipped(copy, dst, x, y, r, alpha, mix, color);
   }
   // A rectangle reaching outside the picture keeps the part inside, where it would have been.
-  if (r.Left < 0) { x -= r.Left; r.Left = 0; }
-  if (r.Top < 0) { y -= r.Top; r.Top = 0; }
+  if (r.Left < 0) {
+    x -= r.Left;
+    r.Left = 0;
+  }
+  if (r.Top < 0) {
+    y -= r.Top;
+    r.Top = 0;
+  }
   r.Right = std::min(r.Right, src.Width - 1);
   r.Bottom = std::min(r.Bottom, src.Height - 1);
-  if (x < 0) { r.Left -= x; x = 0; }
-  if (y < 0) { r.Top -= y; y = 0; }
+  if (x < 0) {
+    r.Left -= x;
+    x = 0;
+  }
+  if (y < 0) {
+    r.Top -= y;
+    y = 0;
+  }
   const int lastCol = std::min(ScreenWidth, dst.Width) - 1;
   const int lastRow = std::min(ScreenHeight, dst.Height) - 1;
   r.Right = std::min(r.Right, r.Left + (lastCol - x));

@@ -102,14 +102,16 @@ bool TSurfEngine::CreateBlank(const std::string& name, int width, int height) {
   s.Width = width;
   s.Height = height;
   const size_t count = static_cast<size_t>(width) * height;
-  if (format.BitCount == 32) s.Pixels32.assign(count, 0);
-  else s.Pixels16.assign(count, 0);
+  if (format.BitCount == 32)
+    s.Pixels32.assign(count, 0);
+  else
+    s.Pixels16.assign(count, 0);
   Replace(std::move(s));
   return true;
 }
 
-bool TSurfEngine::AddPicture(const std::string& name, const std::string& fileName, const TImage& image,
-                             bool isPng, bool opaquePlaneWhenNone) {
+bool TSurfEngine::AddPicture(const std::string& name, const std::string& fileName,
+                             const TImage& image, bool isPng, bool opaquePlaneWhenNone) {
   if (format.BitCount == 0 || !UsableSize(image.Width, image.Height)) return false;
   TSurface s;
   s.Name = name;
@@ -193,15 +195,19 @@ bool TSurfEngine::ReloadPicture(const std::string& name, const std::string& file
                                 data::TFileFolder* game, data::TFileFolder* levels) {
   RemoveSurface(name);
   data::TFileFolder* from = nullptr;
-  if (game != nullptr && game->IndexOf(fileName) >= 0) from = game;
-  else if (levels != nullptr && levels->IndexOf(fileName) >= 0) from = levels;
+  if (game != nullptr && game->IndexOf(fileName) >= 0)
+    from = game;
+  else if (levels != nullptr && levels->IndexOf(fileName) >= 0)
+    from = levels;
   if (from == nullptr) {
     if (EndsWithNoCase(fileName, "png")) return LoadPngFromFile(name, fileName);
     if (EndsWithNoCase(fileName, "jpg")) return LoadJpgFromFile(name, fileName);
     return false;
   }
-  if (EndsWithNoCase(fileName, "png")) LoadPngFromFolder(*from, name, fileName);
-  else if (EndsWithNoCase(fileName, "jpg")) LoadJpgFromFolder(*from, name, fileName);
+  if (EndsWithNoCase(fileName, "png"))
+    LoadPngFromFolder(*from, name, fileName);
+  else if (EndsWithNoCase(fileName, "jpg"))
+    LoadJpgFromFolder(*from, name, fileName);
   return IndexOf(name) >= 0;
 }
 
@@ -216,7 +222,8 @@ void TSurfEngine::ReloadSurfaces(data::TFileFolder* game, data::TFileFolder* lev
     pos = end;
     // Blank surfaces have no file to come from; they are made again below.
     const TSurface* s = Find(name);
-    if (s != nullptr && !s->FileName.empty()) ReloadPicture(name, std::string(s->FileName), game, levels);
+    if (s != nullptr && !s->FileName.empty())
+      ReloadPicture(name, std::string(s->FileName), game, levels);
   }
 
   // Reloaded pictures move to the end of the list, so work from a snapshot of the names.
@@ -236,8 +243,10 @@ void TSurfEngine::ReloadSurfaces(data::TFileFolder* game, data::TFileFolder* lev
       const size_t n = static_cast<size_t>(blankWidth) * blankHeight;
       s->Width = blankWidth;
       s->Height = blankHeight;
-      if (format.BitCount == 32) s->Pixels32.assign(n, 0);
-      else s->Pixels16.assign(n, 0);
+      if (format.BitCount == 32)
+        s->Pixels32.assign(n, 0);
+      else
+        s->Pixels16.assign(n, 0);
     } else {
       ReloadPicture(p.Name, p.FileName, game, levels);
     }

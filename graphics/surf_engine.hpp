@@ -26,7 +26,7 @@ inline constexpr const char* kBackBufferName = "MemorySurface";
 // NOTE: every operation takes surface names; an unknown name (or a surface released for a
 // display change) makes drawing calls do nothing, silently. Colours are 0x00BBGGRR.
 class TSurfEngine {
-public:
+ public:
   // Sets the pixel format for a display of the given depth and forgets nothing else. Only 16
   // and 32 bits are drawn on: any other depth returns false and leaves no format, so
   // surfaces cannot be created.
@@ -43,8 +43,10 @@ public:
   bool CreateBlank(const std::string& name, int width, int height);
   // Archive loaders: a missing entry adds nothing; a damaged one raises data::Error. Pictures
   // from archives always get an alpha plane (opaque when the PNG stores none).
-  void LoadPngFromFolder(data::TFileFolder& folder, const std::string& name, const std::string& entry);
-  void LoadJpgFromFolder(data::TFileFolder& folder, const std::string& name, const std::string& entry);
+  void LoadPngFromFolder(data::TFileFolder& folder, const std::string& name,
+                         const std::string& entry);
+  void LoadJpgFromFolder(data::TFileFolder& folder, const std::string& name,
+                         const std::string& entry);
   // Disk loaders: false when the file does not exist or no surface can be made; a damaged file
   // raises data::Error. A PNG without alpha channel gets no plane here.
   bool LoadPngFromFile(const std::string& name, const std::string& path);
@@ -77,8 +79,8 @@ public:
   void ReleaseSurfaces();
   // Rebuilds the released surfaces after a display change: first the blank-separated names in
   // firstNames, then every other surface without pixels (blank ones at the given size).
-  void ReloadSurfaces(data::TFileFolder* game, data::TFileFolder* levels, std::string_view firstNames,
-                      int blankWidth, int blankHeight);
+  void ReloadSurfaces(data::TFileFolder* game, data::TFileFolder* levels,
+                      std::string_view firstNames, int blankWidth, int blankHeight);
 
   TFrameView View(std::string_view name) const;
   // Hands "MemorySurface" to the presenter; false when there is no back buffer.
@@ -89,11 +91,11 @@ public:
   int GreenShift() const { return MaskShift(format.GreenMask); }
   int BlueShift() const { return MaskShift(format.BlueMask); }
 
-  int ScreenWidth = 800;   // pixels; drawing is clipped to the screen
+  int ScreenWidth = 800;  // pixels; drawing is clipped to the screen
   int ScreenHeight = 600;
   std::function<void(int percent)> OnProgress;  // called by ReloadSurfaces; may be empty
 
-private:
+ private:
   struct TNameHash {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }

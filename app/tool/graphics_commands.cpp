@@ -36,7 +36,8 @@ int RunMorf(const Args& args, std::ostream&, std::ostream& err) {
     err << archive << ": " << percent << "%\n";
   };
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(pos[0], ec)) throw Error("Can not find file " + pos[0] + "!");
+  if (!std::filesystem::is_regular_file(pos[0], ec))
+    throw Error("Can not find file " + pos[0] + "!");
   morf.MorfArchive(pos[0], pos[1]);
   return 0;
 }
@@ -62,28 +63,34 @@ int RunPng(const Args& args, std::ostream&, std::ostream&) {
   data::TMemoryStream* entry = folder->GetFileStream(pos[1]);
   if (entry == nullptr) throw Error("No entry \"" + pos[1] + "\" in " + pos[0]);
   graphics::TImage image;
-  if (graphics::LooksLikePng(entry->View())) image = graphics::DecodePng(entry->View(), pos[1]);
-  else if (graphics::LooksLikeJpeg(entry->View())) image = graphics::DecodeJpeg(entry->View(), pos[1]);
-  else throw Error("Entry \"" + pos[1] + "\" is neither a PNG nor a JPEG picture");
+  if (graphics::LooksLikePng(entry->View()))
+    image = graphics::DecodePng(entry->View(), pos[1]);
+  else if (graphics::LooksLikeJpeg(entry->View()))
+    image = graphics::DecodeJpeg(entry->View(), pos[1]);
+  else
+    throw Error("Entry \"" + pos[1] + "\" is neither a PNG nor a JPEG picture");
   image.SetHasAlpha(true, 255);
   data::WriteFileAtomically(*output, graphics::EncodePng(image));
   return 0;
 }
 
-const TToolRegistrar kMorf({"morf", "morf SOURCE DEST [--quality Q]",
-                            "Converts the archive SOURCE into DEST, replacing DEST: pictures stored as\n"
-                            "JPEG colour plus grey alpha become PNG with alpha and AutoImage texts are\n"
-                            "rendered (unpacking), or PNG pictures are split into JPEG colour (quality Q,\n"
-                            "default 90) and grey alpha (packing). Progress goes to stderr.",
-                            RunMorf});
-const TToolRegistrar kAim({"aim", "aim ARCHIVE FILE.aim",
-                           "Runs the AutoImage text FILE.aim with ARCHIVE's pictures as sources, adds the\n"
-                           "result as NAME.pNg and saves the archive.",
-                           RunAim});
-const TToolRegistrar kPng({"png", "png ARCHIVE NAME -o FILE.png",
-                           "Decodes the PNG or JPEG entry NAME the way the game loads it and writes it as\n"
-                           "an RGBA PNG file.",
-                           RunPng});
+const TToolRegistrar kMorf(
+    {"morf", "morf SOURCE DEST [--quality Q]",
+     "Converts the archive SOURCE into DEST, replacing DEST: pictures stored as\n"
+     "JPEG colour plus grey alpha become PNG with alpha and AutoImage texts are\n"
+     "rendered (unpacking), or PNG pictures are split into JPEG colour (quality Q,\n"
+     "default 90) and grey alpha (packing). Progress goes to stderr.",
+     RunMorf});
+const TToolRegistrar kAim(
+    {"aim", "aim ARCHIVE FILE.aim",
+     "Runs the AutoImage text FILE.aim with ARCHIVE's pictures as sources, adds the\n"
+     "result as NAME.pNg and saves the archive.",
+     RunAim});
+const TToolRegistrar kPng(
+    {"png", "png ARCHIVE NAME -o FILE.png",
+     "Decodes the PNG or JPEG entry NAME the way the game loads it and writes it as\n"
+     "an RGBA PNG file.",
+     RunPng});
 
 }  // namespace
 }  // namespace tool

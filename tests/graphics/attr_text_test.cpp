@@ -9,7 +9,9 @@ namespace graphics {
 namespace {
 
 TEST(AttrText, ValuesAreFoundBySubstringAndMissingPartsReadEmpty) {
-  const std::string line = "<AddImage filename=\"f.png\" name=\"n.png\" left=\"3\" top=\"-4\" color=\"1 2 3\" colorvalue=\"9\"/>";
+  const std::string line =
+      "<AddImage filename=\"f.png\" name=\"n.png\" left=\"3\" top=\"-4\" color=\"1 2 3\" "
+      "colorvalue=\"9\"/>";
   EXPECT_EQ(AttrValue(line, "name"), "f.png");  // "filename" ends with "name"
   EXPECT_EQ(AttrValue(line, "color"), "1 2 3");
   EXPECT_EQ(AttrValue(line, "colorvalue"), "9");

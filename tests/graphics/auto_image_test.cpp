@@ -19,7 +19,7 @@ TImage Solid(int w, int h, uint8_t r, uint8_t g, uint8_t b, int alpha /* -1: no 
 }
 
 class AutoImageTest : public ::testing::Test {
-protected:
+ protected:
   void Add(const std::string& name, const TImage& img) {
     folder->AddFile(name, 2, data::TMemoryStream(EncodePng(img)));
   }
@@ -67,7 +67,8 @@ TEST_F(AutoImageTest, LayersBlendByTheFormulas) {
   // Tint: colorvalue 1 takes almost the pure colour; colorvalue 0 ignores the colour.
   const TImage tinted = Run(
       "<AutoImage name=\"Tint\" autosize=\"TRUE\">\n"
-      "<AddImage name=\"red.png\" left=\"5\" top=\"5\" srcrect=\"1 0 1 0\" colorvalue=\"257\" color=\"10 20 30\" />\n"
+      "<AddImage name=\"red.png\" left=\"5\" top=\"5\" srcrect=\"1 0 1 0\" colorvalue=\"257\" "
+      "color=\"10 20 30\" />\n"
       "<AddImage name=\"red.png\" left=\"0\" top=\"0\" srcrect=\"0 0 0 0\" color=\"10 20 30\" />\n",
       "Tint.pNg");
   ASSERT_EQ(tinted.Width, 1);  // autosize: the size of the source rectangle, placed at 0, 0
@@ -78,9 +79,10 @@ TEST_F(AutoImageTest, LayersBlendByTheFormulas) {
 
 TEST_F(AutoImageTest, TintOnTheFirstLayerUsesTheTintedColour) {
   Add("red.png", Solid(1, 1, 200, 0, 0, -1));
-  const TImage out = Run("<AutoImage name=\"T\" autosize=\"true\">\n"
-                         "<AddImage name=\"red.png\" left=\"0\" top=\"0\" colorvalue=\"1\" color=\"10 20 30\" />\n",
-                         "T.pNg");
+  const TImage out = Run(
+      "<AutoImage name=\"T\" autosize=\"true\">\n"
+      "<AddImage name=\"red.png\" left=\"0\" top=\"0\" colorvalue=\"1\" color=\"10 20 30\" />\n",
+      "T.pNg");
   // t + floor((s - t) / 256): 10 + floor(190 / 256) = 10; 20 + floor(-20 / 256) = 19.
   EXPECT_EQ(out.At(0, 0)[0], 10);
   EXPECT_EQ(out.At(0, 0)[1], 19);
@@ -89,21 +91,23 @@ TEST_F(AutoImageTest, TintOnTheFirstLayerUsesTheTintedColour) {
 
 TEST_F(AutoImageTest, OperationsRunInTextOrderWithRememberedSizes) {
   Add("p.png", testing::Pattern(6, 4, true));
-  const TImage out = Run("<AutoImage name=\"Ops\" autosize=\"true\">\n"
-                         "<AddImage name=\"p.png\" left=\"9\" top=\"9\" srcrect=\"1 1 4 3\"/>\n"
-                         "<FlipImageVertical/>\n"
-                         "<ScaleImage width=\"8\" height=\"6\"/>\n"
-                         "<CropImage left=\"1\" top=\"1\"/>\n"  // right and bottom: the srcrect's 4 and 3
-                         "<RotateImage/>\n",
-                         "Ops.pNg");
+  const TImage out =
+      Run("<AutoImage name=\"Ops\" autosize=\"true\">\n"
+          "<AddImage name=\"p.png\" left=\"9\" top=\"9\" srcrect=\"1 1 4 3\"/>\n"
+          "<FlipImageVertical/>\n"
+          "<ScaleImage width=\"8\" height=\"6\"/>\n"
+          "<CropImage left=\"1\" top=\"1\"/>\n"  // right and bottom: the srcrect's 4 and 3
+          "<RotateImage/>\n",
+          "Ops.pNg");
   EXPECT_EQ(out.Width, 3);
   EXPECT_EQ(out.Height, 2);
   EXPECT_TRUE(out.HasAlpha);
-  const TImage grey = Run("<AutoImage name=\"ColorBomb3\" autosize=\"true\">\n"
-                          "<AddImage name=\"p.png\" left=\"0\" top=\"0\" />\n"
-                          "<ImageHueChange hue=\"40\" saturation=\"-10\" lightness=\"5\"/>\n"
-                          "</AutoImage>\n",
-                          "ColorBomb3.pNg");
+  const TImage grey =
+      Run("<AutoImage name=\"ColorBomb3\" autosize=\"true\">\n"
+          "<AddImage name=\"p.png\" left=\"0\" top=\"0\" />\n"
+          "<ImageHueChange hue=\"40\" saturation=\"-10\" lightness=\"5\"/>\n"
+          "</AutoImage>\n",
+          "ColorBomb3.pNg");
   EXPECT_EQ(grey.Width, 6);
   const int f = testing::Pattern(6, 4, true).At(2, 2)[3];
   EXPECT_EQ(grey.At(2, 2)[3], 255 - (255 * (255 - f)) / 256);  // hue change leaves alpha alone
@@ -111,25 +115,34 @@ TEST_F(AutoImageTest, OperationsRunInTextOrderWithRememberedSizes) {
 
 TEST_F(AutoImageTest, ErrorsNameWhatIsWrong) {
   Add("p.png", testing::Pattern(2, 2, false));
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"A\" autosize=\"true\">\n<AddImage name=\"q.png\" left=\"0\" top=\"0\" />"),
+  EXPECT_EQ(ErrorOf("<AutoImage name=\"A\" autosize=\"true\">\n<AddImage name=\"q.png\" left=\"0\" "
+                    "top=\"0\" />"),
             "File q.png does not exist in File Folder!");
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"B\" autosize=\"true\">\n<AddImage name=\"p.png\" top=\"0\" />"),
-            "\"\" is not a valid integer value");
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"C\" autosize=\"true\">\n<AddImage name=\"p.png\" left=\"0\" top=\"0\" srcrect=\"0 0 1\" />"),
+  EXPECT_EQ(
+      ErrorOf("<AutoImage name=\"B\" autosize=\"true\">\n<AddImage name=\"p.png\" top=\"0\" />"),
+      "\"\" is not a valid integer value");
+  EXPECT_EQ(ErrorOf("<AutoImage name=\"C\" autosize=\"true\">\n<AddImage name=\"p.png\" left=\"0\" "
+                    "top=\"0\" srcrect=\"0 0 1\" />"),
             "\"%&\" is not a valid integer value");
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"D\" width=\"x\" height=\"2\">"), "\"x\" is not a valid integer value");
+  EXPECT_EQ(ErrorOf("<AutoImage name=\"D\" width=\"x\" height=\"2\">"),
+            "\"x\" is not a valid integer value");
   EXPECT_EQ(ErrorOf("<AutoImage name=\"E\" width=\"100000\" height=\"100000\">"),
-            "[TPNGMorf.RenderAutoImage] AutoImage of \"E\": size 100000 x 100000 is not a usable picture size");
+            "[TPNGMorf.RenderAutoImage] AutoImage of \"E\": size 100000 x 100000 is not a usable "
+            "picture size");
   EXPECT_EQ(ErrorOf("<AutoImage name=\"F\" autosize=\"true\">\n<FlipImageVertical/>"),
-            "[TPNGMorf.RenderAutoImage] FlipImageVertical of \"F\" has no picture to work on: add an image first");
+            "[TPNGMorf.RenderAutoImage] FlipImageVertical of \"F\" has no picture to work on: add "
+            "an image first");
   // Two texts of the same name: the archive refuses the second result.
-  RenderAutoImageText("<AutoImage name=\"G\" width=\"2\" height=\"2\">\n<FlipImageVertical/>", *folder, work);
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"g\" width=\"2\" height=\"2\">\n<FlipImageVertical/>"), "Cannot add file (dublicate)");
+  RenderAutoImageText("<AutoImage name=\"G\" width=\"2\" height=\"2\">\n<FlipImageVertical/>",
+                      *folder, work);
+  EXPECT_EQ(ErrorOf("<AutoImage name=\"g\" width=\"2\" height=\"2\">\n<FlipImageVertical/>"),
+            "Cannot add file (dublicate)");
 }
 
 TEST_F(AutoImageTest, ATextThatNeverDrawsAddsAnEmptyEntry) {
   work.Write("left over from an earlier text");
-  RenderAutoImageText("<AutoImage name=\"Empty\" width=\"4\" height=\"4\">\n</AutoImage>", *folder, work);
+  RenderAutoImageText("<AutoImage name=\"Empty\" width=\"4\" height=\"4\">\n</AutoImage>", *folder,
+                      work);
   const int i = folder->IndexOf("Empty.pNg");
   ASSERT_GE(i, 0);
   EXPECT_EQ(folder->Dir[i].Size, 0);

@@ -29,10 +29,13 @@ struct TLevelGuard {
 // loop; the source block sits at an offset inside a wider picture, like a clipped one.
 template <typename T>
 void CompareLevels(std::mt19937& rng, int width, int rows, const TBlendParams& p,
-                   void (*plain)(T*, int, const T*, const uint8_t*, int, int, int, const TBlendParams&),
-                   void (*dispatched)(T*, int, const T*, const uint8_t*, int, int, int, const TBlendParams&)) {
+                   void (*plain)(T*, int, const T*, const uint8_t*, int, int, int,
+                                 const TBlendParams&),
+                   void (*dispatched)(T*, int, const T*, const uint8_t*, int, int, int,
+                                      const TBlendParams&)) {
   const int offset = width % 5, srcStride = width + offset + 3, dstStride = width + 7;
-  std::vector<T> src(static_cast<size_t>(srcStride) * rows), dst(static_cast<size_t>(dstStride) * rows);
+  std::vector<T> src(static_cast<size_t>(srcStride) * rows),
+      dst(static_cast<size_t>(dstStride) * rows);
   for (auto& v : src) v = static_cast<T>(rng());
   for (auto& v : dst) v = static_cast<T>(rng());
   std::vector<uint8_t> a = MixedAlpha(rng, srcStride * rows);
@@ -41,7 +44,8 @@ void CompareLevels(std::mt19937& rng, int width, int rows, const TBlendParams& p
   for (TSimdLevel level : {TSimdLevel::Sse2, TSimdLevel::Avx2}) {
     if (ForceSimdLevel(level) != level) continue;
     auto out = dst;
-    dispatched(out.data(), dstStride, src.data() + offset, a.data() + offset, srcStride, width, rows, p);
+    dispatched(out.data(), dstStride, src.data() + offset, a.data() + offset, srcStride, width,
+               rows, p);
     ASSERT_EQ(out, ref) << sizeof(T) * 8 << "-bit, level " << int(level) << ", width " << width
                         << ", rows " << rows << ", alpha " << p.Alpha << ", mix " << p.Mix;
   }

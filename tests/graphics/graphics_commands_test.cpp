@@ -6,8 +6,8 @@
 #include "app/tool/tool.hpp"
 #include "data/file_folder.hpp"
 #include "data/files.hpp"
-#include "graphics/png_codec.hpp"
 #include "graphics/jpeg_codec.hpp"
+#include "graphics/png_codec.hpp"
 #include "test_support.hpp"
 
 namespace graphics {
@@ -43,9 +43,10 @@ TEST(GraphicsCommands, MorfAimAndPngWorkOnArchives) {
   r = Tool({"morf", dir / "old.zxc", dir / "work.zxc"});
   ASSERT_EQ(r.Status, 0) << r.Err;
 
-  data::WriteFileAtomically(dir / "t.aim", "<AutoImage name=\"Flip\" autosize=\"true\">\n"
-                                           "<AddImage name=\"a.png\" left=\"0\" top=\"0\" />\n"
-                                           "<FlipImageHorizontal/>\n</AutoImage>\n");
+  data::WriteFileAtomically(dir / "t.aim",
+                            "<AutoImage name=\"Flip\" autosize=\"true\">\n"
+                            "<AddImage name=\"a.png\" left=\"0\" top=\"0\" />\n"
+                            "<FlipImageHorizontal/>\n</AutoImage>\n");
   r = Tool({"aim", dir / "work.zxc", dir / "t.aim"});
   ASSERT_EQ(r.Status, 0) << r.Err;
   r = Tool({"png", dir / "work.zxc", "flip.png", "-o", dir / "flip.png"});
@@ -76,7 +77,9 @@ TEST(GraphicsCommands, BadInputIsOneLineAndStatusOne) {
   EXPECT_EQ(Tool({"png", dir / "a.zxc", "nothing", "-o", dir / "j.png"}).Err,
             "zerith-tool png: No entry \"nothing\" in " + dir / "a.zxc" + "\n");
   EXPECT_EQ(Tool({"png", dir / "a.zxc", "junk.png"}).Status, 1);  // -o is required
-  data::WriteFileAtomically(dir / "bad.aim", "<AutoImage name=\"X\" autosize=\"true\">\n<AddImage name=\"junk.png\" left=\"0\" top=\"0\"/>\n");
+  data::WriteFileAtomically(dir / "bad.aim",
+                            "<AutoImage name=\"X\" autosize=\"true\">\n<AddImage name=\"junk.png\" "
+                            "left=\"0\" top=\"0\"/>\n");
   const TResult aim = Tool({"aim", dir / "a.zxc", dir / "bad.aim"});
   EXPECT_EQ(aim.Status, 1);
   EXPECT_EQ(aim.Err.find("zerith-tool aim: Cannot decode PNG picture \"junk.png\""), 0u) << aim.Err;

@@ -99,7 +99,8 @@ TEST(ImageOps, ReducingTakesWeightedMeans) {
   // Rows the same way; the last result row takes only its first row.
   TImage square(4, 4, false);
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 4; ++x) std::fill(square.At(x, y), square.At(x, y) + 3, static_cast<uint8_t>(y * 60));
+    for (int x = 0; x < 4; ++x)
+      std::fill(square.At(x, y), square.At(x, y) + 3, static_cast<uint8_t>(y * 60));
   const TImage half = ScaleImage(square, 2, 2);
   EXPECT_EQ(half.At(0, 0)[0], 59);  // (1 × 0 + 50 × 60) / 51 = 58.8
   EXPECT_EQ(half.At(0, 1)[0], 120);

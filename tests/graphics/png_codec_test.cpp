@@ -33,7 +33,8 @@ TEST(PngCodec, EveryColourTypeDecodesToEightBitRgbWithAlphaOnlyFromAnAlphaChanne
   const TImage bits1 = DecodePng(Fixture("basn0g01.png"), "g01");
   EXPECT_TRUE(bits1.At(0, 0)[0] == 0 || bits1.At(0, 0)[0] == 255);
   // An interlaced picture decodes to the same pixels as its plain twin.
-  EXPECT_EQ(DecodePng(Fixture("ibasn2c08.png"), "i").Pixels, DecodePng(Fixture("basn2c08.png"), "p").Pixels);
+  EXPECT_EQ(DecodePng(Fixture("ibasn2c08.png"), "i").Pixels,
+            DecodePng(Fixture("basn2c08.png"), "p").Pixels);
 }
 
 TEST(PngCodec, DamagedDataIsAClearErrorNeverACrash) {
@@ -45,7 +46,8 @@ TEST(PngCodec, DamagedDataIsAClearErrorNeverACrash) {
     EXPECT_STREQ(e.what(), "Cannot decode PNG picture \"x.png\": not a PNG file");
   }
   // Cut anywhere before the end of the image data (a missing end chunk alone is forgiven).
-  for (size_t cut = 8; cut < good.size() - 24; cut += 7) EXPECT_THROW(DecodePng(good.substr(0, cut), "cut"), data::Error);
+  for (size_t cut = 8; cut < good.size() - 24; cut += 7)
+    EXPECT_THROW(DecodePng(good.substr(0, cut), "cut"), data::Error);
   std::string flipped = good;
   flipped[40] ^= 0x55;  // inside a chunk guarded by its checksum
   EXPECT_THROW(DecodePng(flipped, "flipped"), data::Error);
@@ -54,7 +56,8 @@ TEST(PngCodec, DamagedDataIsAClearErrorNeverACrash) {
 // Every picture of the public suite either loads or is refused cleanly, whole or cut short.
 TEST(PngCodec, WholePublicSuiteLoadsOrIsRefused) {
   const std::filesystem::path suite =
-      std::filesystem::path(ZERITH_TEST_DATA).parent_path().parent_path().parent_path() / "shared/testdata/pngsuite";
+      std::filesystem::path(ZERITH_TEST_DATA).parent_path().parent_path().parent_path() /
+      "shared/testdata/pngsuite";
   if (!std::filesystem::is_directory(suite)) GTEST_SKIP() << "no " << suite;
   int loaded = 0;
   for (const auto& file : std::filesystem::directory_iterator(suite)) {
@@ -99,7 +102,8 @@ TEST(JpegCodec, DecodesBaselineAndArithmeticRefusesTwelveBitAndTruncatedData) {
   EXPECT_EQ(ari.Width, 227);
   EXPECT_THROW(DecodeJpeg(Fixture("monkey12.jpg"), "monkey12"), data::Error);
   const std::string bytes = Fixture("testorig.jpg");
-  for (size_t cut = 0; cut < bytes.size(); cut += 331) EXPECT_THROW(DecodeJpeg(bytes.substr(0, cut), "cut"), data::Error);
+  for (size_t cut = 0; cut < bytes.size(); cut += 331)
+    EXPECT_THROW(DecodeJpeg(bytes.substr(0, cut), "cut"), data::Error);
   try {
     DecodeJpeg("", "empty.jpg");
     FAIL();
@@ -111,7 +115,8 @@ TEST(JpegCodec, DecodesBaselineAndArithmeticRefusesTwelveBitAndTruncatedData) {
   const TImage back = DecodeJpeg(EncodeJpeg(img, 100), "back");
   ASSERT_EQ(back.Pixels.size(), img.Pixels.size());
   int worst = 0;
-  for (size_t i = 0; i < img.Pixels.size(); ++i) worst = std::max(worst, std::abs(img.Pixels[i] - back.Pixels[i]));
+  for (size_t i = 0; i < img.Pixels.size(); ++i)
+    worst = std::max(worst, std::abs(img.Pixels[i] - back.Pixels[i]));
   EXPECT_LE(worst, 40);
 }
 

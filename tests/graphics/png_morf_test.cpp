@@ -50,14 +50,18 @@ std::string ErrorOf(TPNGMorf& morf, const std::string& from, const std::string& 
 TImage SmoothWithAlpha(int w, int h) {
   TImage img = Pattern(w, h, true);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) img.At(x, y)[0] = static_cast<uint8_t>(x * 3), img.At(x, y)[1] = static_cast<uint8_t>(y * 4), img.At(x, y)[2] = 128;
+    for (int x = 0; x < w; ++x)
+      img.At(x, y)[0] = static_cast<uint8_t>(x * 3), img.At(x, y)[1] = static_cast<uint8_t>(y * 4),
+                img.At(x, y)[2] = 128;
   return img;
 }
 
 TEST(PNGMorf, PackingThenUnpackingRestoresEveryAlphaExactly) {
   TScratchDir dir;
   const TImage a = SmoothWithAlpha(70, 60), b = Pattern(5, 9, true);
-  const std::string aim = "<AutoImage name=\"Made\" autosize=\"true\">\n<AddImage name=\"b.PNG\" left=\"0\" top=\"0\" />\n";
+  const std::string aim =
+      "<AutoImage name=\"Made\" autosize=\"true\">\n<AddImage name=\"b.PNG\" left=\"0\" top=\"0\" "
+      "/>\n";
   WriteArchive(dir / "src.zxc", {{"a.PNG", EncodePng(a), 2},
                                  {"b.PNG", EncodePng(b), 2},
                                  {"made.aim", aim, 1},
@@ -74,7 +78,8 @@ TEST(PNGMorf, PackingThenUnpackingRestoresEveryAlphaExactly) {
   pack.MorfArchive(dir / "src.zxc", dir / "packed.zxc");
   EXPECT_EQ(percents, (std::vector<int>{0, 16, 33, 50, 66, 83, 100}));  // trunc(100 × i / 6)
   EXPECT_EQ(Names(dir / "packed.zxc"),
-            (std::vector<std::string>{"a._JPG", "a._PNG", "b._JPG", "b._PNG", "made._aim", "levels.xml", "noext", "d.b.PNG"}));
+            (std::vector<std::string>{"a._JPG", "a._PNG", "b._JPG", "b._PNG", "made._aim",
+                                      "levels.xml", "noext", "d.b.PNG"}));
   data::TFileFolder packed(dir / "packed.zxc");
   EXPECT_EQ(packed.Dir[packed.IndexOf("levels.xml")].Kind, 7);
   EXPECT_EQ(packed.Dir[packed.IndexOf("made._aim")].Kind, 1);
@@ -83,7 +88,8 @@ TEST(PNGMorf, PackingThenUnpackingRestoresEveryAlphaExactly) {
   TPNGMorf unpack(90);
   unpack.MorfArchive(dir / "packed.zxc", dir / "work.zxc");
   EXPECT_EQ(Names(dir / "work.zxc"),
-            (std::vector<std::string>{"a.PNG", "b.PNG", "made.aim", "levels.xml", "noext", "d.b.PNG", "Made.pNg"}));
+            (std::vector<std::string>{"a.PNG", "b.PNG", "made.aim", "levels.xml", "noext",
+                                      "d.b.PNG", "Made.pNg"}));
   data::TFileFolder work(dir / "work.zxc");
   const TImage back = DecodePng(work.GetFileStream("a.PNG")->View(), "a");
   ASSERT_TRUE(back.HasAlpha);
@@ -92,7 +98,8 @@ TEST(PNGMorf, PackingThenUnpackingRestoresEveryAlphaExactly) {
   for (int y = 0; y < 60; ++y)
     for (int x = 0; x < 70; ++x) {
       EXPECT_EQ(back.At(x, y)[3], a.At(x, y)[3]);
-      for (int c = 0; c < 3; ++c) worst = std::max(worst, std::abs(back.At(x, y)[c] - a.At(x, y)[c]));
+      for (int c = 0; c < 3; ++c)
+        worst = std::max(worst, std::abs(back.At(x, y)[c] - a.At(x, y)[c]));
     }
   EXPECT_LE(worst, 8);  // JPEG's loss at quality 90
   EXPECT_EQ(DecodePng(work.GetFileStream("Made.pNg")->View(), "made").Width, 5);
@@ -121,7 +128,8 @@ TEST(PNGMorf, MissingCompanionsAndDamagedPicturesAreErrorsThatWriteNothing) {
   EXPECT_EQ(ErrorOf(morf, dir / "a.zxc", dir / "out.zxc"), "File p._JPG does not exist!");
   WriteArchive(dir / "b.zxc", {{"p.PnG", EncodePng(Pattern(2, 2, true)), 2}});
   EXPECT_EQ(ErrorOf(morf, dir / "b.zxc", dir / "out.zxc"), "File p.jpg does not exist!");
-  WriteArchive(dir / "c.zxc", {{"ok.PNG", EncodePng(Pattern(2, 2, true)), 2}, {"bad.PNG", "garbage", 2}});
+  WriteArchive(dir / "c.zxc",
+               {{"ok.PNG", EncodePng(Pattern(2, 2, true)), 2}, {"bad.PNG", "garbage", 2}});
   EXPECT_EQ(ErrorOf(morf, dir / "c.zxc", dir / "out.zxc"),
             "Cannot convert picture \"bad.PNG\": it is not a readable PNG or JPEG");
   EXPECT_FALSE(std::filesystem::exists(dir / "out.zxc"));

@@ -17,7 +17,8 @@ using testing::Pattern;
 using testing::TScratchDir;
 
 // A surface of the given size whose every pixel is value, with an opaque alpha plane.
-void AddSolid32(TSurfEngine& e, const std::string& name, int w, int h, uint32_t value, uint8_t alpha) {
+void AddSolid32(TSurfEngine& e, const std::string& name, int w, int h, uint32_t value,
+                uint8_t alpha) {
   ASSERT_TRUE(e.CreateBlank(name, w, h));
   TSurface* s = e.Find(name);
   std::fill(s->Pixels32.begin(), s->Pixels32.end(), value);
@@ -83,7 +84,8 @@ TEST(SurfEngine, BlendingFollowsTheFormulasInBothDepths) {
   TSurfEngine e16;
   ASSERT_TRUE(e16.Create(16));
   ASSERT_TRUE(e16.CreateBlank(kBackBufferName, 800, 600));
-  std::fill(e16.Find(kBackBufferName)->Pixels16.begin(), e16.Find(kBackBufferName)->Pixels16.end(), 0xFFFF);
+  std::fill(e16.Find(kBackBufferName)->Pixels16.begin(), e16.Find(kBackBufferName)->Pixels16.end(),
+            0xFFFF);
   // 16-bit fills only darken: each field (alpha * d) >> 8, colour unused.
   e16.FillRect(kBackBufferName, {0, 0, 0, 0}, 0x0000FF, 128);
   EXPECT_EQ(e16.Find(kBackBufferName)->Pixels16[0], (15 << 11) | (31 << 5) | 15);
@@ -247,7 +249,7 @@ TEST(SurfEngine, ReloadRebuildsReleasedSurfacesAndPresents) {
   std::vector<int> progress;
   e.OnProgress = [&](int p) { progress.push_back(p); };
   e.ReloadSurfaces(&game, &levels, "B MemorySurface", 800, 600);  // a blank named first stays
-  ASSERT_EQ(e.Surfaces().size(), 3u);  // "Gone" is in neither archive
+  ASSERT_EQ(e.Surfaces().size(), 3u);                             // "Gone" is in neither archive
   EXPECT_EQ(e.Surfaces()[2].Name, "A");  // reloaded pictures move to the end
   EXPECT_EQ(e.Find("A")->Pixels16.size(), before.size());
   EXPECT_EQ(e.Find("B")->Width, 5);

@@ -27,7 +27,7 @@ inline TImage Pattern(int width, int height, bool alpha) {
 
 // A fresh, empty folder for the current test, removed again by the caller's scope.
 class TScratchDir {
-public:
+ public:
   TScratchDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     path = std::filesystem::temp_directory_path() /
@@ -42,7 +42,7 @@ public:
   }
   std::string operator/(const std::string& name) const { return (path / name).string(); }
 
-private:
+ private:
   std::filesystem::path path;
 };
 
