@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 
 namespace graphics {
 
@@ -14,6 +15,9 @@ struct THls {
 struct TRgb {
   uint8_t R = 0, G = 0, B = 0;
   friend bool operator==(const TRgb&, const TRgb&) = default;
+  friend std::ostream& operator<<(std::ostream& os, const TRgb& c) {
+    return os << "(" << int(c.R) << ", " << int(c.G) << ", " << int(c.B) << ")";
+  }
 };
 
 // NOTE: both conversions round half to even; their round trip may move a channel by one step.

@@ -1,6 +1,7 @@
 // graphics/surf_engine.cpp — surface list, loaders and the rebuild after a display change.
 #include "graphics/surf_engine.hpp"
 
+#include <cassert>
 #include <cmath>
 #include <filesystem>
 
@@ -73,6 +74,12 @@ const TSurface* TSurfEngine::Find(std::string_view name) const {
 }
 
 void TSurfEngine::AddSurface(TSurface surface) {
+  const size_t count = static_cast<size_t>(surface.Width) * static_cast<size_t>(surface.Height);
+  assert(surface.Pixels32.empty() || surface.Pixels32.size() == count);
+  assert(surface.Pixels16.empty() || surface.Pixels16.size() == count);
+  assert(surface.AlphaPitch < 0 ? surface.Alpha.empty()
+                                : surface.AlphaPitch == surface.Width && surface.Alpha.size() == count);
+  (void)count;
   surfaces.push_back(std::move(surface));
   indexDirty = true;
 }
