@@ -12,6 +12,8 @@ const data::TOrlClass& TOrlCheckBox::StaticClass() {
   return cls;
 }
 
+int TOrlCheckBox::TextWidth() const { return Width - PictureSize(Picture).Width; }
+
 void TOrlCheckBox::Assign(const data::TOrlObject& source) {
   TOrlLabel::Assign(source);
   if (auto* s = dynamic_cast<const TOrlCheckBox*>(&source)) static_cast<TCheckBoxProps&>(*this) = *s;

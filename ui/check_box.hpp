@@ -17,7 +17,7 @@ public:
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;
 
-  int TextWidth() const override { return Width - PictureSize(Picture).Width; }
+  int TextWidth() const override;  // beside the box: Width less the width of Picture
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void Paint() override;

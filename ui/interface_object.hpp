@@ -78,8 +78,10 @@ public:
   virtual void MouseWheel(TShiftState shift, int wheelDelta, int x, int y, bool& handled);
   virtual void Paint();
 
+  // 64-bit sums: a skin may give sizes near the 32-bit limits.
   bool Contains(int x, int y) const {
-    return x >= AbsLeft && x < AbsLeft + Width && y >= AbsTop && y < AbsTop + Height;
+    return x >= AbsLeft && x < int64_t{AbsLeft} + Width && y >= AbsTop &&
+           y < int64_t{AbsTop} + Height;
   }
 
   // Called by the engine before `gone` is freed: drop every reference to it.

@@ -36,7 +36,9 @@ public:
   const TOrlGlyph& GlyphOf(char16_t c) const;
   int CharAdvance(char16_t c) const {
     const TOrlGlyph& g = GlyphOf(c);
-    return g.Before + g.Width + g.After;
+    // Wraps like the rest of the toolkit's 32-bit arithmetic on absurd metrics.
+    return static_cast<int>(static_cast<uint32_t>(g.Before) + static_cast<uint32_t>(g.Width) +
+                            static_cast<uint32_t>(g.After));
   }
   int TextAdvance(std::u16string_view text) const;  // pixels; 0 for an empty text
 

@@ -17,6 +17,8 @@ const data::TOrlClass& TOrlRadioButton::StaticClass() {
   return cls;
 }
 
+int TOrlRadioButton::TextWidth() const { return Width - PictureSize(Picture).Width; }
+
 void TOrlRadioButton::Assign(const data::TOrlObject& source) {
   TOrlLabel::Assign(source);
   if (auto* s = dynamic_cast<const TOrlRadioButton*>(&source))

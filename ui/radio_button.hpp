@@ -20,7 +20,7 @@ public:
   void Assign(const data::TOrlObject& source) override;
 
   void SetChecked(bool value);
-  int TextWidth() const override { return Width - PictureSize(Picture).Width; }
+  int TextWidth() const override;  // beside the box: Width less the width of Picture
   uint32_t TextColor(bool hover) const override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -35,6 +35,13 @@ int32_t ClampToInt(int64_t v) {
   return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
+// Rounds half to even into the 32-bit range; a position far outside Min..Max (Min or Max changed
+// after it was set) must not turn into an undefined conversion.
+int32_t RoundToInt(double v) {
+  if (std::isnan(v)) return 0;
+  return static_cast<int32_t>(std::nearbyint(std::clamp<double>(v, INT32_MIN, INT32_MAX)));
+}
+
 }  // namespace
 
 TOrlSlider::TOrlSlider()
@@ -177,8 +184,7 @@ int TOrlSlider::TrackLength() const {
 int TOrlSlider::ThumbOffset() const {
   if (Max == Min) return 0;
   const double share = (static_cast<double>(Position) - Min) / (static_cast<double>(Max) - Min);
-  return static_cast<int>(std::nearbyint(share * TrackLength())) +
-         (Vertical() ? BarShiftTop : BarShiftLeft);
+  return RoundToInt(share * TrackLength()) + (Vertical() ? BarShiftTop : BarShiftLeft);
 }
 
 void TOrlSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -233,9 +239,9 @@ void TOrlSlider::MouseMove(TShiftState shift, int x, int y) {
   const int thumbLength = vertical ? thumb.Height : thumb.Width;
   const int shiftAlong = vertical ? BarShiftTop : BarShiftLeft;
   const double pixelsPerUnit = static_cast<double>(length) / (static_cast<double>(Max) - Min);
-  const double v =
-      std::nearbyint((c - start - offset - thumbLength / 2 - shiftAlong) / pixelsPerUnit) + Min;
-  SetPosition(ClampToInt(static_cast<int64_t>(std::nearbyint(v / Step)) * Step));
+  const double along = static_cast<double>(c) - start - offset - thumbLength / 2 - shiftAlong;
+  const double v = std::nearbyint(along / pixelsPerUnit) + Min;
+  SetPosition(RoundToInt(std::nearbyint(v / Step) * Step));
 }
 
 void TOrlSlider::MouseUp(TMouseButton, TShiftState, int, int) {

@@ -106,3 +106,42 @@ TEST(InterfaceObject, PropertiesReadBackAsText) {
   EXPECT_THROW(w.engine.SetObjectProperty("W_L", "PictureAlpha", "256"), data::Error);
   EXPECT_THROW(w.engine.SetObjectProperty("W_L", "Layout", "tlMiddle"), data::Error);
 }
+
+TEST(InterfaceObject, ExtremeNumbersWrapWithoutFailing) {
+  TWorld w;
+  w.graphic->SetPictureSize("big.png", 2000000000, 2000000000);
+  const std::string max = "2147483647", min = "-2147483648";
+  w.Load(Interface(
+      Obj("TOrlForm", {{"ParentName", "Screen"}, {"Name", "W"}, {"Left", max}, {"Top", min},
+                       {"Width", max}, {"Height", max}, {"Visible", "true"}}) +
+      Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_L"}, {"Left", max}, {"Top", max},
+                        {"Width", max}, {"Height", min}, {"HAlign", "haRight"}, {"ShiftLeft", min},
+                        {"VAlign", "vaCenter"}, {"ShiftTop", max}, {"Picture", "big.png"},
+                        {"PictureHAlign", "phaRight"}, {"PictureVAlign", "pvaCenter"},
+                        {"FontName", "F"}, {"Caption", "a b c"}, {"Alignment", "taJustify"},
+                        {"LineSpace", max}, {"TextShiftLeft", min}, {"Visible", "true"}}) +
+      Obj("TOrlProgressBar", {{"ParentName", "W"}, {"Name", "W_PB"}, {"Width", max},
+                              {"BarShiftLeft", min}, {"Min", min}, {"Max", max}, {"Position", max},
+                              {"StepWidth", "1"}, {"BarPicture", "b"}, {"Visible", "true"}}) +
+      Obj("TOrlSlider", {{"ParentName", "W"}, {"Name", "W_S"}, {"Picture", "big.png"},
+                         {"BarShiftLeft", min}, {"Min", min}, {"Max", max}, {"Step", max},
+                         {"BigStep", max}, {"Position", max}, {"Width", max}, {"Visible", "true"}}) +
+      Obj("TOrlGrid", {{"ParentName", "W"}, {"Name", "W_G"}, {"Width", max}, {"Height", max},
+                       {"RowsHeight", "1"}, {"BorderWidth", min}, {"DivisorHeight", max},
+                       {"FixedRow", "true"}, {"AddColumns", "Width=\"2147483647\";Width=\"9\""},
+                       {"AddCells", "Text=\"a\";Text=\"b\";Text=\"c\";Text=\"d\""},
+                       {"Position", max}, {"CursorPicture", "big.png"}, {"Visible", "true"}}) +
+      Obj("TOrlHint", {{"ParentName", "W"}, {"Name", "W_H"}, {"Width", max}, {"Height", "9"},
+                       {"FontName", "F"}, {"Caption", "{BR 2147483647/}x{HR 2147483647/}y"},
+                       {"ShowTime", max}, {"Visible", "true"}})));
+  w.now = 4000000000u;
+  w.engine.ShowModal("W");
+  for (const int x : {INT32_MIN, -1, 0, INT32_MAX}) {
+    w.engine.MouseMove(ui::ssLeft, x, x);
+    w.engine.MouseDown(ui::mbLeft, ui::ssLeft, x, INT32_MAX);
+    w.engine.MouseUp(ui::mbLeft, 0, x, x);
+  }
+  w.engine.ShowHintAt("W_H", INT32_MIN, INT32_MAX);
+  w.engine.DrawAll();
+  EXPECT_FALSE(w.graphic->Calls.empty());
+}
