@@ -125,21 +125,42 @@ void TOrlForm::CollectChildren() {
   if (!engine || Name().empty()) return;
   for (const auto& object : engine->Objects()) {
     auto* child = dynamic_cast<TOrlInterfaceObject*>(object.get());
-    if (child && child != this && child->ParentName == Name()) children.push_back(child);
+    if (child && child != this && child->ParentName == Name() && !IsAncestor(child))
+      children.push_back(child);
   }
+}
+
+// Forms naming each other as parents would pass every event, position and paint round the
+// circle forever; the form found above this one keeps its place and loses the child.
+bool TOrlForm::IsAncestor(const data::TOrlObject* object) const {
+  const data::TOrlEngine* engine = Engine();
+  const int limit = engine ? engine->Count() : 0;
+  int steps = 0;
+  for (const data::TOrlObject* up = Parent(); up && steps <= limit; up = up->Parent(), ++steps)
+    if (up == object) return true;
+  return false;
 }
 
 void TOrlForm::BuildTabList() {
   tabList.clear();
-  for (TOrlInterfaceObject* child : children) {
-    auto* focused = dynamic_cast<TOrlFocusedObject*>(child);
-    if (!focused) continue;
-    size_t index = focused->TabOrder < 0 ? tabList.size() : static_cast<size_t>(focused->TabOrder);
+  std::vector<TOrlFocusedObject*> focusable;
+  for (TOrlInterfaceObject* child : children)
+    if (auto* focused = dynamic_cast<TOrlFocusedObject*>(child)) focusable.push_back(focused);
+  auto place = [this](TOrlFocusedObject* focused, size_t index) {
     // Two children claiming one TabOrder both stay reachable: the later takes the next free slot.
     while (index < tabList.size() && tabList[index]) ++index;
     if (index >= tabList.size()) tabList.resize(index + 1, nullptr);
     tabList[index] = focused;
-  }
+  };
+  const auto inRange = [&](const TOrlFocusedObject* f) {
+    return f->TabOrder >= 0 && static_cast<size_t>(f->TabOrder) < focusable.size();
+  };
+  for (TOrlFocusedObject* focused : focusable)
+    if (inRange(focused)) place(focused, static_cast<size_t>(focused->TabOrder));
+  // A TabOrder outside 0..n-1 (a skin's stray 2000000000 or -5) goes after the others rather
+  // than asking for a list of that size.
+  for (TOrlFocusedObject* focused : focusable)
+    if (!inRange(focused)) place(focused, tabList.size());
 }
 
 void TOrlForm::MoveFocus(bool forward) {

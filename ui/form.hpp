@@ -43,6 +43,8 @@ public:
   std::vector<TOrlFocusedObject*>& TabList() { return tabList; }
 
 private:
+  bool IsAncestor(const data::TOrlObject* object) const;
+
   std::vector<TOrlInterfaceObject*> children;  // not owned
   std::vector<TOrlFocusedObject*> tabList;     // not owned
 };

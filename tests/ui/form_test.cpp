@@ -134,3 +134,34 @@ TEST(Form, RenameAndAssignCarryTheChildren) {
   EXPECT_EQ(form.Name(), "Renamed");
   EXPECT_EQ(w.Prop("_L", "ParentName"), "Renamed");
 }
+
+TEST(Form, HostileStructuresNeitherLoopNorExhaustMemory) {
+  TWorld w;
+  // Two windows naming each other as parent, one naming itself, and tab orders far out of range.
+  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "WB"}, {"Name", "WA"}, {"Width", "50"},
+                                    {"Height", "50"}, {"Visible", "true"}}) +
+                   Obj("TOrlForm", {{"ParentName", "WA"}, {"Name", "WB"}, {"Left", "5"},
+                                    {"Width", "50"}, {"Height", "50"}, {"Visible", "true"}}) +
+                   Obj("TOrlForm", {{"ParentName", "WS"}, {"Name", "WS"}, {"Left", "1"}}) +
+                   Edit("WA_E", 2000000000, "WA") + Edit("WA_F", -5, "WA") + Edit("WA_G", 0, "WA")));
+  auto& a = w.Get<ui::TOrlForm>("WA");
+  auto& b = w.Get<ui::TOrlForm>("WB");
+  EXPECT_TRUE(b.Children().empty());
+  EXPECT_EQ(a.Children().size(), 3u);  // the edits only: WB would close the circle
+  ASSERT_EQ(a.TabList().size(), 3u);
+  EXPECT_EQ(a.TabList()[0]->Name(), "WA_G");
+  w.engine.ShowModal("WA");
+  w.engine.ShowModal("WB");
+  w.engine.ShowModal("WS");
+  w.engine.SetObjectProperty("WA", "Left", "3");
+  w.engine.SetObjectProperty("WS", "Left", "2");
+  w.engine.KeyDown(ui::kKeyTab, 0);
+  w.engine.KeyPress(u'x');
+  w.engine.MouseDown(ui::mbLeft, ui::ssLeft, 10, 10);
+  w.engine.DrawAll();
+  w.engine.HideTop();
+  w.engine.KeyDown(ui::kKeyTab, 0);
+  w.engine.DrawForms();
+  w.engine.DrawTopHints();
+  EXPECT_EQ(w.engine.ShownForms().size(), 2u);
+}
