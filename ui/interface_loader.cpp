@@ -139,8 +139,8 @@ void TOrlInterfaceEngine::CreateObjectFrom(const data::TOrlXMLTag& o, int number
                       "Attribute <n> does not has Name: \"ParentName\" or \"Name\"!");
   const data::TOrlClass* cls = data::TOrlClassReg::Global().FindClass(className);
   TOrlLoadNote note{number, className, name, {}};
-  if (!cls || !cls->InheritsFrom(TOrlInterfaceObject::StaticClass())) {
-    note.Message = "class \"" + className + "\" is not an interface class; nothing created";
+  if (!cls) {
+    note.Message = "class \"" + className + "\" is not registered; nothing created";
     loadNotes.push_back(std::move(note));
     return;
   }

@@ -78,13 +78,26 @@ TEST(InterfaceEngine, CreationPassStopsQuietlyAtTheFirstBadElement) {
 TEST(InterfaceEngine, UnknownClassesAndDuplicateNamesAreNoted) {
   TWorld w;
   w.Load(Interface(Form("W") + Obj("TOrlButton", {{"ParentName", "W"}, {"Name", "W_B"}}) +
-                   Obj("TOrlFont", {{"ParentName", "W"}, {"Name", "W_F"}}) + Label("W") + Label("W_C")));
+                   Obj("TOrlFont", {{"ParentName", "W"}, {"Name", "W_F"}, {"Height", "9"}}) +
+                   Obj("TOrlObject", {{"ParentName", "W"}, {"Name", "W_O"}, {"Tag", "4"}}) +
+                   Label("W") + Label("W_C")));
   EXPECT_EQ(w.engine.FindObject("W_B"), nullptr);
-  EXPECT_EQ(w.engine.FindObject("W_F"), nullptr);  // fonts are not interface objects
+  // Any registered class can be created by name, even one that is no interface object; such
+  // an object holds properties only and takes no part in the form.
+  EXPECT_EQ(w.Prop("W_F", "Height"), "9");
+  EXPECT_EQ(w.Prop("W_O", "Tag"), "4");
   EXPECT_NE(w.engine.FindObject("W_C"), nullptr);
-  ASSERT_EQ(w.engine.LoadNotes().size(), 3u);
-  EXPECT_EQ(w.engine.LoadNotes()[2].Message, "the name \"W\" is already taken; the object stays nameless");
-  EXPECT_EQ(w.engine.Count(), 3);  // the form, the nameless label, W_C
+  ASSERT_EQ(w.engine.LoadNotes().size(), 2u);
+  EXPECT_EQ(w.engine.LoadNotes()[0].Message, "class \"TOrlButton\" is not registered; nothing created");
+  EXPECT_EQ(w.engine.LoadNotes()[1].Message, "the name \"W\" is already taken; the object stays nameless");
+  EXPECT_EQ(w.engine.Count(), 5);  // the form, W_F, W_O, the nameless label, W_C
+  EXPECT_EQ(w.Get<ui::TOrlForm>("W").Children().size(), 2u);
+  w.engine.ShowModal("W");
+  w.engine.QueueScript("W_O", "ShowModal Form=\"W_O\";");
+  EXPECT_EQ(w.engine.Sender(), nullptr);
+  w.engine.MouseDown(ui::mbLeft, ui::ssLeft, 1, 1);
+  w.engine.DrawAll();
+  EXPECT_EQ(w.engine.ShownForms().size(), 1u);
 }
 
 TEST(InterfaceEngine, DefaultLinesFillOnlyWhatTheFileLeavesOut) {
