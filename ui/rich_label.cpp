@@ -406,7 +406,8 @@ void TOrlRichLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 }
 
 void TOrlRichLabel::Paint() {
-  DrawPicture(Picture, AbsLeft, AbsTop, PictureAlpha);
+  // Unlike a plain label's, the picture keeps its placement (PictureHAlign, PictureVAlign).
+  TOrlInterfaceObject::Paint();
   if (font) {
     for (const TOrlTextLine& w : words)
       if (!w.Text.empty())

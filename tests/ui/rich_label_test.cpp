@@ -137,3 +137,16 @@ TEST(RichLabel, MalformedMarkUpNeverBreaksTheLayout) {
   w.engine.MouseDown(ui::mbLeft, ui::ssLeft, 12, 22);
   SUCCEED();
 }
+
+TEST(RichLabel, PictureKeepsItsPlacementUnlikeAPlainLabel) {
+  TWorld w;
+  w.graphic->SetPictureSize("page.png", 40, 30);
+  LoadRich(w, "ab", "<p n=\"Picture\">page.png</p><p n=\"PictureHAlign\">phaCenter</p>"
+                    "<p n=\"PictureVAlign\">pvaBottom</p><p n=\"PictureAlpha\">90</p>");
+  w.engine.DrawAll();
+  const auto draws = w.graphic->Of("Draw");
+  ASSERT_EQ(draws.size(), 1u);
+  EXPECT_EQ(draws[0].X, 10 + 50 - 20);
+  EXPECT_EQ(draws[0].Y, 20 + 200 - 30);
+  EXPECT_EQ(draws[0].Alpha, 90);
+}
