@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "app/tool/tool.hpp"
@@ -76,4 +77,83 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
   EXPECT_EQ(RunUiTool({"ui", ::testing::TempDir() + "no_such.li"}).Status, 1);
   EXPECT_EQ(RunUiTool({"ui"}).Status, 1);
   for (const std::string& path : {file, overlay, bad}) std::remove(path.c_str());
+}
+
+// Every class lists its ancestors' properties first, then its own in declaration order.
+TEST(UiCommand, DumpListsEveryClassesPropertiesInDeclarationOrder) {
+  const std::vector<std::string> object = {"ParentName", "Name", "Tag"};
+  std::vector<std::string> base = object;
+  for (const char* n : {"Left", "Top", "AutoSize", "Picture", "PictureHAlign", "PictureVAlign",
+                        "PictureAlpha", "Width", "Height", "HAlign", "VAlign", "ShiftLeft",
+                        "ShiftTop", "Visible"})
+    base.push_back(n);
+  for (const char* kind : {"On", "Sound"})
+    for (const char* e : {"KeyDown", "KeyPress", "KeyUp", "MouseDown", "MouseMove", "MouseUp", "MouseWheel"})
+      base.push_back(std::string(kind) + e);
+  auto with = [](std::vector<std::string> v, std::initializer_list<const char*> own) {
+    v.insert(v.end(), own.begin(), own.end());
+    return v;
+  };
+  const auto label = with(base, {"MouseOverPicture", "MouseDownPicture", "FontName", "Caption", "Alpha",
+                                 "Color", "MouseOverColor", "Alignment", "Layout", "TextShiftLeft",
+                                 "TextShiftTop", "LineSpace", "TextDownShiftLeft", "TextDownShiftTop"});
+  const auto focused = with(base, {"Focused", "TabOrder"});
+  const auto rich = with(label, {"LinkColor", "LinkMouseOverColor"});
+  const std::map<std::string, std::vector<std::string>> expected = {
+      {"TOrlForm", base},
+      {"TOrlTabForm", with(base, {"TabGroup"})},
+      {"TOrlProgressBar", with(base, {"BarPicture", "BarShiftLeft", "BarShiftTop", "Min", "Max",
+                                      "Position", "StepWidth"})},
+      {"TOrlLabel", label},
+      {"TOrlCheckBox", with(label, {"BoxPlace", "Checked"})},
+      {"TOrlRadioButton", with(label, {"CheckedColor", "BoxPlace", "Checked", "RadioGroup"})},
+      {"TOrlRichLabel", rich},
+      {"TOrlHint", with(rich, {"ShowTime", "BackGroundColor", "BackGroundAlpha"})},
+      {"TOrlEdit", with(focused, {"CursorPicture", "FontName", "CharSet", "Caption", "Alpha", "Color",
+                                  "PasswordChar", "InputMode", "ForbiddenChars", "SelectColor",
+                                  "TextShiftLeft", "TextShiftTop", "MaxLength", "MaxWidth", "ReadOnly"})},
+      {"TOrlGrid", with(focused, {"Position", "LinkedObjectName", "CursorPicture", "NotActiveCursorAlpha",
+                                  "RowsHeight", "BorderWidth", "FixedRow", "FixedFontName", "FixedColor",
+                                  "DivisorHeight", "RowMouseOverColor", "AddColumns", "AddCells", "Cells"})},
+      {"TOrlSlider", with(base, {"LinkedObjectName", "BarPicture", "BarShiftLeft", "BarShiftTop",
+                                 "MouseOverBarPicture", "Max", "Min", "Step", "BigStep", "Orientation",
+                                 "Position", "UpPicture", "UpMouseOverPicture", "UpMouseDownPicture",
+                                 "DownPicture", "DownMouseOverPicture", "DownMouseDownPicture",
+                                 "ButtonsSound", "OnChange"})},
+      {"TOrlFont", with(object, {"Height", "Picture", "Metrics"})},
+      {"TOrlObject", object},
+  };
+  std::string objects;
+  for (const auto& [cls, props] : expected)
+    objects += Obj(cls, {{"ParentName", "W"}, {"Name", "W_" + cls}});
+  const std::string file = WriteTemp("ui_cmd_classes.li", Interface(objects));
+  const TResult dump = RunUiTool({"ui", file, "--dump"});
+  ASSERT_EQ(dump.Status, 0) << dump.Err;
+
+  std::map<std::string, std::vector<std::string>> names;
+  std::map<std::string, std::string> values;  // "Class.Property" -> value
+  std::string current;
+  std::istringstream lines(dump.Out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  ", 0) != 0) {
+      current = line.substr(0, line.find(' '));
+      EXPECT_EQ(line, current + " W_" + current + " W");
+      continue;
+    }
+    const size_t eq = line.find('=');
+    names[current].push_back(line.substr(2, eq - 2));
+    values[current + "." + line.substr(2, eq - 2)] = line.substr(eq + 1);
+  }
+  for (const auto& [cls, props] : expected) EXPECT_EQ(names[cls], props) << cls;
+  // Zero-filled objects: first value names, False, 0 and empty texts; write-only stays empty.
+  EXPECT_EQ(values["TOrlSlider.Orientation"], "trHorizontal");
+  EXPECT_EQ(values["TOrlEdit.InputMode"], "imNormal");
+  EXPECT_EQ(values["TOrlRadioButton.BoxPlace"], "bpLeft");
+  EXPECT_EQ(values["TOrlLabel.Layout"], "tlTop");
+  EXPECT_EQ(values["TOrlForm.VAlign"], "vaNone");
+  EXPECT_EQ(values["TOrlGrid.FixedRow"], "False");
+  EXPECT_EQ(values["TOrlGrid.AddColumns"], "");
+  EXPECT_EQ(values["TOrlFont.Metrics"], "");
+  EXPECT_EQ(values["TOrlHint.ShowTime"], "0");
+  std::remove(file.c_str());
 }
