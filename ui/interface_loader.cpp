@@ -210,7 +210,15 @@ void TOrlInterfaceEngine::SetProperties(bool recording) {
           mod.AddAttribute("Prop", prop);
         }
       }
-      data::SetPropertyText(*object, prop, p->Text);
+      try {
+        data::SetPropertyText(*object, prop, p->Text);
+      } catch (const data::Error& e) {
+        // Noted for tools so a skin author learns which element failed; the error still ends
+        // the load.
+        const data::TOrlParserAttribute* c = o.GetAttribute(0);
+        loadNotes.push_back({i + 1, c ? c->Value : std::string(), name, e.what()});
+        throw;
+      }
     }
   }
 }

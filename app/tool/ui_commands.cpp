@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/tool/tool.hpp"
+#include "data/error.hpp"
 #include "data/files.hpp"
 #include "data/memory_stream.hpp"
 #include "data/published.hpp"
@@ -28,18 +29,34 @@ void DumpObjects(const ui::TOrlInterfaceEngine& engine, std::ostream& out) {
   }
 }
 
+std::string DescribeNote(const ui::TOrlLoadNote& note) {
+  std::string where;
+  if (note.Element > 0) {
+    where = "element " + std::to_string(note.Element);
+    if (!note.ClassName.empty() || !note.Name.empty())
+      where += " (" + note.ClassName + (note.Name.empty() ? "" : " \"" + note.Name + "\"") + ")";
+    where += ": ";
+  }
+  return where + note.Message;
+}
+
+// Runs one load; a property error names the file and, when the engine noted it, the element.
+template <class Load>
+void LoadOrExplain(const std::string& file, const ui::TOrlInterfaceEngine& engine, Load&& load) {
+  try {
+    load();
+  } catch (const data::Error& e) {
+    const auto& notes = engine.LoadNotes();
+    const bool noted = !notes.empty() && notes.back().Message == e.what();
+    throw data::Error(file + ": " + (noted ? DescribeNote(notes.back()) : std::string(e.what())));
+  }
+}
+
 void ReportNotes(const std::string& file, const ui::TOrlInterfaceEngine& engine,
                  std::ostream& out, int& count) {
   for (const ui::TOrlLoadNote& note : engine.LoadNotes()) {
     ++count;
-    out << file << ": ";
-    if (note.Element > 0) {
-      out << "element " << note.Element;
-      if (!note.ClassName.empty() || !note.Name.empty())
-        out << " (" << note.ClassName << (note.Name.empty() ? "" : " \"" + note.Name + "\"") << ")";
-      out << ": ";
-    }
-    out << note.Message << '\n';
+    out << file << ": " << DescribeNote(note) << '\n';
   }
 }
 
@@ -53,12 +70,13 @@ int RunUi(const Args& args, std::ostream& out, std::ostream&) {
   ui::TOrlInterfaceEngine engine;
   engine.Graphic = std::make_shared<ui::TOrlNullGraphic>();
   data::TMemoryStream stream(data::ReadWholeFile(file));
-  engine.LoadFromStream(stream);
+  LoadOrExplain(file, engine, [&] { engine.LoadFromStream(stream); });
   int notes = 0;
   std::ostringstream report;
   ReportNotes(file, engine, report, notes);
   for (const std::string& overlay : overlays) {
-    engine.LoadOverlay(overlay);
+    data::TMemoryStream overlayStream(data::ReadWholeFile(overlay));
+    LoadOrExplain(overlay, engine, [&] { engine.LoadOverlayFromStream(overlayStream); });
     ReportNotes(overlay, engine, report, notes);
   }
   if (dump) {

@@ -73,7 +73,8 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
                                                                                 {"Width", "wide"}})));
   const TResult failed = RunUiTool({"ui", bad, "--dump"});
   EXPECT_EQ(failed.Status, 1);
-  EXPECT_NE(failed.Err.find("\"wide\" is not a valid integer value for property \"Width\""), std::string::npos);
+  EXPECT_EQ(failed.Err, "zerith-tool ui: " + bad + ": element 2 (TOrlForm \"W\"): \"wide\" is not a valid "
+                       "integer value for property \"Width\"\n");
   EXPECT_EQ(RunUiTool({"ui", ::testing::TempDir() + "no_such.li"}).Status, 1);
   EXPECT_EQ(RunUiTool({"ui"}).Status, 1);
   for (const std::string& path : {file, overlay, bad}) std::remove(path.c_str());
