@@ -125,13 +125,14 @@ void TOrlForm::CollectChildren() {
   if (!engine || Name().empty()) return;
   for (const auto& object : engine->Objects()) {
     auto* child = dynamic_cast<TOrlInterfaceObject*>(object.get());
-    if (child && child != this && child->ParentName == Name() && !IsAncestor(child))
-      children.push_back(child);
+    if (!child || child == this || child->ParentName != Name()) continue;
+    if (dynamic_cast<TOrlForm*>(child) && IsAncestor(child)) continue;
+    children.push_back(child);
   }
 }
 
 // Forms naming each other as parents would pass every event, position and paint round the
-// circle forever; the form found above this one keeps its place and loses the child.
+// circle forever; a form above this one is never also its child.
 bool TOrlForm::IsAncestor(const data::TOrlObject* object) const {
   const data::TOrlEngine* engine = Engine();
   const int limit = engine ? engine->Count() : 0;
