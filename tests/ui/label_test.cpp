@@ -42,6 +42,12 @@ TEST(Label, WrapsAtBlanksCutsLongWordsAndFlattensLineBreaks) {
   label.SetCaption(u"abcdefghijklmnop");
   EXPECT_EQ(Texts(label), (std::vector<std::u16string>{u"abcdefghij", u"klmnop"}));
 
+  // The first character of a continued line is not measured, so that line holds one more.
+  w.engine.SetObjectProperty("W_L", "Width", "20");
+  label.SetCaption(u"abcdefgh");
+  EXPECT_EQ(Texts(label), (std::vector<std::u16string>{u"abc", u"defg", u"h"}));
+  w.engine.SetObjectProperty("W_L", "Width", "60");
+
   label.SetCaption(u"a\r\nb\tc");
   EXPECT_EQ(Texts(label), (std::vector<std::u16string>{u"a b c"}));
 

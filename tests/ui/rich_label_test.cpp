@@ -67,6 +67,10 @@ TEST(RichLabel, ParagraphsAlignTheirLines) {
   label.SetCaption(u"{Justify}aa bb cc dd ee ff{/Justify}");
   EXPECT_EQ(Layout(label), (std::vector<TWordAt>{{u"aa", 0, 0}, {u"bb", 22, 0}, {u"cc", 44, 0},
                                                  {u"dd", 66, 0}, {u"ee", 88, 0}, {u"ff", 0, 10}}));
+  // 10 spare pixels over 3 blanks: 3 each, and the third blank (step 3) one more.
+  label.SetCaption(u"{Justify}aaa bbb ccc ddd eee{/Justify}");
+  EXPECT_EQ(Layout(label), (std::vector<TWordAt>{{u"aaa", 0, 0}, {u"bbb", 27, 0}, {u"ccc", 54, 0},
+                                                 {u"ddd", 82, 0}, {u"eee", 0, 10}}));
   w.engine.SetObjectProperty("W_R", "Alignment", "taCenter");
   label.SetCaption(u"abc");  // the label's own alignment applies to its last line too
   EXPECT_EQ(Layout(label), (std::vector<TWordAt>{{u"abc", 41, 0}}));
@@ -77,6 +81,9 @@ TEST(RichLabel, TablesPlaceCellsAtTheirColumns) {
   ui::TOrlRichLabel& label = LoadRich(w, "{Table}{TLeft 10/}ab{TRight 90/}cd{TCenter 50/}e f{/Table}z");
   EXPECT_EQ(Layout(label), (std::vector<TWordAt>{{u"ab", 10, 10}, {u"cd", 78, 10}, {u"e", 41, 10},
                                                  {u"f", 53, 10}, {u"z", 0, 20}}));
+  // A row ended by BR and the next row's first cell tag align a left cell twice.
+  label.SetCaption(u"{Table}{TLeft 10/}a{BR/}{TLeft 10/}b{/Table}");
+  EXPECT_EQ(Layout(label), (std::vector<TWordAt>{{u"a", 20, 10}, {u"b", 10, 20}}));
 }
 
 TEST(RichLabel, LinksAreOneWordWithALabelThatRunsTheScript) {
