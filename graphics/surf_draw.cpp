@@ -20,12 +20,13 @@ bool TSurfEngine::CopyPicture(std::string_view source, std::string_view dest, in
   TSurface* dst = Find(dest);
   if (src == nullptr || dst == nullptr || !Ready(*src) || !Ready(*dst)) return false;
   const TRect r = sourceRect ? *sourceRect : TRect{0, 0, src->Width - 1, src->Height - 1};
-  const int w = r.Width(), h = r.Height();
-  // Like a hardware blit: a copy that does not fit is refused whole, never cut.
-  if (w <= 0 || h <= 0 || r.Left < 0 || r.Top < 0 || r.Right >= src->Width ||
+  // Like a hardware blit: a copy that does not fit is refused whole, never cut. The checks
+  // are ordered so that no sum can pass the int range.
+  if (r.Left < 0 || r.Top < 0 || r.Right < r.Left || r.Bottom < r.Top || r.Right >= src->Width ||
       r.Bottom >= src->Height)
     return false;
-  if (x < 0 || y < 0 || x + w > dst->Width || y + h > dst->Height) return false;
+  const int w = r.Width(), h = r.Height();
+  if (x < 0 || y < 0 || x > dst->Width - w || y > dst->Height - h) return false;
   const size_t bpp = format.BitCount / 8;
   const auto* sBase = format.BitCount == 32
                           ? reinterpret_cast<const uint8_t*>(src->Pixels32.data())
@@ -51,7 +52,7 @@ void TSurfEngine::FillRect(std::string_view dest, TRect rect, uint32_t color, ui
   rect.Top = std::max(rect.Top, 0);
   rect.Right = std::min(rect.Right, dst->Width - 1);
   rect.Bottom = std::min(rect.Bottom, dst->Height - 1);
-  if (rect.Width() <= 0 || rect.Height() <= 0) return;
+  if (rect.Right < rect.Left || rect.Bottom < rect.Top) return;
   for (int y = rect.Top; y <= rect.Bottom; ++y) {
     const size_t at = static_cast<size_t>(y) * dst->Width + rect.Left;
     if (format.BitCount == 32)
@@ -69,34 +70,37 @@ void TSurfEngine::DrawClipped(const TSurface& src, TSurface& dst, int x, int y, 
     const TSurface copy = src;
     return DrawClipped(copy, dst, x, y, r, alpha, mix, color);
   }
+  // Clipped in 64 bits: positions and rectangles anywhere in the int range must not wrap.
+  int64_t left = r.Left, top = r.Top, right = r.Right, bottom = r.Bottom, atX = x, atY = y;
   // A rectangle reaching outside the picture keeps the part inside, where it would have been.
-  if (r.Left < 0) {
-    x -= r.Left;
-    r.Left = 0;
+  if (left < 0) {
+    atX -= left;
+    left = 0;
   }
-  if (r.Top < 0) {
-    y -= r.Top;
-    r.Top = 0;
+  if (top < 0) {
+    atY -= top;
+    top = 0;
   }
-  r.Right = std::min(r.Right, src.Width - 1);
-  r.Bottom = std::min(r.Bottom, src.Height - 1);
-  if (x < 0) {
-    r.Left -= x;
-    x = 0;
+  right = std::min<int64_t>(right, src.Width - 1);
+  bottom = std::min<int64_t>(bottom, src.Height - 1);
+  if (atX < 0) {
+    left -= atX;
+    atX = 0;
   }
-  if (y < 0) {
-    r.Top -= y;
-    y = 0;
+  if (atY < 0) {
+    top -= atY;
+    atY = 0;
   }
-  const int lastCol = std::min(ScreenWidth, dst.Width) - 1;
-  const int lastRow = std::min(ScreenHeight, dst.Height) - 1;
-  r.Right = std::min(r.Right, r.Left + (lastCol - x));
-  r.Bottom = std::min(r.Bottom, r.Top + (lastRow - y));
-  const int cols = r.Width(), rows = r.Height();
-  if (cols <= 0 || rows <= 0) return;
+  const int64_t lastCol = std::min(ScreenWidth, dst.Width) - 1;
+  const int64_t lastRow = std::min(ScreenHeight, dst.Height) - 1;
+  right = std::min(right, left + (lastCol - atX));
+  bottom = std::min(bottom, top + (lastRow - atY));
+  if (right < left || bottom < top) return;
+  // From here on every value lies inside both surfaces.
+  const int cols = static_cast<int>(right - left + 1), rows = static_cast<int>(bottom - top + 1);
   const TBlendParams p{alpha, mix, color};
-  const size_t s = static_cast<size_t>(r.Top) * src.Width + r.Left;
-  const size_t d = static_cast<size_t>(y) * dst.Width + x;
+  const size_t s = static_cast<size_t>(top) * src.Width + static_cast<size_t>(left);
+  const size_t d = static_cast<size_t>(atY) * dst.Width + static_cast<size_t>(atX);
   if (format.BitCount == 32)
     BlendRows32(dst.Pixels32.data() + d, dst.Width, src.Pixels32.data() + s, src.Alpha.data() + s,
                 src.Width, cols, rows, p);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
 #include "data/memory_stream.hpp"
@@ -193,6 +196,37 @@ TEST(SurfEngine, CopyIsRefusedWhenItDoesNotFit) {
   EXPECT_TRUE(e.CopyPicture("D", "D", 0, 2, &top));
   EXPECT_EQ(d->Pixels32[2 * 10 + 3], 3u);
   EXPECT_EQ(d->Pixels32[6 * 10 + 3], 43u);
+}
+
+// Positions and rectangles come from interface files and scripts: the ends of the int range
+// must clip to nothing (or to the part on the surface), never wrap around into other memory.
+TEST(SurfEngine, ExtremeCoordinatesDrawOnlyWhatLiesOnTheSurface) {
+  constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  TSurfEngine e;
+  ASSERT_TRUE(e.Create(32));
+  ASSERT_TRUE(e.CreateBlank(kBackBufferName, 800, 600));
+  AddSolid32(e, "Pic", 4, 4, 0x00112233u, 255);
+  ASSERT_TRUE(e.CreateBlank("Plain", 4, 4));
+  for (const int at : {kMin, kMin + 1, kMax - 1, kMax}) {
+    const TRect corner{at, at, at, at}, reaching{at, at, kMax, kMax};
+    e.DrawPicture("Pic", kBackBufferName, at, 0, 255);
+    e.DrawPicture("Pic", kBackBufferName, 0, at, 255);
+    e.DrawPicture("Pic", kBackBufferName, 0, 0, 255, &corner);
+    EXPECT_FALSE(e.CopyPicture("Plain", kBackBufferName, at, at));
+    EXPECT_FALSE(e.CopyPicture("Plain", kBackBufferName, 0, 0, &reaching));
+    e.FillRect(kBackBufferName, corner, 0x00FFFFFFu, 255);
+    e.FillRect(kBackBufferName, {5, 5, at < 0 ? at : 2, at < 0 ? at : 2}, 0x00FFFFFFu, 255);
+    const TOrlGlyphDraw glyphs[] = {{corner, at, at, 0, 255}, {{0, 0, 3, 3}, at, 0, 0, 255}};
+    e.DrawGlyphs("Pic", kBackBufferName, 2, glyphs);
+  }
+  const auto& px = e.Find(kBackBufferName)->Pixels32;
+  EXPECT_EQ(std::count(px.begin(), px.end(), 0u), 800 * 600);
+  // The part of a huge rectangle that lies on the surface is still drawn.
+  e.FillRect(kBackBufferName, {kMin, kMin, kMax, kMax}, 0x00FFFFFFu, 255);
+  EXPECT_EQ(std::count(px.begin(), px.end(), 0x00FEFEFEu), 800 * 600);
+  const TRect whole{kMin, kMin, kMax, kMax};
+  e.DrawPicture("Pic", kBackBufferName, 0, 0, 255, &whole);
+  EXPECT_EQ(px[0], 0x00FEFEFEu);  // the picture starts far above and left of the screen
 }
 
 TEST(SurfEngine, GlyphsAreTintedAndClipped) {
