@@ -92,7 +92,8 @@ bool ReadShapeTriangles(const data::TOrlXMLTag& element, TFishkaShape& shape) {
 // A triangle the rules can work with: a kind of the lattice and three vertices.
 bool UsableTriangles(const TFishkaShape& shape) {
   return std::all_of(shape.Fishes.begin(), shape.Fishes.end(), [](const TOneFish& f) {
-    return f.Kind >= 0 && f.Kind <= 3 && f.Points.Count() == 3;
+    return f.Kind >= 0 && f.Kind <= 3 && f.Points.Count() == 3 && !(f.Points[0] == f.Points[1]) &&
+           !(f.Points[1] == f.Points[2]) && !(f.Points[0] == f.Points[2]);
   });
 }
 

@@ -17,9 +17,11 @@ void TRulesGame::ClearContour(const TIntegers& pieces, TTick t) {
 
 void TRulesGame::OutlineEffect(const TIntegers& pieces, TTick t, int slot, bool startNow) {
   const TLayer& layer = Layer();
+  std::vector<bool> chosen(static_cast<size_t>(PieceCount()), false);
+  for (int piece : pieces) chosen[static_cast<size_t>(piece)] = true;
   std::vector<TTriangle> triangles;
   for (int i = 0; i < layer.Occupied.Count(); ++i) {
-    if (!pieces.Contains(layer.Owners[i])) continue;
+    if (!chosen[static_cast<size_t>(layer.Owners[i])]) continue;
     const int frag = layer.Occupied[i];
     if (frag < 0 || frag >= kFragCount) continue;
     triangles.push_back({Cat.Tables.FragPoint(frag, 0), Cat.Tables.FragPoint(frag, 1),

@@ -2,6 +2,7 @@
 // main piece and drop.
 #include "data/error.hpp"
 #include "rules/piece_geometry.hpp"
+#include "rules/placed_index.hpp"
 #include "rules/rules_game.hpp"
 
 namespace rules {
@@ -11,46 +12,43 @@ std::vector<TTriangle> TRulesGame::TrianglesOf(int index) const {
   return PlacedTriangles(ShapeOf(piece), piece.X, piece.Y);
 }
 
+TIntegers TRulesGame::PlacedPieces() const {
+  TIntegers placed;
+  for (int i = 0; i < PieceCount(); ++i)
+    if (Piece(i).State == kOnBoard) placed.Append(i);
+  return placed;
+}
+
 void TRulesGame::CollectGroup(int index) {
+  const TPlacedIndex placed(*this, PlacedPieces(), TPlacedIndex::kByEdge);
+  CollectGroupFrom(placed, index);
+}
+
+// Depth first, neighbours in index order, as the group has always been collected.
+void TRulesGame::CollectGroupFrom(const TPlacedIndex& placed, int index) {
   GroupList.Append(index);
   const int color = ColorOf(Piece(index));
-  const std::vector<TTriangle> mine = TrianglesOf(index);
-  for (int i = 0; i < PieceCount(); ++i) {
-    if (i == index) continue;
-    const TFishka& other = Piece(i);
-    if (other.State != kOnBoard || GroupList.Contains(i) || ColorOf(other) != color) continue;
-    if (PiecesShareEdge(mine, TrianglesOf(i))) CollectGroup(i);
-  }
+  for (int i : placed.EdgeNeighbours(index))
+    if (!GroupList.Contains(i) && ColorOf(Piece(i)) == color) CollectGroupFrom(placed, i);
 }
 
 TGrowList<TIntegers> TRulesGame::EdgeClusters(const TIntegers& pieces) const {
+  const TPlacedIndex placed(*this, pieces, TPlacedIndex::kByEdge);
   TGrowList<TIntegers> clusters;
-  TIntegers rest = pieces;
-  while (!rest.Empty()) {
+  std::vector<bool> done(static_cast<size_t>(PieceCount()), false);
+  for (int first : pieces) {
+    if (done[static_cast<size_t>(first)]) continue;
     TIntegers cluster;
-    std::vector<std::vector<TTriangle>> shapes;
-    cluster.Append(rest[0]);
-    shapes.push_back(TrianglesOf(rest[0]));
-    rest.DeleteAt(0);
-    bool moved = true;
-    while (moved) {
-      moved = false;
-      for (int i = 0; i < rest.Count();) {
-        const std::vector<TTriangle> candidate = TrianglesOf(rest[i]);
-        bool joins = false;
-        for (const auto& member : shapes)
-          if (PiecesShareEdge(candidate, member)) {
-            joins = true;
-            break;
-          }
-        if (!joins) {
-          ++i;
-          continue;
-        }
-        cluster.Append(rest[i]);
-        shapes.push_back(candidate);
-        rest.DeleteAt(i);
-        moved = true;
+    std::vector<int> open{first};
+    done[static_cast<size_t>(first)] = true;
+    while (!open.empty()) {
+      const int member = open.back();
+      open.pop_back();
+      cluster.Append(member);
+      for (int other : placed.EdgeNeighbours(member)) {
+        if (done[static_cast<size_t>(other)]) continue;
+        done[static_cast<size_t>(other)] = true;
+        open.push_back(other);
       }
     }
     clusters.Append(cluster);
@@ -58,29 +56,28 @@ TGrowList<TIntegers> TRulesGame::EdgeClusters(const TIntegers& pieces) const {
   return clusters;
 }
 
+// The pieces no chain of touching pieces links to the main piece, in index order.
 TIntegers TRulesGame::LoosePieces() const {
-  TIntegers list;
-  for (int i = 0; i < PieceCount(); ++i)
-    if (Piece(i).State == kOnBoard) list.Append(i);
-  const int main = list.IndexOf(Layer().MainIndex);
-  if (main < 0) throw data::Error("Error in GetFishkagroup, FN not in FromFishes");
-  TIntegers held;
-  held.Append(list[main]);
-  list.DeleteAt(main);
-  bool moved = true;
-  while (moved) {
-    moved = false;
-    for (int i = 0; i < list.Count();) {
-      if (Touches(list[i], held)) {
-        held.Append(list[i]);
-        list.DeleteAt(i);
-        moved = true;
-      } else {
-        ++i;
-      }
+  const TIntegers list = PlacedPieces();
+  const int main = Layer().MainIndex;
+  if (!list.Contains(main)) throw data::Error("Error in GetFishkagroup, FN not in FromFishes");
+  const TPlacedIndex placed(*this, list, TPlacedIndex::kByVertex);
+  std::vector<bool> held(static_cast<size_t>(PieceCount()), false);
+  std::vector<int> open{main};
+  held[static_cast<size_t>(main)] = true;
+  while (!open.empty()) {
+    const int piece = open.back();
+    open.pop_back();
+    for (int other : placed.VertexNeighbours(piece)) {
+      if (held[static_cast<size_t>(other)] || !placed.Touch(piece, other)) continue;
+      held[static_cast<size_t>(other)] = true;
+      open.push_back(other);
     }
   }
-  return list;
+  TIntegers loose;
+  for (int piece : list)
+    if (!held[static_cast<size_t>(piece)]) loose.Append(piece);
+  return loose;
 }
 
 void TRulesGame::RemovePieces(const TIntegers& pieces, TTick removeAt, bool score) {
@@ -92,8 +89,8 @@ void TRulesGame::RemovePieces(const TIntegers& pieces, TTick removeAt, bool scor
     piece.State = kOffBoard;
     FreeBonusEffect(piece);
     piece.Bonus = kNoBonus;
-    RemoveOccupied(index);
   }
+  RemoveOccupied(pieces);
 }
 
 void TRulesGame::DropLoose(TTick t) {

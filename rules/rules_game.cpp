@@ -35,7 +35,12 @@ void TRulesGame::StartNewGame(int mode) {
 }
 
 TPictureSize TRulesGame::PictureSize(const TFishka& piece) const {
-  return Services.GetPictureSize(Cat.Types[static_cast<size_t>(piece.TypeIndex)].PictureName);
+  const size_t type = static_cast<size_t>(piece.TypeIndex);
+  if (typeSizes.size() != Cat.Types.size()) typeSizes.assign(Cat.Types.size(), TPictureSize{});
+  TPictureSize& size = typeSizes[type];
+  // A picture not loaded yet reads 0 x 0 and is asked for again next time.
+  if (size.Width == 0 && size.Height == 0) size = Services.GetPictureSize(Cat.Types[type].PictureName);
+  return size;
 }
 
 TPoint TRulesGame::Centre(const TFishka& piece) const {
@@ -68,6 +73,20 @@ void TRulesGame::RemoveOccupied(int piece) {
     layer.Owners.DeleteAt(i);
     layer.Occupied.DeleteAt(i);
   }
+}
+
+void TRulesGame::RemoveOccupied(const TIntegers& pieces) {
+  std::vector<bool> gone(static_cast<size_t>(PieceCount()), false);
+  for (int piece : pieces) gone[static_cast<size_t>(piece)] = true;
+  TLayer& layer = Layer();
+  TIntegers occupied, owners;
+  for (int i = 0; i < layer.Owners.Count(); ++i) {
+    if (gone[static_cast<size_t>(layer.Owners[i])]) continue;
+    occupied.Append(layer.Occupied[i]);
+    owners.Append(layer.Owners[i]);
+  }
+  layer.Occupied = std::move(occupied);
+  layer.Owners = std::move(owners);
 }
 
 void TRulesGame::RemovePaintOrder(int piece) {

@@ -19,6 +19,8 @@ class TOrlXMLTag;
 
 namespace rules {
 
+class TPlacedIndex;
+
 constexpr int kQueueLength = 3;
 constexpr int kScrollStepInterval = 30;  // ms between steps of the scroll glide
 
@@ -104,7 +106,10 @@ public:
   int PieceCount() const { return HasLayer() ? static_cast<int>(Layer().Pieces.size()) : 0; }
   const TFishkaShape& ShapeOf(const TFishka& piece) const { return Cat.ShapeOf(piece.TypeIndex); }
   int ColorOf(const TFishka& piece) const { return Cat.ColorOf(piece.TypeIndex); }
+  // Cached per type: piece pictures keep their size for the whole run.
   TPictureSize PictureSize(const TFishka& piece) const;
+  // After the picture store was re-created.
+  void ForgetPictureSizes() { typeSizes.clear(); }
   TPoint Centre(const TFishka& piece) const;  // board units
   bool PointInPiece(const TFishka& piece, TPoint point) const;
 
@@ -147,6 +152,7 @@ public:
   bool PaintBefore(int a, int b, int top) const;
 
 private:
+  mutable std::vector<TPictureSize> typeSizes;
   TTick now = 0;  // the tick of the operation under way
   void BeginInput() { now = Services.Now(); }
 
@@ -168,6 +174,8 @@ private:
   // groups.cpp
   std::vector<std::array<TPoint, 3>> TrianglesOf(int index) const;
   TGrowList<TIntegers> EdgeClusters(const TIntegers& pieces) const;
+  TIntegers PlacedPieces() const;  // State 2 pieces of the current layer, in index order
+  void CollectGroupFrom(const TPlacedIndex& placed, int index);
   TIntegers LoosePieces() const;
   void RemovePieces(const TIntegers& pieces, TTick removeAt, bool score);
   // contours.cpp, queue_animation.cpp, paint_order.cpp
@@ -195,6 +203,7 @@ private:
   void BlockGroup(const TIntegers& group, int needed);
   // rules_game.cpp
   void RemoveOccupied(int piece);
+  void RemoveOccupied(const TIntegers& pieces);  // one pass for many
   void RemovePaintOrder(int piece);
   void FreeBonusEffect(TFishka& piece);
 };

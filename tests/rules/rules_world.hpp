@@ -2,8 +2,6 @@
 // shapes with rotation chains, two boss types, and levels written from a short description.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <sstream>
 #include <string>
