@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/tool/tool.hpp"
+#include "data/text_helpers.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/piecewise_func.hpp"
 #include "fx/random.hpp"
@@ -62,7 +63,8 @@ std::vector<uint32_t> ParseTimeList(const std::string& text) {
   size_t from = 0;
   while (true) {
     const size_t comma = text.find(',', from);
-    times.push_back(ParseTimeArg(std::string_view(text).substr(from, comma - from), "--at"));
+    times.push_back(
+        ParseTimeArg(data::Trim(std::string_view(text).substr(from, comma - from)), "--at"));
     if (comma == std::string::npos) break;
     from = comma + 1;
   }
@@ -74,8 +76,8 @@ void PrintParticles(const fx::TOrlParticleSystem& system, std::ostream& out) {
   for (int i = 0; i < system.ParticleCount(); ++i) {
     const fx::TOrlParticle& p = *system.Particle(i);
     const fx::TVector at = p.Position(), color = p.Color();
-    out << Fixed4(at.x) << ' ' << Fixed4(at.y) << ' ' << Fixed4(p.Alpha()) << ' ' << p.Frame()
-        << ' ' << Fixed4(color.x) << ' ' << Fixed4(color.y) << ' ' << Fixed4(color.z) << '\n';
+    out << Fixed4(at.x) << ' ' << Fixed4(at.y) << ' ' << Fixed4(p.Alpha()) << ' '
+        << Fixed4(p.Frame()) << ' ' << Fixed4(color.x) << ' ' << Fixed4(color.y) << ' ' << Fixed4(color.z) << '\n';
   }
 }
 
@@ -108,7 +110,8 @@ const TToolRegistrar kEffect({"effect", "effect FILE.xml [--seed N] --start S --
                               "Loads the effect file, starts it at S (ms), runs its initial "
                               "emission, then updates it at each time T and prints \"T "
                               "finished=F live=N\", then per system \"system NAME count=N\" and "
-                              "one line per particle: x, y, alpha, frame, red, green, blue.",
+                              "one line per particle: x, y, alpha, frame, red, green, blue, each "
+                              "with four decimals.",
                               RunEffect});
 
 }  // namespace
