@@ -58,8 +58,8 @@ TTables BuildTables(const std::vector<TTriangle>& triangles) {
       ++tables.EdgeCount[EdgeKey(tri[i], tri[(i + 1) % 3])];
     }
   }
-  // A vertex surrounded by triangles lies inside the union. NOTE: the sums are kept in double
-  // precision; single precision can miss 2 pi by more than the tolerance on the lattice's angles.
+  // A vertex surrounded by triangles lies inside the union. The sums are kept in double
+  // precision so that the 1e-6 tolerance never depends on the order the angles come in.
   for (TVertex& v : all) {
     if (std::fabs(v.AngleSum - 2 * std::numbers::pi) < 1e-6) continue;
     tables.VertexIndex[Key(v.Point)] = static_cast<int>(tables.Vertices.size());

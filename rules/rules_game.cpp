@@ -34,6 +34,14 @@ void TRulesGame::StartNewGame(int mode) {
   Services.SetObjectProperty("WGame_LShuffleCount", "Caption", std::to_string(Game.Shuffles));
 }
 
+void TRulesGame::StartNextLevel() {
+  Game.Level += 1;
+  LoadLevel(LevelEntryName(Game.Level), true);
+  Game.DangerTime = 3000;
+  Game.Danger = false;
+  Game.PrevScore = Game.Score;
+}
+
 TPictureSize TRulesGame::PictureSize(const TFishka& piece) const {
   const size_t type = static_cast<size_t>(piece.TypeIndex);
   if (typeSizes.size() != Cat.Types.size()) typeSizes.assign(Cat.Types.size(), TPictureSize{});

@@ -40,6 +40,8 @@ public:
   static std::string LevelEntryName(int level) { return "Level" + std::to_string(level) + ".xml"; }
   // Start values of a new game, before its first level is loaded.
   void StartNewGame(int mode);
+  // The next level of the set: Level + 1, loaded for play, its score kept for a replay.
+  void StartNextLevel();
 
   // Pointer input over the board (screen px).
   void MouseMoved(int x, int y);

@@ -197,6 +197,16 @@ TEST(Putting, ClearingTheMainPieceEndsTheLayerWithoutDropsOrBonuses) {
   game->UpdateRules(4001);
   EXPECT_EQ(world.Services.Windows, (std::vector<std::string>{"WLevelComplete"}));
   EXPECT_EQ(game->Game.GameState, gsBetweenLevels);
+
+  // The next level starts from a clean board and remembers the score to replay it from.
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level2.xml", ColumnLevel(2).Xml());
+  game->StartNextLevel();
+  EXPECT_EQ(game->Game.Level, 2);
+  EXPECT_EQ(game->Game.PrevScore, 100);
+  EXPECT_FALSE(game->Level.LevelDone);
+  EXPECT_EQ(game->Level.CurrentLayer, 0);
+  EXPECT_EQ(game->PieceCount(), 2 + 3);
+  EXPECT_EQ(game->Level.Bosses.size(), 1u);
 }
 
 TEST(Putting, DealingUsesColoursOnViewOrALevelColour) {
