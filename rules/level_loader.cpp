@@ -23,6 +23,11 @@ void TRulesGame::ResetLevel() {
   Level.PictureMap.Images.clear();
   Level.PictureMap.Lines.Clear();
   Level.BonusWeights.Clear();
+  // The queue, the hand and the preview named pieces of the layers just emptied.
+  PieceQueue.Clear();
+  HandIndex = -1;
+  GroupList.Clear();
+  Level.SnapFrags.Clear();
   ScrollX = ScrollY = 0;
   Game.Danger = false;
   SetPosition("0");

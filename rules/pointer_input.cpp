@@ -97,7 +97,16 @@ void TRulesGame::MouseDown(int button, bool shiftHeld) {
   if (Game.GameState != gsGamePlay || !Level.LevelDone) Services.ForwardMouseDown(button, shiftHeld);
   if (Game.GameState != gsGamePlay || !HasHand()) return;
   if (button == kLeftButton) {
-    if (PutPiece(HandIndex, true, true))
+    bool put = false;
+    try {
+      put = PutPiece(HandIndex, true, true);
+    } catch (...) {
+      // A broken level (a layer without a main piece) fails its first clear; the error is
+      // shown and play goes on, so the player must still have pieces to play.
+      while (PieceQueue.Count() < kQueueLength) DealPiece();
+      throw;
+    }
+    if (put)
       AfterPut();
     else if (OverBoard)
       Services.PlaySound("9_wrong_place.ogg");

@@ -238,3 +238,23 @@ TEST(Putting, PaintOrderDrawsHigherRowsFirstThenLeftToRight) {
   for (const TPoint& p : game->Layer().Frontier) EXPECT_EQ(p.Y % 42, 0);
   EXPECT_GT(world.Services.BackgroundRedraws, 0);
 }
+
+TEST(Putting, ALayerWithoutAMainPieceReportsItsFirstClearAndPlayGoesOn) {
+  TWorld world;
+  TLevelSpec spec = ColumnLevel(2);
+  spec.Bosses.clear();
+  auto game = world.NewGame(kPuzzle, spec);
+  Paint(*game, 0, 1);
+  Paint(*game, 1, 1);
+  game->Piece(game->HandIndex).TypeIndex = world.Type(kCell, 1);
+  MoveHandTo(*game, 6, 4);
+  try {
+    game->MouseDown(TRulesGame::kLeftButton, false);
+    ADD_FAILURE() << "no error";
+  } catch (const data::Error& e) {
+    EXPECT_STREQ(e.what(), "Error in GetFishkagroup, FN not in FromFishes");
+  }
+  EXPECT_EQ(game->PieceQueue.Count(), 3);
+  EXPECT_EQ(game->HandIndex, game->PieceQueue[0]);
+  EXPECT_EQ(game->Piece(game->HandIndex).State, kDealt);
+}
