@@ -76,10 +76,12 @@ void TRulesGame::CoverTest() {
                                         picture.Width, picture.Height);
     SetCovered(picture, covered, now);
   }
-  for (TBoss& boss : Level.Bosses) {
-    const TBossType& type = Cat.BossTypes[static_cast<size_t>(boss.TypeIndex)];
+  for (int b = 0; b < static_cast<int>(Level.Bosses.size()); ++b) {
+    const TBossType* type = BossTypeOf(b);
+    if (!type) continue;
+    TBoss& boss = Level.Bosses[static_cast<size_t>(b)];
     const bool covered = AnyPointInRect(points, boss.X - ScrollX + 11, ScrollY - boss.Y + 590,
-                                        type.Width, type.Height);
+                                        type->Width, type->Height);
     SetCovered(boss, covered, now);
   }
 }

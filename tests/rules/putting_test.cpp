@@ -1,6 +1,9 @@
 // tests/rules/putting_test.cpp
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "tests/rules/rules_world.hpp"
 
 using namespace rules;
@@ -107,7 +110,17 @@ TEST(Putting, EdgeSharingChainOfThreeClearsButCornersDoNotJoin) {
   EXPECT_EQ(contour.Path.back(), ';');
   // A second later the cleared records leave the array, and every index follows.
   game->UpdatePieces(1500);
-  EXPECT_TRUE(game->Level.LevelEffects[0].Effect);
+  const TPartEffect& started = game->Level.LevelEffects[0];
+  ASSERT_TRUE(started.Effect);
+  // The path replaced the template's, and the particles line it about every 10 units.
+  const auto* path = dynamic_cast<const fx::TOrlPiecewiseFunc*>(started.Effect->Functions().Find("FContour"));
+  ASSERT_NE(path, nullptr);
+  // Four corners and the four points where the column's cells meet, then the first again.
+  EXPECT_EQ(std::count(started.Path.begin(), started.Path.end(), '('), 9);
+  const fx::TOrlParticleSystem* system = started.Effect->Systems().Find("SContour");
+  EXPECT_EQ(system->InitParticles, static_cast<int>(std::nearbyint(path->TotalLength())) / 10);
+  EXPECT_GT(system->InitParticles, 30);
+  EXPECT_TRUE(system->InitIntervalDivisor);
   game->UpdatePieces(2001);
   EXPECT_EQ(game->PieceCount(), 8 - 3);
   for (int owner : game->Layer().Owners) EXPECT_LT(owner, game->PieceCount());
