@@ -14,15 +14,15 @@ constexpr int kGroupRow = 14;
 // Rows 10..39 full of Cells hanging from the main piece at (39, 4), except (14, 9): 299 pieces.
 // Row 14 is one colour; elsewhere neighbours alternate, so no other group can form.
 std::string BigLevel() {
-  TLevelSpec spec;
-  spec.Extra = "<MoveInterval Action=\"1000\" Strategic=\"5\"/>";
+  TLevelPlan plan;
+  plan.Extra = "<MoveInterval Action=\"1000\" Strategic=\"5\"/>";
   std::string layer;
   for (int row = 39; row >= 10; --row)
     for (int col = 0; col < 10; ++col)
-      if (!(row == kGroupRow && col == 9)) layer += TLevelSpec::Piece("Cell", row, col);
-  spec.Layers = {layer};
-  spec.Bosses = TLevelSpec::Boss(39, 4, 0, true);
-  return spec.Xml();
+      if (!(row == kGroupRow && col == 9)) layer += TLevelPlan::Piece("Cell", row, col);
+  plan.Layers = {layer};
+  plan.Bosses = TLevelPlan::Boss(39, 4, 0, true);
+  return plan.Xml();
 }
 
 struct TBigWorld {

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kSnapDistance = 24;  // board units between a vertex and the lattice point it takes
 
-int FloorDiv(int a, int b) { return a / b; }  // the grid search truncates like the original
 
 }  // namespace
 
@@ -32,8 +31,9 @@ bool TRulesGame::SnapPiece(int index, TPoint& anchor, TIntegers& covered) const 
       lowY = std::min(lowY, board[i].Y);
       highY = std::max(highY, board[i].Y);
     }
-    const int from = std::max(FloorDiv(lowY, kRowHeight) * 40 - 40, 0);
-    const int to = std::min(FloorDiv(highY, kRowHeight) * 40 + 40, kFragCount - 1);
+    // Rows by truncating division: a vertex just below the board still searches row 0.
+    const int from = std::max((lowY / kRowHeight) * 40 - 40, 0);
+    const int to = std::min((highY / kRowHeight) * 40 + 40, kFragCount - 1);
     int match = -1;
     for (int f = from; f <= to && match < 0; ++f) {
       if (tables.FragTable[f].Kind != fish.Kind) continue;

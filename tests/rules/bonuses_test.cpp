@@ -61,10 +61,10 @@ TEST(Bosses, ABossRaisesTheGroupSizeByModeAndShowsWhatIsMissing) {
 
 TEST(Bosses, HitsSinkABossAndItsPieceLeavingKillsIt) {
   TWorld world;
-  TLevelSpec spec = ColumnLevel(2);
-  spec.Layers[0] += TLevelSpec::Piece("Cell", 7, 5, 2);
-  spec.Bosses += TLevelSpec::Boss(7, 5, 0, false) + TLevelSpec::Boss(7, 4, 1, false);
-  auto game = world.NewGame(kNoLose, spec);
+  TLevelPlan plan = ColumnLevel(2);
+  plan.Layers[0] += TLevelPlan::Piece("Cell", 7, 5, 2);
+  plan.Bosses += TLevelPlan::Boss(7, 5, 0, false) + TLevelPlan::Boss(7, 4, 1, false);
+  auto game = world.NewGame(kNoLose, plan);
   ASSERT_EQ(game->Piece(2).BossIndex, 1);
   ASSERT_EQ(game->Piece(1).BossIndex, 2);
   Paint(*game, 0, 0);
@@ -111,9 +111,9 @@ TEST(Bonuses, CoinsMovesAndTheirEffects) {
   }
   // Three weights only ever give coins; no weights give nothing.
   TWorld world;
-  TLevelSpec spec = ColumnLevel(2);
-  spec.Probabilities = "<BonusTypeWeights>1 1 1</BonusTypeWeights>";
-  auto game = world.NewGame(kPuzzle, spec);
+  TLevelPlan plan = ColumnLevel(2);
+  plan.Probabilities = "<BonusTypeWeights>1 1 1</BonusTypeWeights>";
+  auto game = world.NewGame(kPuzzle, plan);
   for (int i = 0; i < 50; ++i) {
     game->PickBonus(1, -1);
     EXPECT_GE(game->Piece(1).Bonus, 0);
@@ -127,9 +127,9 @@ TEST(Bonuses, CoinsMovesAndTheirEffects) {
 
 TEST(Bonuses, BombsSpareBossPiecesAndColourBombsRecolour) {
   TWorld world;
-  TLevelSpec spec = ColumnLevel(3);
-  spec.Layers[0] += TLevelSpec::Piece("Cell", 7, 3);
-  auto game = world.NewGame(kPuzzle, spec);
+  TLevelPlan plan = ColumnLevel(3);
+  plan.Layers[0] += TLevelPlan::Piece("Cell", 7, 3);
+  auto game = world.NewGame(kPuzzle, plan);
   for (int i : {0, 3}) Paint(*game, i, 0);
   for (int i : {1, 2}) Paint(*game, i, 1);
   game->PickBonus(1, 7);
@@ -157,9 +157,9 @@ TEST(Bonuses, BombsSpareBossPiecesAndColourBombsRecolour) {
 
 TEST(Bonuses, ABonusOnAPieceCountingTwoWaitsForItsRemoval) {
   TWorld world;
-  TLevelSpec spec = ColumnLevel(2);
-  spec.Layers[0] += TLevelSpec::Piece("Cell", 7, 5, 2);
-  auto game = world.NewGame(kPuzzle, spec);
+  TLevelPlan plan = ColumnLevel(2);
+  plan.Layers[0] += TLevelPlan::Piece("Cell", 7, 5, 2);
+  auto game = world.NewGame(kPuzzle, plan);
   Paint(*game, 0, 0);
   Paint(*game, 1, 1);
   Paint(*game, 2, 1);

@@ -18,25 +18,25 @@ std::string ErrorOf(const std::function<void()>& fn) {
 }
 
 // A main Cell at row 8, column 4 carrying the main boss, with a Cell below it.
-TLevelSpec BasicLevel() {
-  TLevelSpec spec;
-  spec.Layers = {TLevelSpec::Piece("Cell", 8, 4) + TLevelSpec::Piece("Cell", 7, 4)};
-  spec.Bosses = TLevelSpec::Boss(8, 4, 0, true);
-  return spec;
+TLevelPlan BasicLevel() {
+  TLevelPlan plan;
+  plan.Layers = {TLevelPlan::Piece("Cell", 8, 4) + TLevelPlan::Piece("Cell", 7, 4)};
+  plan.Bosses = TLevelPlan::Boss(8, 4, 0, true);
+  return plan;
 }
 
 }  // namespace
 
 TEST(LevelLoader, ReadsColoursNullFragsAndSettingsAsWritten) {
   TWorld world;
-  TLevelSpec spec = BasicLevel();
-  spec.Colors = " 3 1 3 0 99 ";
-  spec.Extra =
+  TLevelPlan plan = BasicLevel();
+  plan.Colors = " 3 1 3 0 99 ";
+  plan.Extra =
       "<PutFishkaSound>put.ogg</PutFishkaSound><PlayMusic>tune.it</PlayMusic>"
       "<MoveInterval Action=\"12\" Strategic=\"4\"/><NullFrags>0 0 abc 17</NullFrags>";
-  spec.Probabilities =
+  plan.Probabilities =
       "<BonusTypeWeights> 1 2 3 </BonusTypeWeights><NoColorFishka>0.25</NoColorFishka>";
-  auto game = world.NewGame(kPuzzle, spec);
+  auto game = world.NewGame(kPuzzle, plan);
   const TLevel& level = game->Level;
   EXPECT_EQ(level.Colors, (TIntegers{3, 1}));
   EXPECT_EQ(level.NullFrags, (TIntegers{0, 17}));
@@ -54,7 +54,7 @@ TEST(LevelLoader, ReadsColoursNullFragsAndSettingsAsWritten) {
 
   // A next level without those elements keeps timing, chances, sound and music, and does not
   // restart the music that already plays.
-  TLevelSpec next = BasicLevel();
+  TLevelPlan next = BasicLevel();
   next.Extra.clear();
   AddEntry(world.Services.Archive(TArchiveKind::Level), "Level2.xml", next.Xml());
   game->LoadLevel("Level2.xml", true);
@@ -68,13 +68,13 @@ TEST(LevelLoader, ReadsColoursNullFragsAndSettingsAsWritten) {
 
 TEST(LevelLoader, PutsLevelPiecesOnTheGridAndAttachesBosses) {
   TWorld world;
-  TLevelSpec spec = BasicLevel();
+  TLevelPlan plan = BasicLevel();
   // Boss 1 stands on nothing; boss 2 is "TRUE" (not main) and shares the lower piece with boss 3.
-  spec.Bosses += "<Boss x=\"5\" y=\"5\" Type=\"1\"/>" + TLevelSpec::Boss(7, 4, 1, false) +
+  plan.Bosses += "<Boss x=\"5\" y=\"5\" Type=\"1\"/>" + TLevelPlan::Boss(7, 4, 1, false) +
                  "<Boss x=\"" + std::to_string(48 * 4 + 21 * 7 + 25) + "\" y=\"" +
                  std::to_string(42 * 7 + 76) + "\" Type=\"0\" Main=\"TRUE\"/>" +
                  "<Boss x=\"1\" y=\"1\" Type=\"9\"/>";
-  auto game = world.NewGame(kPuzzle, spec);
+  auto game = world.NewGame(kPuzzle, plan);
   const TLayer& layer = game->Layer();
   ASSERT_EQ(layer.Pieces.size(), 5u);  // two level pieces and the three dealt
   const TFishka& main = layer.Pieces[0];
@@ -100,12 +100,12 @@ TEST(LevelLoader, PutsLevelPiecesOnTheGridAndAttachesBosses) {
 
 TEST(LevelLoader, ShapesWithoutLevelColoursFallBackAndBonusesNeedFiveTriangles) {
   TWorld world;
-  TLevelSpec spec = BasicLevel();
-  spec.Colors = "2";
-  spec.Layers[0] += TLevelSpec::Piece("Nothing", 5, 1) + TLevelSpec::Piece("Bar", 6, 1) +
-                    TLevelSpec::Piece("TriA", 6, 6, 1, 21);
-  spec.Probabilities = "<FishkaWithBonus>1.0</FishkaWithBonus><BonusTypeWeights>0 0 5</BonusTypeWeights>";
-  auto game = world.NewGame(kPuzzle, spec);
+  TLevelPlan plan = BasicLevel();
+  plan.Colors = "2";
+  plan.Layers[0] += TLevelPlan::Piece("Nothing", 5, 1) + TLevelPlan::Piece("Bar", 6, 1) +
+                    TLevelPlan::Piece("TriA", 6, 6, 1, 21);
+  plan.Probabilities = "<FishkaWithBonus>1.0</FishkaWithBonus><BonusTypeWeights>0 0 5</BonusTypeWeights>";
+  auto game = world.NewGame(kPuzzle, plan);
   const TLayer& layer = game->Layer();
   EXPECT_EQ(layer.Pieces[2].TypeIndex, 0);  // no such shape: type 0 at the given position
   EXPECT_EQ(layer.Pieces[3].TypeIndex, world.Type(kBar, 1));
@@ -118,21 +118,21 @@ TEST(LevelLoader, ShapesWithoutLevelColoursFallBackAndBonusesNeedFiveTriangles) 
 
   // At program start the bonus chance is 0: no level piece carries a bonus.
   TWorld fresh;
-  TLevelSpec plain = BasicLevel();
-  plain.Layers[0] += TLevelSpec::Piece("Bar", 6, 1);
+  TLevelPlan plain = BasicLevel();
+  plain.Layers[0] += TLevelPlan::Piece("Bar", 6, 1);
   auto second = fresh.NewGame(kPuzzle, plain);
   EXPECT_EQ(second->Layer().Pieces[2].Bonus, kNoBonus);
 }
 
 TEST(LevelLoader, PicturesAndMapLoadTheirImages) {
   TWorld world;
-  TLevelSpec spec = BasicLevel();
-  spec.Extra =
+  TLevelPlan plan = BasicLevel();
+  plan.Extra =
       "<Pictures><Picture x=\"10\" y=\"500\" Sx=\"1\" Sy=\"2\" Name=\"p\"><Image Name=\"deco.png\" t=\"100\"/>"
       "<Image Name=\"deco2.png\" t=\"200\"/><Image Name=\"x.png\"/></Picture><Picture x=\"1\"/></Pictures>"
       "<PictureMap x=\"0\" y=\"0\" OneWidth=\"48\" OneHeight=\"42\"><Images><Image Name=\"tile.jpg\"/>"
       "<Image/></Images><Lines><Line>1 0 1</Line><Line>2 1 x</Line></Lines></PictureMap>";
-  auto game = world.NewGame(kPuzzle, spec);
+  auto game = world.NewGame(kPuzzle, plan);
   ASSERT_EQ(game->Level.Pictures.size(), 1u);
   const TLevelPicture& picture = game->Level.Pictures[0];
   EXPECT_EQ(picture.Images, (std::vector<std::string>{"deco.png", "deco2.png"}));
@@ -153,9 +153,9 @@ TEST(LevelLoader, BadLevelsRaiseClearErrors) {
   EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level9.xml", true); }), "Cannot load file (wrong file name)");
   AddEntry(world.Services.Archive(TArchiveKind::Level), "Level5.xml", "no tags here");
   EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level5.xml", true); }), "Level5.xmlXML file does not has tags!");
-  TLevelSpec spec = BasicLevel();
-  spec.Weights = "<Shape Name=\"Cell\" Weight=\"heavy\"/>";
-  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level6.xml", spec.Xml());
+  TLevelPlan plan = BasicLevel();
+  plan.Weights = "<Shape Name=\"Cell\" Weight=\"heavy\"/>";
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level6.xml", plan.Xml());
   EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level6.xml", true); }), "'heavy' is not a valid integer value");
   // A level without layers or colours still deals without crashing.
   AddEntry(world.Services.Archive(TArchiveKind::Level), "Level7.xml", "<Level/>");

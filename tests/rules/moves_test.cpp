@@ -129,10 +129,10 @@ TEST(Moves, ShiftLowersTheLineOnlyWhenTheStructureIsNearAndNeverBelowZero) {
   game->WGame_BShift_MouseUp();
   EXPECT_EQ(game->Game.Shifts, 0);
   TWorld low;
-  TLevelSpec spec;
-  spec.Layers = {TLevelSpec::Piece("Cell", 2, 4)};
-  spec.Bosses = TLevelSpec::Boss(2, 4, 0, true);
-  auto near = low.NewGame(kPuzzle, spec);
+  TLevelPlan plan;
+  plan.Layers = {TLevelPlan::Piece("Cell", 2, 4)};
+  plan.Bosses = TLevelPlan::Boss(2, 4, 0, true);
+  auto near = low.NewGame(kPuzzle, plan);
   near->CurrentY = 60;
   near->Shift();
   EXPECT_EQ(near->CurrentY, 0);

@@ -32,10 +32,10 @@ TEST(PointerInput, TheHandFadesOutsideTheBoardByDistance) {
 
 TEST(PointerInput, PicturesAndBossesUnderTheHandFadeAndAFadeUnderWayContinues) {
   TWorld world;
-  TLevelSpec spec = ColumnLevel(2);
-  spec.Extra += "<Pictures><Picture x=\"100\" y=\"300\" Sx=\"0\" Sy=\"0\" Name=\"p\">"
+  TLevelPlan plan = ColumnLevel(2);
+  plan.Extra += "<Pictures><Picture x=\"100\" y=\"300\" Sx=\"0\" Sy=\"0\" Name=\"p\">"
                 "<Image Name=\"deco.png\" t=\"1\"/></Picture></Pictures>";
-  auto game = world.NewGame(kPuzzle, spec);
+  auto game = world.NewGame(kPuzzle, plan);
   TFakeServices& s = world.Services;
   const TLevelPicture& picture = game->Level.Pictures[0];
   game->MouseMoved(120, 300);  // the piece's centre vertex lies on the picture

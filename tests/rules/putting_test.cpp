@@ -153,9 +153,9 @@ TEST(Putting, PiecesThatLoseTheirHoldDropForDoublePointsExceptInNoLose) {
 
 TEST(Putting, APieceCountingTwoSurvivesOneClearUnlessHitTwiceWithinASecond) {
   TWorld world;
-  TLevelSpec spec = ColumnLevel(2);
-  spec.Layers[0] += TLevelSpec::Piece("Cell", 7, 5, 2);
-  auto game = world.NewGame(kNoLose, spec);
+  TLevelPlan plan = ColumnLevel(2);
+  plan.Layers[0] += TLevelPlan::Piece("Cell", 7, 5, 2);
+  auto game = world.NewGame(kNoLose, plan);
   Paint(*game, 0, 0);
   Paint(*game, 1, 1);
   Paint(*game, 2, 1);
@@ -171,7 +171,7 @@ TEST(Putting, APieceCountingTwoSurvivesOneClearUnlessHitTwiceWithinASecond) {
 
   // Hit again within a second of a hit: removed at once.
   TWorld second;
-  auto quick = second.NewGame(kNoLose, spec);
+  auto quick = second.NewGame(kNoLose, plan);
   for (int i = 0; i < 3; ++i) Paint(*quick, i, i == 0 ? 0 : 1);
   ASSERT_TRUE(PutHandAt(*quick, 6, 4, second.Type(kCell, 1)));
   ASSERT_TRUE(PutHandAt(*quick, 6, 5, second.Type(kCell, 1)));
@@ -224,9 +224,9 @@ TEST(Putting, ClearingTheMainPieceEndsTheLayerWithoutDropsOrBonuses) {
 
 TEST(Putting, DealingUsesColoursOnViewOrALevelColour) {
   TWorld world;
-  TLevelSpec spec = ColumnLevel(2);
-  spec.Colors = "3";
-  auto game = world.NewGame(kPuzzle, spec);
+  TLevelPlan plan = ColumnLevel(2);
+  plan.Colors = "3";
+  auto game = world.NewGame(kPuzzle, plan);
   Paint(*game, 0, 0);
   Paint(*game, 1, 1);
   for (int i = 0; i < 20; ++i) {
@@ -254,9 +254,9 @@ TEST(Putting, PaintOrderDrawsHigherRowsFirstThenLeftToRight) {
 
 TEST(Putting, ALayerWithoutAMainPieceReportsItsFirstClearAndPlayGoesOn) {
   TWorld world;
-  TLevelSpec spec = ColumnLevel(2);
-  spec.Bosses.clear();
-  auto game = world.NewGame(kPuzzle, spec);
+  TLevelPlan plan = ColumnLevel(2);
+  plan.Bosses.clear();
+  auto game = world.NewGame(kPuzzle, plan);
   Paint(*game, 0, 1);
   Paint(*game, 1, 1);
   game->Piece(game->HandIndex).TypeIndex = world.Type(kCell, 1);

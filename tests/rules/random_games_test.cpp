@@ -12,26 +12,26 @@ using namespace rules_test;
 
 namespace {
 
-TLevelSpec RandomLevel() {
-  TLevelSpec spec;
-  spec.Extra = "<MoveInterval Action=\"4\" Strategic=\"3\"/><NullFrags>" + std::to_string(17 * 40 + 9) +
+TLevelPlan RandomLevel() {
+  TLevelPlan plan;
+  plan.Extra = "<MoveInterval Action=\"4\" Strategic=\"3\"/><NullFrags>" + std::to_string(17 * 40 + 9) +
                " " + std::to_string(16 * 40 + 20) + "</NullFrags>";
-  spec.Weights =
+  plan.Weights =
       "<Shape Name=\"Cell\" Weight=\"4\"/><Shape Name=\"Bar\" Weight=\"1\"/>"
       "<Shape Name=\"TriA\" Weight=\"1\"/><Shape Name=\"TriB\" Weight=\"1\"/><Shape Name=\"TriC\" Weight=\"1\"/>";
-  spec.Probabilities =
+  plan.Probabilities =
       "<FishkaWithBonus>0.6</FishkaWithBonus><NoColorFishka>0.2</NoColorFishka>"
       "<BonusTypeWeights>1 1 1 1 1 1 1 3 1 1 1 0 0 0 0 2</BonusTypeWeights>";
   std::string first, second;
-  for (int c = 2; c <= 7; ++c) first += TLevelSpec::Piece("Cell", 20, c, c % 3 == 0 ? 2 : 1);
-  for (int c = 3; c <= 6; ++c) first += TLevelSpec::Piece("Cell", 19, c);
-  first += TLevelSpec::Piece("Bar", 18, 3);
-  for (int c = 1; c <= 8; ++c) second += TLevelSpec::Piece("Cell", 22, c);
-  second += TLevelSpec::Piece("Bar", 21, 4);
-  spec.Layers = {first, second};
-  spec.Bosses = TLevelSpec::Boss(20, 4, 0, true) + TLevelSpec::Boss(19, 5, 1, false) +
-                TLevelSpec::Boss(22, 5, 1, true) + TLevelSpec::Boss(22, 7, 0, false);
-  return spec;
+  for (int c = 2; c <= 7; ++c) first += TLevelPlan::Piece("Cell", 20, c, c % 3 == 0 ? 2 : 1);
+  for (int c = 3; c <= 6; ++c) first += TLevelPlan::Piece("Cell", 19, c);
+  first += TLevelPlan::Piece("Bar", 18, 3);
+  for (int c = 1; c <= 8; ++c) second += TLevelPlan::Piece("Cell", 22, c);
+  second += TLevelPlan::Piece("Bar", 21, 4);
+  plan.Layers = {first, second};
+  plan.Bosses = TLevelPlan::Boss(20, 4, 0, true) + TLevelPlan::Boss(19, 5, 1, false) +
+                TLevelPlan::Boss(22, 5, 1, true) + TLevelPlan::Boss(22, 7, 0, false);
+  return plan;
 }
 
 void CheckInvariants(const TRulesGame& game) {

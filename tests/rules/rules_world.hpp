@@ -77,7 +77,7 @@ inline void FillArchives(TFakeServices& services) {
 }
 
 // A level described piece by piece; cells are (row, column) of the lattice.
-struct TLevelSpec {
+struct TLevelPlan {
   std::string Colors = "1 2 3";
   std::string Extra = "<MoveInterval Action=\"10\" Strategic=\"5\"/>";  // written as it stands
   std::string Weights = "<Shape Name=\"Cell\" Weight=\"1\"/>";
@@ -115,7 +115,7 @@ struct TWorld {
     Catalogues.LoadGameData(Services);
   }
 
-  std::unique_ptr<TRulesGame> NewGame(int mode, const TLevelSpec& level, uint32_t seed = 7,
+  std::unique_ptr<TRulesGame> NewGame(int mode, const TLevelPlan& level, uint32_t seed = 7,
                                       const std::string& entry = "Level1.xml") {
     if (Services.Archive(TArchiveKind::Level).IndexOf(entry) < 0)
       AddEntry(Services.Archive(TArchiveKind::Level), entry, level.Xml());
@@ -166,15 +166,15 @@ inline void Paint(TRulesGame& game, int index, int color) {
 // Columns of Cells hanging from a main Cell at row 8: rows 8, 7, ... down to 9 - count, in
 // column 4 for the first layer and 7 for the second (a boss attaches to the first piece under
 // it in any layer, so the layers' main pieces stand apart).
-inline TLevelSpec ColumnLevel(int count, int layers = 1) {
-  TLevelSpec spec;
+inline TLevelPlan ColumnLevel(int count, int layers = 1) {
+  TLevelPlan plan;
   for (int l = 0; l < layers; ++l) {
     std::string pieces;
-    for (int i = 0; i < count; ++i) pieces += TLevelSpec::Piece("Cell", 8 - i, 4 + 3 * l);
-    spec.Layers.push_back(pieces);
-    spec.Bosses += TLevelSpec::Boss(8, 4 + 3 * l, 0, true);
+    for (int i = 0; i < count; ++i) pieces += TLevelPlan::Piece("Cell", 8 - i, 4 + 3 * l);
+    plan.Layers.push_back(pieces);
+    plan.Bosses += TLevelPlan::Boss(8, 4 + 3 * l, 0, true);
   }
-  return spec;
+  return plan;
 }
 
 }  // namespace rules_test
