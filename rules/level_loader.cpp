@@ -246,14 +246,8 @@ void TRulesGame::AttachBosses() {
     for (TLayer& layer : Level.Layers) {
       for (size_t i = 0; i < layer.Pieces.size() && !attached; ++i) {
         TFishka& piece = layer.Pieces[i];
-        if (piece.State != kOnBoard) continue;
-        const TFishkaShape& shape = ShapeOf(piece);
-        for (const TTriangle& triangle : PlacedTriangles(shape, piece.X, piece.Y))
-          if (PointInTriangle(triangle, point)) {
-            attached = true;
-            break;
-          }
-        if (!attached) continue;
+        if (piece.State != kOnBoard || !PointInPiece(piece, point)) continue;
+        attached = true;
         piece.BossIndex = b;
         piece.Bonus = kNoBonus;
         FreeBonusEffect(piece);

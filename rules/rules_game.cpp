@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "rules/piece_geometry.hpp"
 #include "rules/rounding.hpp"
 
 namespace rules {
@@ -54,6 +55,12 @@ TPictureSize TRulesGame::PictureSize(const TFishka& piece) const {
 TPoint TRulesGame::Centre(const TFishka& piece) const {
   const TFishkaShape& shape = ShapeOf(piece);
   return {piece.X + shape.Sx, piece.Y - shape.Sy};
+}
+
+bool TRulesGame::PointInPiece(const TFishka& piece, TPoint point) const {
+  for (const TTriangle& triangle : PlacedTriangles(ShapeOf(piece), piece.X, piece.Y))
+    if (PointInTriangle(triangle, point)) return true;
+  return false;
 }
 
 void TRulesGame::SetType(TFishka& piece, int shapeIndex, int color) {

@@ -113,6 +113,7 @@ public:
   // After the picture store was re-created.
   void ForgetPictureSizes() { typeSizes.clear(); }
   TPoint Centre(const TFishka& piece) const;  // board units
+  // Board point inside a placed piece's triangles, edges included.
   bool PointInPiece(const TFishka& piece, TPoint point) const;
 
   const TCatalogues& Cat;
