@@ -22,6 +22,10 @@ void TRulesGame::LayerCleared() {
   SetPosition("0");
   RecolorQueue();
   AnimateQueue();
+  // As after any put: the new hand piece is held at the cursor, not at the screen's corner,
+  // and the preview no longer shows the piece that was just put on the old layer.
+  CentrePieceOnCursor(HandIndex);
+  RefreshSnapFrags();
   if (Game.Mode == kStrategy) {
     Level.PutLeft = Level.StrategicPuts;
     SetPosition(std::to_string(PutsProgress()));
