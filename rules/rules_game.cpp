@@ -37,10 +37,18 @@ void TRulesGame::StartNewGame(int mode) {
 
 void TRulesGame::StartNextLevel() {
   Game.Level += 1;
+  // The view starts at the bottom again; a line left where the last level raised it would sink
+  // a structure too low to lift it to, and the first rise would lose the game.
+  CurrentY = ScrollTarget = 0;
+  ScrollSpeed = 0;
   LoadLevel(LevelEntryName(Game.Level), true);
   Game.DangerTime = 3000;
   Game.Danger = false;
   Game.PrevScore = Game.Score;
+  if (Game.Mode == kStrategy) {
+    SetBarPicture(Level.PutLeft > 1 ? "DeadProgressBarGreen.png" : "DeadProgressBar.png");
+    Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+  }
 }
 
 TPictureSize TRulesGame::PictureSize(const TFishka& piece) const {
