@@ -1,6 +1,8 @@
 // tests/rules/modes_test.cpp
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/rules/rules_world.hpp"
 
 using namespace rules;
@@ -121,26 +123,118 @@ TEST(Modes, NoLoseNeverRisesAndPausesDoNotBringARiseNearer) {
   EXPECT_EQ(game->CurrentY, 42);
 }
 
-TEST(Modes, TheViewGlidesToTheDeadLineAndRests) {
+TEST(Modes, TheViewGlidesToTheDeadLineSpeedingUpToTheMidpointThenSlowing) {
   TWorld world;
   auto game = world.NewGame(kNoLose, ColumnLevel(2));
+  // Lowest bottom 294: the line goes to 42 and the midpoint to (294 - 252) / 2 + 1.
   ASSERT_EQ(game->CurrentY, 42);
-  ASSERT_EQ(game->ScrollY, 0);
-  int steps = 0;
-  int last = 0;
-  for (TTick t = 1000; game->ScrollY < game->CurrentY && steps < 100; t += 30, ++steps) {
+  ASSERT_EQ(game->ScrollTarget, 22);
+  std::vector<int> ys, xs;
+  for (TTick t = 1000; t < 1300; t += 30) {
     game->UpdateRules(t);
-    EXPECT_GE(game->ScrollY, last);
-    last = game->ScrollY;
+    game->UpdateRules(t + 10);  // between steps nothing moves
+    ys.push_back(game->ScrollY);
+    xs.push_back(game->ScrollX);
   }
-  EXPECT_EQ(game->ScrollY, 42);
-  EXPECT_EQ(game->ScrollX, 21);
+  EXPECT_EQ(ys, (std::vector<int>{1, 3, 6, 10, 15, 21, 28, 34, 39, 42}));
+  EXPECT_EQ(xs, (std::vector<int>{0, 1, 3, 5, 7, 10, 14, 17, 19, 21}));
   EXPECT_EQ(game->ScrollSpeed, 0);
-  EXPECT_LT(steps, 20);
-  // Downwards the same way.
+  EXPECT_EQ(game->ScrollTarget, 42);
+  // Downwards the same way, mirrored.
   game->CurrentY = 0;
   game->ScrollTarget = 21;
-  for (TTick t = 5000; game->ScrollY > 0 && t < 8000; t += 30) game->UpdateRules(t);
-  EXPECT_EQ(game->ScrollY, 0);
+  ys.clear();
+  for (TTick t = 5000; t < 5300; t += 30) {
+    game->UpdateRules(t);
+    ys.push_back(game->ScrollY);
+  }
+  EXPECT_EQ(ys, (std::vector<int>{41, 39, 36, 32, 27, 21, 14, 8, 3, 0}));
   EXPECT_EQ(game->ScrollX, 0);
+}
+
+TEST(Modes, ClearingTheMainPieceDealsTheNextLayerAtTheCursor) {
+  TWorld world;
+  TFakeServices& s = world.Services;
+  auto game = world.NewGame(kStrategy, ColumnLevel(3, 2));
+  for (int i = 0; i < 3; ++i) Paint(*game, i, 1);
+  s.Clock = s.FrameStart = 5000;
+  // The main boss's power 2 asks one more piece in Strategy: four clear.
+  ASSERT_TRUE(PutHandAt(*game, 5, 4, world.Type(kCell, 1)));
+  EXPECT_EQ(game->Level.CurrentLayer, 1);
+  EXPECT_FALSE(game->Level.LayerDone);
+  EXPECT_EQ(game->Game.Score, 40);
+  EXPECT_EQ(s.Sounds, (std::vector<std::string>{"2_crystal.ogg", "5_crystal.ogg"}));
+  EXPECT_EQ(game->PieceQueue, (TIntegers{3, 4, 5}));
+  EXPECT_EQ(game->HandIndex, 3);
+  // The cursor stayed at (342, 352); the new hand piece is held there.
+  EXPECT_EQ(game->Piece(3).X, 342 - 34);
+  EXPECT_EQ(game->Piece(3).Y, 352 - 21);
+  EXPECT_FALSE(game->Level.SnapFrags.Empty());
+  EXPECT_EQ(game->ScrollStepTick, 6000);
+  EXPECT_EQ(game->Level.MoveDeadline, 15000);
+  EXPECT_EQ(game->Level.PutLeft, 5);
+  EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), "5");
+  EXPECT_EQ(s.Property("WGame_PBDead", "Position"), "0");
+  const auto& flights = game->Game.ScreenEffects;
+  ASSERT_EQ(flights.size(), 3u);
+  EXPECT_EQ(flights[0].Name, "ToMouseMove2");
+  EXPECT_EQ(flights[0].Path, "Set Linear; Set Timing 0.3; Path (688,356) (342,352); Ending Stop;");
+  EXPECT_EQ(flights[1].Path, "Set Linear; Set Timing 0.3; Path (646,440) (688,356); Ending Stop;");
+  EXPECT_EQ(flights[2].Path, "Set Linear; Set Timing 0.3; Path (520,692) (646,440); Ending Stop;");
+  EXPECT_EQ(flights[2].Clip, kQueueClip);
+  // The next layer's main boss is now the only one.
+  ASSERT_EQ(game->Level.Bosses.size(), 1u);
+  EXPECT_EQ(game->Piece(game->Layer().MainIndex).BossIndex, 0);
+}
+
+TEST(Modes, ANextLevelStartsWithTheLineAtTheBottomAndShowsItsPuts) {
+  // Level 2 stands low: its lowest bottom, 126, leaves no room to lift the line.
+  TLevelPlan low;
+  low.Layers = {TLevelPlan::Piece("Cell", 4, 4) + TLevelPlan::Piece("Cell", 3, 4)};
+  low.Bosses = TLevelPlan::Boss(4, 4, 0, true);
+  for (int mode : {kPuzzle, kStrategy}) {
+    TWorld world;
+    TFakeServices& s = world.Services;
+    auto game = world.NewGame(mode, ColumnLevel(2));
+    AddEntry(s.Archive(TArchiveKind::Level), "Level2.xml", low.Xml());
+    game->CurrentY = game->ScrollY = game->ScrollTarget = 168;  // level 1 rose four rows
+    game->Level.PutLeft = 2;
+    game->StartNextLevel();
+    EXPECT_EQ(game->CurrentY, 0);
+    EXPECT_EQ(game->ScrollY, 0);
+    if (mode == kStrategy) {
+      EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), "5");
+      EXPECT_EQ(s.Property("WGame_PBDead", "BarPicture"), "DeadProgressBarGreen.png");
+      continue;
+    }
+    game->UpdateRules(11001);  // the first rise: one row, the structure well above it
+    EXPECT_EQ(game->CurrentY, 42);
+    EXPECT_EQ(std::count(s.Hints.begin(), s.Hints.end(), "WGame_HLose"), 0);
+    EXPECT_FALSE(game->Game.Danger);
+  }
+}
+
+TEST(Modes, TheLastStrategicPutLosesWhenItSinksAPieceBelowTheLine) {
+  TWorld world;
+  TFakeServices& s = world.Services;
+  auto game = world.NewGame(kStrategy, ColumnLevel(2));
+  Paint(*game, 0, 0);
+  Paint(*game, 1, 1);
+  game->CurrentY = 252;
+  game->Level.PutLeft = 1;
+  // The put's bottom, 252, lies below the risen line at 294: the second chance drops the line.
+  ASSERT_TRUE(PutHandAt(*game, 6, 4, world.Type(kCell, 2)));
+  EXPECT_EQ(s.Hints.back(), "WGame_HLose");
+  EXPECT_EQ(game->CurrentY, 252 - 126);
+  EXPECT_EQ(game->ScrollTarget, 63);
+  EXPECT_EQ(game->Level.PutLeft, 5);
+  EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), "5");
+  EXPECT_EQ(game->Game.GameState, gsGamePlay);
+  game->CurrentY = 210;
+  game->Level.PutLeft = 1;
+  ASSERT_TRUE(PutHandAt(*game, 5, 4, world.Type(kCell, 0)));
+  EXPECT_EQ(game->Game.GameState, gsGameOver);
+  EXPECT_EQ(s.Windows, (std::vector<std::string>{"WGameOver"}));
+  EXPECT_EQ(s.Property("WGame_PBDead", "Position"), "100");
+  EXPECT_EQ(s.Sounds.back(), "10_looser.ogg");
 }
