@@ -54,7 +54,9 @@ void TRulesGame::RotateBackward() {
   Services.PlaySound("rotate.ogg");
 }
 
+// The keys reach the moves directly, not through the buttons: each move reads the clock.
 void TRulesGame::CycleQueue() {
+  BeginInput();
   if (!CanMove()) return;
   for (int k = 2; k <= kQueueLength - 1; ++k)
     AddQueueFlight(PieceQueue[k], "",

@@ -8,6 +8,7 @@
 namespace rules {
 
 void TRulesGame::UndoPut() {
+  BeginInput();
   if (Game.UndoList.empty() || !CanMove()) return;
   int s = Game.UndoList.back().PieceIndex;
   if (s < 0 || s >= PieceCount() || Piece(s).State != kOnBoard) {
@@ -60,6 +61,7 @@ void TRulesGame::UndoPut() {
 }
 
 void TRulesGame::Shift() {
+  BeginInput();
   const int low = LowestBottom();
   if (low - ScrollY < 252) {
     CurrentY = std::max(low - 252, 0);
@@ -73,6 +75,7 @@ void TRulesGame::Shift() {
 }
 
 void TRulesGame::Shuffle() {
+  BeginInput();
   if (!CanMove()) return;
   for (int k = 1; k <= kQueueLength - 1; ++k)
     AddQueueFlight(PieceQueue[k], "",
