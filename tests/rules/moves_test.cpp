@@ -62,6 +62,10 @@ TEST(Moves, SwapCyclesTheQueueWithBezierFlights) {
             "Set Bezier; Set Timing 0.15; Path (100,500) (510,485) (646,440); Ending Stop;");
   // The piece flying to the hand keeps aiming at the pointer.
   EXPECT_NO_THROW(game->MouseMoved(120, 480));
+  // The space key swaps without the button: the flights still start at the time of the key.
+  world.Services.Clock = 7000;
+  game->CycleQueue();
+  EXPECT_EQ(game->Piece(game->HandIndex).MoveUntil, 7300);
 }
 
 TEST(Moves, UndoTakesBackPutsNewestFirstUntilAClear) {
@@ -84,8 +88,20 @@ TEST(Moves, UndoTakesBackPutsNewestFirstUntilAClear) {
   EXPECT_EQ(game->Piece(second).State, kOffBoard);
   EXPECT_EQ(game->Layer().Occupied.Count(), 12);
   EXPECT_FALSE(game->PaintOrder.Pieces.Contains(second));
-  EXPECT_EQ(game->Game.ScreenEffects[game->Game.ScreenEffects.size() - 4].Path,
-            "Set Linear; Set Timing 0.3; Path (300,200) (688,356); Ending Stop;");
+  {
+    // Hand back to slot 1, slot 1 down to 2, slot 2 out of view, the put piece (at (297, 262),
+    // centring offset (34, 21)) up from the board to the pointer.
+    const auto& flights = game->Game.ScreenEffects;
+    ASSERT_GE(flights.size(), 4u);
+    const TPartEffect* last4 = &flights[flights.size() - 4];
+    EXPECT_EQ(last4[0].Path, "Set Linear; Set Timing 0.3; Path (300,200) (688,356); Ending Stop;");
+    EXPECT_EQ(last4[1].Path, "Set Linear; Set Timing 0.3; Path (688,356) (646,440); Ending Stop;");
+    EXPECT_EQ(last4[2].Path, "Set Linear; Set Timing 0.3; Path (646,440) (562,608); Ending Stop;");
+    EXPECT_EQ(last4[2].Clip, kQueueClip);
+    EXPECT_EQ(last4[3].Path, "Set Linear; Set Timing 0.3; Path (342,352) (300,200); Ending Stop;");
+    EXPECT_EQ(last4[3].Clip, kFullScreenClip);
+    EXPECT_EQ(game->Piece(second).MoveUntil, 1300);
+  }
   EXPECT_EQ(world.Services.Sounds.back(), "8_undo.ogg");
   game->UndoPut();
   EXPECT_EQ(game->HandIndex, first);
@@ -119,8 +135,11 @@ TEST(Moves, ShiftLowersTheLineOnlyWhenTheStructureIsNearAndNeverBelowZero) {
   EXPECT_EQ(game->Game.ScreenEffects.back().ImageName, "particle_shift.png");
   // A view close to the structure: the line goes 252 below it, but not under 0.
   game->ScrollY = 100;
+  s.Clock = 3000;
   game->WGame_BShift_MouseUp();
   EXPECT_EQ(game->CurrentY, 42);
+  EXPECT_EQ(game->ScrollTarget, (42 + 100) / 2 + 1);
+  EXPECT_EQ(game->Level.MoveDeadline, 13000);
   game->ScrollY = 200;
   game->CurrentY = 250;
   game->WGame_BShift_MouseUp();
