@@ -47,11 +47,14 @@ void TRulesGame::BlockGroup(const TIntegers& group, int needed) {
 }
 
 void TRulesGame::KillBoss(int b) {
-  const TBossType* type = BossTypeOf(b);
-  if (!type) return;
-  const TBoss& boss = Level.Bosses[static_cast<size_t>(b)];
-  AddLevelEffect(type->Image, {boss.X + type->Width / 2, boss.Y - type->Height / 2}, kSlotBossDie, 1);
-  AddLevelEffect("particle1.png", {boss.X + type->X, boss.Y - type->Y}, kSlotBossDieParticles, 1);
+  if (b < 0 || b >= static_cast<int>(Level.Bosses.size())) return;
+  // A boss of a type the catalogue lacks (a damaged saved game) dies unseen, but it dies: left
+  // behind it would stand on a piece that is gone.
+  if (const TBossType* type = BossTypeOf(b)) {
+    const TBoss& boss = Level.Bosses[static_cast<size_t>(b)];
+    AddLevelEffect(type->Image, {boss.X + type->Width / 2, boss.Y - type->Height / 2}, kSlotBossDie, 1);
+    AddLevelEffect("particle1.png", {boss.X + type->X, boss.Y - type->Y}, kSlotBossDieParticles, 1);
+  }
   Level.Bosses.erase(Level.Bosses.begin() + b);
   for (TLayer& layer : Level.Layers)
     for (TFishka& piece : layer.Pieces) {
