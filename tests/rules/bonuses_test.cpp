@@ -17,14 +17,19 @@ const TPartEffect* FindEffect(const TRulesGame& game, const std::string& image) 
 }  // namespace
 
 TEST(Bosses, ABossRaisesTheGroupSizeByModeAndShowsWhatIsMissing) {
-  // Main boss of power 2 in a green group of three: Puzzle needs 5, Strategy 4, NoLose 3.
+  // Main boss of power 2 in a green group of three: Puzzle needs 5, Strategy 4, NoLose 3; of
+  // power 3: Puzzle 6, Strategy 3 + 2 (the half rounded up).
   const struct {
     int Mode;
+    int BossType;
     const char* Text;
-  } cases[] = {{kPuzzle, "+2"}, {kStrategy, "+1"}, {kNoLose, nullptr}};
+  } cases[] = {{kPuzzle, 0, "+2"}, {kStrategy, 0, "+1"}, {kNoLose, 0, nullptr},
+               {kPuzzle, 1, "+3"}, {kStrategy, 1, "+2"}};
   for (const auto& c : cases) {
     TWorld world;
-    auto game = world.NewGame(c.Mode, ColumnLevel(2));
+    TLevelPlan plan = ColumnLevel(2);
+    plan.Bosses = TLevelPlan::Boss(8, 4, c.BossType, true);
+    auto game = world.NewGame(c.Mode, plan);
     Paint(*game, 0, 1);
     Paint(*game, 1, 1);
     ASSERT_TRUE(PutHandAt(*game, 6, 4, world.Type(kCell, 1)));
@@ -40,7 +45,7 @@ TEST(Bosses, ABossRaisesTheGroupSizeByModeAndShowsWhatIsMissing) {
     const TBoss& boss = game->Level.Bosses[0];
     EXPECT_EQ(text->X, boss.X + 40);
     EXPECT_EQ(text->Y, boss.Y - 40 / 3);
-    const TPartEffect* shown = FindEffect(*game, "boss1.png");
+    const TPartEffect* shown = FindEffect(*game, c.BossType == 0 ? "boss1.png" : "boss2.png");
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->X, boss.X + 20);
     EXPECT_EQ(boss.PreventUntil, 1000 + 500);
@@ -77,7 +82,17 @@ TEST(Bosses, HitsSinkABossAndItsPieceLeavingKillsIt) {
   EXPECT_EQ(game->Level.Bosses[1].Y, y - 9);
   EXPECT_EQ(game->Piece(1).BossIndex, -1);
   EXPECT_EQ(game->Piece(2).BossIndex, 1);
-  ASSERT_NE(FindEffect(*game, "boss2.png"), nullptr);
+  // The dead boss's picture at its centre and its particles at its anchor point.
+  const TPartEffect* dying = FindEffect(*game, "boss2.png");
+  ASSERT_NE(dying, nullptr);
+  EXPECT_EQ(dying->X, 364 + 20);
+  EXPECT_EQ(dying->Y, 370 - 20);
+  EXPECT_EQ(dying->Effect->Name(), "BossDieEffect.xml");
+  const TPartEffect* particles = &dying[1];
+  EXPECT_EQ(particles->ImageName, "particle1.png");
+  EXPECT_EQ(particles->X, 364 + 20);
+  EXPECT_EQ(particles->Y, 370 - 30);
+  EXPECT_EQ(particles->Effect->Name(), "BossDieParticlesEffect.xml");
   // A second clear within the second removes (7,5) and its boss with it.
   ASSERT_TRUE(PutHandAt(*game, 6, 5, world.Type(kCell, 1)));
   ASSERT_TRUE(PutHandAt(*game, 6, 6, world.Type(kCell, 1)));
@@ -85,6 +100,14 @@ TEST(Bosses, HitsSinkABossAndItsPieceLeavingKillsIt) {
   EXPECT_EQ(game->Level.Bosses.size(), 1u);
   EXPECT_EQ(game->Piece(2).BossIndex, -1);
   EXPECT_EQ(game->Piece(0).BossIndex, 0);
+  // A boss of a type the catalogue lacks still dies with its piece, unseen.
+  game->Level.Bosses.push_back(TBoss{.TypeIndex = 99});
+  game->Piece(1).BossIndex = 1;
+  const size_t effects = game->Level.LevelEffects.size();
+  game->KillBoss(1);
+  EXPECT_EQ(game->Level.Bosses.size(), 1u);
+  EXPECT_EQ(game->Piece(1).BossIndex, -1);
+  EXPECT_EQ(game->Level.LevelEffects.size(), effects);
 }
 
 TEST(Bonuses, CoinsMovesAndTheirEffects) {
@@ -148,11 +171,48 @@ TEST(Bonuses, BombsSpareBossPiecesAndColourBombsRecolour) {
     EXPECT_EQ(painted->ColorOf(painted->Piece(i)), 2);  // bosses' pieces too
     EXPECT_EQ(painted->Piece(i).FlashUntil, 1600);
   }
-  painted->Tricolor();
-  for (int i = 0; i < 3; ++i) {
-    const int color = painted->ColorOf(painted->Piece(i));
-    EXPECT_TRUE(color >= 0 && color <= 2);
-  }
+  // Collecting a colour bomb of colour 1 recolours what lies within 100 of the piece's centre.
+  painted->PickBonus(1, 9);
+  EXPECT_EQ(painted->Piece(1).BonusEffect.ImageName, "ColorBomb1");
+  EXPECT_EQ(painted->Piece(1).BonusEffect.Y, 325 + 12);
+  painted->ApplyBonus(1);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(painted->ColorOf(painted->Piece(i)), 1);
+  const TPartEffect* star = FindEffect(*painted, "boomcolorstar1");
+  ASSERT_NE(star, nullptr);
+  EXPECT_EQ(star->X, 373);
+  EXPECT_EQ(star->Y, 325);
+  EXPECT_EQ(star->Effect->Name(), "GiveBonusColorBomb.xml");
+}
+
+TEST(Bonuses, TricolorDrawsALevelColourPerPieceOrKeepsThePreviousOne) {
+  TWorld world;
+  TLevelPlan plan = ColumnLevel(3);
+  plan.Colors = "3";  // one level colour: a draw of 1 or 2 is no valid position
+  auto game = world.NewGame(kPuzzle, plan);
+  Paint(*game, 0, 0);
+  Paint(*game, 1, 1);
+  Paint(*game, 2, 0);
+  // A seed whose draws in 0..2 are: not 0 (the first piece keeps its colour), 0 (colour 3), not
+  // 0 (the previous piece's colour).
+  auto draws = [](uint32_t seed) {
+    std::vector<int> k;
+    for (int i = 0; i < 3; ++i) {
+      seed = seed * 134775813u + 1u;
+      k.push_back(static_cast<int>((static_cast<uint64_t>(seed) * 3u) >> 32));
+    }
+    return k;
+  };
+  uint32_t seed = 1;
+  while (!(draws(seed)[0] != 0 && draws(seed)[1] == 0 && draws(seed)[2] != 0)) ++seed;
+  game->UpdatePieces(4000);
+  const size_t sounds = world.Services.Sounds.size();
+  game->Rand.Seed = seed;
+  game->Tricolor();
+  EXPECT_EQ(game->ColorOf(game->Piece(0)), 0);
+  EXPECT_EQ(game->ColorOf(game->Piece(1)), 2);
+  EXPECT_EQ(game->ColorOf(game->Piece(2)), 2);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(game->Piece(i).FlashUntil, 4600);
+  EXPECT_EQ(world.Services.Sounds.size(), sounds);
 }
 
 TEST(Bonuses, ABonusOnAPieceCountingTwoWaitsForItsRemoval) {
