@@ -5,7 +5,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "data/glyph_record.hpp"
+
 namespace graphics {
+
+// Rectangles and glyph records are the base library's, shared with the font.
+using data::TOrlGlyphDraw;
+using data::TRect;
 
 // Rows are packed without padding; samples are red, green, blue (and alpha) in that order.
 struct TImage {

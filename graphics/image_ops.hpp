@@ -1,7 +1,6 @@
 // graphics/image_ops.hpp — the picture operations of the AutoImage language.
 #pragma once
 
-#include "graphics/glyph_record.hpp"
 #include "graphics/image.hpp"
 
 namespace graphics {

@@ -9,8 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "data/glyph_record.hpp"
 #include "graphics/frame_presenter.hpp"
-#include "graphics/glyph_record.hpp"
 #include "graphics/image.hpp"
 #include "graphics/pixel_format.hpp"
 #include "graphics/surface.hpp"

@@ -11,7 +11,7 @@
 namespace ui {
 
 // Rectangles of the surface engine: Right and Bottom are inclusive.
-using TRect = graphics::TRect;
+using TRect = data::TRect;
 
 struct TSize {
   int32_t Width = 0, Height = 0;

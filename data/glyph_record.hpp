@@ -1,14 +1,15 @@
-// graphics/glyph_record.hpp — one glyph to draw, as the bitmap font queues it for the surface
+// data/glyph_record.hpp — one glyph to draw, as the bitmap font queues it for the surface
 // engine.
 #pragma once
 
-// NOTE: this header stays free of every other project header: the font fills these records and
-// the surface engine draws them, and neither library may pull the other in for it.
+// NOTE: this header stays free of every other project header: the font (ui) fills these records
+// and the surface engine (graphics) draws them; it lives in the base library so neither of the
+// two has to include the other.
 
 #include <cstdint>
 #include <ostream>
 
-namespace graphics {
+namespace data {
 
 // A rectangle of pixels; Right and Bottom are inclusive (a 1×1 rectangle has Left == Right).
 struct TRect {
@@ -37,4 +38,4 @@ struct TOrlGlyphDraw {
   friend bool operator==(const TOrlGlyphDraw&, const TOrlGlyphDraw&) = default;
 };
 
-}  // namespace graphics
+}  // namespace data
