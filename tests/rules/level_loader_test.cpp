@@ -162,3 +162,47 @@ TEST(LevelLoader, BadLevelsRaiseClearErrors) {
   EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level7.xml", true); }), "(no error)");
   EXPECT_EQ(game.PieceQueue.Count(), 3);
 }
+
+TEST(LevelLoader, LevelPiecesAndDealingDrawFromTheGeneratorInTheirOrder) {
+  bool sawBonus = false, sawNone = false;
+  for (uint32_t seed = 1; seed <= 16; ++seed) {
+    TWorld world;
+    TLevelPlan plan;
+    plan.Weights = "<Shape Name=\"Cell\" Weight=\"1\"/><Shape Name=\"Bar\" Weight=\"2\"/>";
+    plan.Probabilities =
+        "<FishkaWithBonus>0.5</FishkaWithBonus><NoColorFishka>0.5</NoColorFishka>"
+        "<BonusTypeWeights>1 1 1</BonusTypeWeights>";
+    plan.Layers = {TLevelPlan::Piece("Cell", 8, 4) + TLevelPlan::Piece("Bar", 8, 5)};
+    plan.Bosses = TLevelPlan::Boss(8, 4, 0, true);
+    auto game = world.NewGame(kPuzzle, plan, seed);
+
+    // The same draws made by hand: a type among the shape's level colours, then the bonus
+    // chance (and kind, for the eight-triangle Bar) per piece; then per dealt piece a type by
+    // weight (Cell 1, Bar 2 in each of three colours), a colour on view, the NoColor chance.
+    TRandomSource ref(seed);
+    const int cell = ref.Random(3);
+    ref.RandomReal();
+    const int bar = 3 + ref.Random(3);
+    int bonus = kNoBonus;
+    if (ref.RandomReal() < 0.5) bonus = ref.Random(3);
+    (bonus == kNoBonus ? sawNone : sawBonus) = true;
+    const TLayer& layer = game->Layer();
+    EXPECT_EQ(layer.Pieces[0].TypeIndex, cell);
+    EXPECT_EQ(layer.Pieces[1].TypeIndex, bar);
+    EXPECT_EQ(layer.Pieces[1].Bonus, bonus);
+    TIntegers onView{cell % 3};
+    onView.AppendOnce(bar % 3);
+    for (int k = 0; k < 3; ++k) {
+      const int w = ref.Random(9);
+      int type = w < 3 ? w : 3 + (w - 3) / 2;
+      const int color = onView[ref.Random(onView.Count())];
+      type = type / 3 * 3 + color;
+      const bool noColor = ref.RandomReal() < 0.5;
+      const TFishka& dealt = game->Piece(game->PieceQueue[k]);
+      EXPECT_EQ(dealt.TypeIndex, type) << "seed " << seed << " deal " << k;
+      EXPECT_EQ(dealt.NoColor, noColor) << "seed " << seed << " deal " << k;
+    }
+    EXPECT_EQ(game->Rand.Seed, ref.Seed) << "seed " << seed;
+  }
+  EXPECT_TRUE(sawBonus && sawNone);
+}
