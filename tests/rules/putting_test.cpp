@@ -271,3 +271,22 @@ TEST(Putting, ALayerWithoutAMainPieceReportsItsFirstClearAndPlayGoesOn) {
   EXPECT_EQ(game->HandIndex, game->PieceQueue[0]);
   EXPECT_EQ(game->Piece(game->HandIndex).State, kDealt);
 }
+
+TEST(Putting, ATriangleBelowItsUpperNeighbourInTheSameCellIsDrawnAfterItWhateverItsX) {
+  // In cell (7,4) under the main piece: the top triangle (TriA, from x 360) and the left one
+  // (Broken, from x 339) share an edge and a strip key; by x alone the left one would come
+  // first, but the top triangle borders it from above and must be drawn before it.
+  for (bool topFirst : {true, false}) {
+    TWorld world;
+    auto game = world.NewGame(kNoLose, ColumnLevel(1));
+    Paint(*game, 0, 0);
+    const int top = topFirst ? game->HandIndex : game->PieceQueue[1];
+    const int left = topFirst ? game->PieceQueue[1] : game->HandIndex;
+    ASSERT_TRUE(PutHandAt(*game, 7, 4, world.Type(topFirst ? kTriA : kBroken, 1)));
+    ASSERT_TRUE(PutHandAt(*game, 7, 4, world.Type(topFirst ? kBroken : kTriA, 2)));
+    EXPECT_EQ(game->Piece(top).X, 360);
+    EXPECT_EQ(game->Piece(left).X, 339);
+    EXPECT_EQ(game->Piece(top).Y, game->Piece(left).Y);
+    EXPECT_EQ(game->PaintOrder.Pieces, (TIntegers{0, top, left})) << "top first " << topFirst;
+  }
+}
