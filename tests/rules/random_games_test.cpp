@@ -2,8 +2,11 @@
 // fragments, owners and every index held anywhere must agree with the pieces.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
+
+#include "rules/piece_geometry.hpp"
 
 #include "tests/rules/rules_world.hpp"
 
@@ -57,6 +60,38 @@ void CheckInvariants(const TRulesGame& game) {
     ASSERT_TRUE(layer.Occupied[i] >= 0 && layer.Occupied[i] < kFragCount);
     ASSERT_EQ(game.Piece(layer.Owners[i]).State, kOnBoard);
   }
+  // Each placed piece fills exactly the fragments under its triangles (its anchor lies its
+  // relief height above them); nothing else fills any.
+  using TCorners = std::vector<std::pair<int, int>>;
+  const auto corners = [](TPoint a, TPoint b, TPoint c) {
+    TCorners out{{a.X, a.Y}, {b.X, b.Y}, {c.X, c.Y}};
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  std::vector<std::multiset<TCorners>> owned(static_cast<size_t>(count));
+  const TBoardTables& tables = game.Cat.Tables;
+  for (int i = 0; i < layer.Occupied.Count(); ++i) {
+    const int f = layer.Occupied[i];
+    owned[static_cast<size_t>(layer.Owners[i])].insert(
+        corners(tables.FragPoint(f, 0), tables.FragPoint(f, 1), tables.FragPoint(f, 2)));
+  }
+  for (int p = 0; p < count; ++p) {
+    const TFishka& piece = game.Piece(p);
+    const int strips = std::max(game.PictureSize(piece).Height / 42, 1);
+    const int painted = static_cast<int>(
+        std::count(game.PaintOrder.Pieces.begin(), game.PaintOrder.Pieces.end(), p));
+    if (piece.State == kDealt) {
+      ASSERT_EQ(painted, 0) << "dealt piece " << p << " painted";
+    }
+    if (piece.State != kOnBoard) continue;
+    ASSERT_EQ(painted, strips) << "placed piece " << p << " painted " << painted << " times";
+    const TFishkaShape& shape = game.ShapeOf(piece);
+    std::multiset<TCorners> under;
+    for (const TTriangle& t : PlacedTriangles(shape, piece.X, piece.Y - shape.Height))
+      under.insert(corners(t[0], t[1], t[2]));
+    ASSERT_EQ(owned[static_cast<size_t>(p)], under) << "piece " << p << " fragments disagree";
+  }
+  ASSERT_TRUE(game.GroupList.Empty());
   std::set<int> queue;
   for (int entry : game.PieceQueue) {
     ASSERT_TRUE(entry >= 0 && entry < count);
