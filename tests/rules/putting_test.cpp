@@ -290,3 +290,32 @@ TEST(Putting, ATriangleBelowItsUpperNeighbourInTheSameCellIsDrawnAfterItWhatever
     EXPECT_EQ(game->PaintOrder.Pieces, (TIntegers{0, top, left})) << "top first " << topFirst;
   }
 }
+
+TEST(Putting, ABossSinksWithAHitPieceAndDiesWithItWhenASecondClearRemovesItAtOnce) {
+  TWorld world;
+  TLevelPlan plan = ColumnLevel(2);
+  plan.Layers[0] += TLevelPlan::Piece("Cell", 7, 5, 2);
+  plan.Bosses += TLevelPlan::Boss(7, 5, 0, false);
+  auto game = world.NewGame(kNoLose, plan);
+  for (int i = 0; i < 3; ++i) Paint(*game, i, i == 0 ? 0 : 1);
+  ASSERT_EQ(game->Piece(2).BossIndex, 1);
+  const int bossY = game->Level.Bosses[1].Y;
+  ASSERT_TRUE(PutHandAt(*game, 6, 4, world.Type(kCell, 1)));  // clears (6,4), (7,4), (7,5)
+  EXPECT_EQ(game->Piece(2).State, kOnBoard);
+  ASSERT_EQ(game->Level.Bosses.size(), 2u);
+  EXPECT_EQ(game->Level.Bosses[1].Y, bossY - 9);
+  // Within the second: (6,5), then (6,6) makes a group of three with the boss's piece again.
+  ASSERT_TRUE(PutHandAt(*game, 6, 5, world.Type(kCell, 1)));
+  const size_t effectsBefore = game->Level.LevelEffects.size();
+  ASSERT_TRUE(PutHandAt(*game, 6, 6, world.Type(kCell, 1)));
+  EXPECT_EQ(game->Piece(2).State, kOffBoard);
+  // The boss goes with its piece rather than staying on nothing: picture and particles.
+  ASSERT_EQ(game->Level.Bosses.size(), 1u);
+  EXPECT_TRUE(game->Level.Bosses[0].Main);
+  EXPECT_EQ(game->Piece(2).BossIndex, -1);
+  EXPECT_EQ(game->Piece(0).BossIndex, 0);
+  int dying = 0;
+  for (size_t i = effectsBefore; i < game->Level.LevelEffects.size(); ++i)
+    dying += game->Level.LevelEffects[i].ImageName == "boss1.png";
+  EXPECT_EQ(dying, 1);
+}
