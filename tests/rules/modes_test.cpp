@@ -8,6 +8,29 @@
 using namespace rules;
 using namespace rules_test;
 
+TEST(Modes, ANewGameStartsWithFullStocksAndTheBarOfItsMode) {
+  for (int mode : {kNoLose, kPuzzle, kStrategy}) {
+    TWorld world;
+    TFakeServices& s = world.Services;
+    TRulesGame game(world.Catalogues, s);
+    game.CurrentY = game.ScrollY = 300;
+    game.Game.Score = 70;
+    game.StartNewGame(mode);
+    const bool strategy = mode == kStrategy;
+    EXPECT_EQ(s.Property("WGame_PBDead", "Position"), "0");
+    EXPECT_EQ(s.Property("WGame_PBDead", "BarPicture"),
+              strategy ? "DeadProgressBarGreen.png" : "DeadProgressBar.png");
+    EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Visible"), strategy ? "true" : "false");
+    EXPECT_EQ(s.Property("WGame_LScoreCount", "Caption"), "0");
+    EXPECT_EQ(s.Property("WGame_LShiftCount", "Caption"), "3");
+    EXPECT_EQ(s.Property("WGame_LShuffleCount", "Caption"), "3");
+    EXPECT_EQ(game.CurrentY + game.ScrollY + game.Game.PrevScore, 0);
+    EXPECT_EQ(game.Game.Level, 1);
+    EXPECT_EQ(game.Game.DangerTime, 3000);
+    EXPECT_TRUE(game.Game.SecondChance && game.Game.ShowBossHint && game.Game.ShowPutHint);
+  }
+}
+
 TEST(Modes, DangerStartsWithin40AndDeathOneBelowTheLine) {
   TWorld world;
   auto game = world.NewGame(kPuzzle, ColumnLevel(2));
