@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
@@ -66,7 +67,8 @@ double StrToReal(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return 0;
+  // "inf" and "nan" are no decimal numbers; a chance or a weight must stay comparable.
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return 0;
   return value;
 }
 

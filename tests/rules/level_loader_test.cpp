@@ -206,3 +206,19 @@ TEST(LevelLoader, LevelPiecesAndDealingDrawFromTheGeneratorInTheirOrder) {
   }
   EXPECT_TRUE(sawBonus && sawNone);
 }
+
+TEST(LevelLoader, ChancesThatAreNoDecimalNumbersReadAsZero) {
+  const struct {
+    const char* Text;
+    double Chance;
+  } cases[] = {{" 0.75 ", 0.75}, {"1,5", 0}, {"", 0}, {"nan", 0}, {"inf", 0}, {"0.5x", 0}, {"+0.25", 0.25}};
+  for (const auto& c : cases) {
+    TWorld world;
+    TLevelPlan plan = BasicLevel();
+    plan.Probabilities = std::string("<FishkaWithBonus>") + c.Text + "</FishkaWithBonus><NoColorFishka>" +
+                         c.Text + "</NoColorFishka>";
+    auto game = world.NewGame(kPuzzle, plan);
+    EXPECT_DOUBLE_EQ(game->Level.BonusChance, c.Chance) << c.Text;
+    EXPECT_DOUBLE_EQ(game->Level.NoColorChance, c.Chance) << c.Text;
+  }
+}
