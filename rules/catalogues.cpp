@@ -66,7 +66,7 @@ bool ReadShapeTriangles(const data::TOrlXMLTag& element, TFishkaShape& shape) {
       one.Kind = StrToInt(*Attr(*fish, "Type"));
       for (const auto& point : fish->Tags) {
         if (point->Name != "Point" || !HasAll(*point, {"x", "y"})) continue;
-        const TPoint p{StrToInt(*Attr(*point, "x")), StrToInt(*Attr(*point, "y"))};
+        const TPoint p{StrToIntWithin(*Attr(*point, "x")), StrToIntWithin(*Attr(*point, "y"))};
         if (p.X < shape.MinX) {
           shape.MinX = p.X;
           shape.MinXY = p.Y;
@@ -109,10 +109,10 @@ void TCatalogues::ReadShapes(TRulesServices& services) {
     TFishkaShape shape;
     shape.Name = ShortName(*Attr(*child, "Name"));
     shape.NextRotateName = ShortName(*Attr(*child, "NextRotateName"));
-    shape.Height = StrToInt(*Attr(*child, "Height"));
-    shape.Sx = StrToInt(*Attr(*child, "Sx"));
-    shape.Sy = StrToInt(*Attr(*child, "Sy"));
-    shape.Score = StrToInt(*Attr(*child, "Score"));
+    shape.Height = StrToIntWithin(*Attr(*child, "Height"));
+    shape.Sx = StrToIntWithin(*Attr(*child, "Sx"));
+    shape.Sy = StrToIntWithin(*Attr(*child, "Sy"));
+    shape.Score = StrToIntWithin(*Attr(*child, "Score"));
     // A shape without triangles, or with a triangle that is not one of the lattice's, could
     // never be put; it is skipped like an incomplete element.
     if (!ReadShapeTriangles(*child, shape) || !UsableTriangles(shape)) continue;
@@ -127,9 +127,9 @@ void TCatalogues::ReadBossTypes(TRulesServices& services) {
     if (child->Name != "Boss" || !HasAll(*child, {"Image", "x", "y", "Power"})) continue;
     TBossType boss;
     boss.Image = *Attr(*child, "Image");
-    boss.X = StrToInt(*Attr(*child, "x"));
-    boss.Y = StrToInt(*Attr(*child, "y"));
-    boss.Power = StrToInt(*Attr(*child, "Power"));
+    boss.X = StrToIntWithin(*Attr(*child, "x"));
+    boss.Y = StrToIntWithin(*Attr(*child, "y"));
+    boss.Power = StrToIntWithin(*Attr(*child, "Power"));
     LoadPictureOnce(services, TArchiveKind::Level, boss.Image);
     const TPictureSize size = services.GetPictureSize(boss.Image);
     boss.Width = size.Width;

@@ -10,6 +10,10 @@ namespace rules {
 
 using data::TOrlXMLTag;
 
+namespace {
+constexpr int kMaxActionSeconds = 2000000;  // the interval is kept in ms in 32 bits
+}  // namespace
+
 void TRulesGame::ResetLevel() {
   Game.UndoList.clear();
   Level.Layers.clear();  // pieces, fragments, frontiers and bonus icons go with their layers
@@ -46,9 +50,9 @@ void TRulesGame::ReadSettings(const TOrlXMLTag& root) {
     Level.Music = std::string(data::Trim(music->Text));
   if (const TOrlXMLTag* interval = root.TagByName("MoveInterval")) {
     if (const std::string* action = Attr(*interval, "Action"))
-      Level.MoveInterval = StrToInt(*action) * 1000;
+      Level.MoveInterval = StrToIntWithin(*action, kMaxActionSeconds) * 1000;
     if (const std::string* strategic = Attr(*interval, "Strategic"))
-      Level.StrategicPuts = StrToInt(*strategic);
+      Level.StrategicPuts = StrToIntWithin(*strategic);
   }
   Level.TypeWeights.Clear();
   for (int i = 0; i < Cat.TypeCount(); ++i) Level.TypeWeights.Append(0);
@@ -88,8 +92,8 @@ void TRulesGame::ReadLayers(const TOrlXMLTag& root) {
 
 void TRulesGame::AddLevelPiece(const TOrlXMLTag& tag) {
   TFishka piece;
-  piece.X = StrToInt(*Attr(tag, "x"));
-  piece.Y = 590 - StrToInt(*Attr(tag, "y")) - ScrollY;
+  piece.X = StrToIntWithin(*Attr(tag, "x"));
+  piece.Y = 590 - StrToIntWithin(*Attr(tag, "y")) - ScrollY;
   const std::string& shapeName = *Attr(tag, "Shape");
   TIntegers candidates;
   for (int i = 0; i < Cat.TypeCount(); ++i)
@@ -118,8 +122,8 @@ void TRulesGame::ReadBosses(const TOrlXMLTag& root) {
   for (const auto& tag : bosses->Tags) {
     if (tag->Name != "Boss" || !HasAll(*tag, {"x", "y", "Type"})) continue;
     TBoss boss;
-    boss.X = StrToInt(*Attr(*tag, "x"));
-    boss.Y = StrToInt(*Attr(*tag, "y"));
+    boss.X = StrToIntWithin(*Attr(*tag, "x"));
+    boss.Y = StrToIntWithin(*Attr(*tag, "y"));
     boss.TypeIndex = StrToInt(*Attr(*tag, "Type"));
     const std::string* main = Attr(*tag, "Main");
     boss.Main = main && *main == "true";
@@ -135,10 +139,10 @@ void TRulesGame::ReadPictures(const TOrlXMLTag& root) {
   for (const auto& tag : pictures->Tags) {
     if (tag->Name != "Picture" || !HasAll(*tag, {"x", "y", "Sx", "Sy", "Name"})) continue;
     TLevelPicture picture;
-    picture.X = StrToInt(*Attr(*tag, "x"));
-    picture.Y = StrToInt(*Attr(*tag, "y"));
-    picture.Sx = StrToInt(*Attr(*tag, "Sx"));
-    picture.Sy = StrToInt(*Attr(*tag, "Sy"));
+    picture.X = StrToIntWithin(*Attr(*tag, "x"));
+    picture.Y = StrToIntWithin(*Attr(*tag, "y"));
+    picture.Sx = StrToIntWithin(*Attr(*tag, "Sx"));
+    picture.Sy = StrToIntWithin(*Attr(*tag, "Sy"));
     picture.Name = *Attr(*tag, "Name");
     for (const auto& image : tag->Tags) {
       if (image->Name != "Image" || !HasAll(*image, {"Name", "t"})) continue;
@@ -167,10 +171,10 @@ void TRulesGame::ReadPictureMap(const TOrlXMLTag& root) {
   const TOrlXMLTag* map = root.TagByName("PictureMap");
   if (!map || !HasAll(*map, {"x", "y", "OneWidth", "OneHeight"})) return;
   TPictureMap& pictureMap = Level.PictureMap;
-  pictureMap.X = StrToInt(*Attr(*map, "x"));
-  pictureMap.Y = StrToInt(*Attr(*map, "y"));
-  pictureMap.OneWidth = StrToInt(*Attr(*map, "OneWidth"));
-  pictureMap.OneHeight = StrToInt(*Attr(*map, "OneHeight"));
+  pictureMap.X = StrToIntWithin(*Attr(*map, "x"));
+  pictureMap.Y = StrToIntWithin(*Attr(*map, "y"));
+  pictureMap.OneWidth = StrToIntWithin(*Attr(*map, "OneWidth"));
+  pictureMap.OneHeight = StrToIntWithin(*Attr(*map, "OneHeight"));
   if (const TOrlXMLTag* images = map->TagByName("Images")) {
     for (const auto& image : images->Tags) {
       const std::string* name = image->Name == "Image" ? Attr(*image, "Name") : nullptr;

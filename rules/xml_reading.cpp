@@ -57,6 +57,12 @@ int StrToInt(std::string_view text) {
   return value;
 }
 
+int StrToIntWithin(std::string_view text, int limit) {
+  const int value = StrToInt(text);
+  if (value < -limit || value > limit) throw data::Error("'" + std::string(text) + "' is out of range");
+  return value;
+}
+
 int StrToIntDef(std::string_view text, int fallback) {
   int value = 0;
   return ParseInt(text, value) ? value : fallback;

@@ -29,6 +29,10 @@ bool HasAll(const data::TOrlXMLTag& tag, std::initializer_list<std::string_view>
 // A decimal integer (optional sign, surrounding blanks allowed); anything else raises
 // "'TEXT' is not a valid integer value".
 int StrToInt(std::string_view text);
+// Positions, sizes and scores of the game's files: a decimal integer of at most limit either
+// way, so that board arithmetic never overflows; beyond it raises "'TEXT' is out of range".
+constexpr int kFileNumberLimit = 1000000;
+int StrToIntWithin(std::string_view text, int limit = kFileNumberLimit);
 // The same, but text that is not an integer reads as fallback.
 int StrToIntDef(std::string_view text, int fallback);
 // A decimal number with a point; text that is not a number, or empty text, reads as 0.

@@ -175,4 +175,8 @@ TEST(Catalogues, FilesWithoutTagsAndMissingFilesRaise) {
   AddEntry(empty.Archive(TArchiveKind::Game), "BossTypes.xml",
            "<B><Boss Image=\"b.png\" x=\"1x\" y=\"2\" Power=\"1\"/></B>");
   EXPECT_EQ(ErrorOf([&] { cat.ReadBossTypes(empty); }), "'1x' is not a valid integer value");
+  AddEntry(empty.Archive(TArchiveKind::Game), "fishkaShapes.xml",
+           "<S><Shape Name=\"Huge\" NextRotateName=\"Huge\" Height=\"1\" Sx=\"0\" Sy=\"0\" Score=\"1\">"
+           "<Fishes><Fish Type=\"0\"><Point x=\"-2147483648\" y=\"0\"/></Fish></Fishes></Shape></S>");
+  EXPECT_EQ(ErrorOf([&] { cat.ReadShapes(empty); }), "'-2147483648' is out of range");
 }

@@ -157,6 +157,15 @@ TEST(LevelLoader, BadLevelsRaiseClearErrors) {
   plan.Weights = "<Shape Name=\"Cell\" Weight=\"heavy\"/>";
   AddEntry(world.Services.Archive(TArchiveKind::Level), "Level6.xml", plan.Xml());
   EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level6.xml", true); }), "'heavy' is not a valid integer value");
+  // Positions and intervals the board arithmetic could not hold are refused by name.
+  TLevelPlan far = BasicLevel();
+  far.Layers[0] += "<Fishka x=\"5000000\" y=\"0\" Shape=\"Cell\" Count=\"1\"/>";
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level10.xml", far.Xml());
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level10.xml", true); }), "'5000000' is out of range");
+  TLevelPlan slow = BasicLevel();
+  slow.Extra = "<MoveInterval Action=\"2147484\" Strategic=\"1\"/>";
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level11.xml", slow.Xml());
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level11.xml", true); }), "'2147484' is out of range");
   // A level without layers or colours still deals without crashing.
   AddEntry(world.Services.Archive(TArchiveKind::Level), "Level7.xml", "<Level/>");
   EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level7.xml", true); }), "(no error)");
