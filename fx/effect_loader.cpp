@@ -186,6 +186,11 @@ void TOrlParticleEffect::ReadMorphs(const TOrlXMLTag& tag) {
     for (const auto& part : child->Tags)
       if (part->Name == "Properties") morph->LoadPropertiesTag(*part);
   }
+  // A reused <Morph> tag can hang a whole chain under a morph that was checked while short.
+  for (int i = 0; i < morphs.Count(); ++i)
+    if (const TOrlMorph* morph = morphs.Get(i);
+        morph && morph->EvaluationCount(kMorphEvaluationLimit) > kMorphEvaluationLimit)
+      throw Error(TooManyEvaluationsMessage(morph->Name()));
 }
 
 void TOrlParticleEffect::ReadParticles(const TOrlXMLTag& tag) {

@@ -158,6 +158,10 @@ int TOrlMorph::AddInit(uint32_t target, const TVector& low, int paramIndex, int 
     for (size_t i = 0; i < refs.size(); ++i)
       if (SameText(refs[i].Morph->Name(), source->Name())) refIndex = static_cast<int>(i);
     if (refIndex < 0) {
+      if (EvaluationCount(kMorphEvaluationLimit) +
+              source->EvaluationCount(kMorphEvaluationLimit) >
+          kMorphEvaluationLimit)
+        throw data::Error(TooManyEvaluationsMessage(Name()));
       refs.push_back({source, {}});
       refIndex = static_cast<int>(refs.size()) - 1;
     }
@@ -274,18 +278,30 @@ bool TOrlMorph::DependsOn(const TOrlMorph* other) const {
   return false;
 }
 
+int TOrlMorph::EvaluationCount(int limit) const {
+  int count = 1;
+  for (const TMorphRef& ref : refs) {
+    if (count > limit) break;
+    count += ref.Morph->EvaluationCount(limit - count);
+  }
+  return count;
+}
+
 void TOrlMorph::CollectTree(std::vector<TOrlMorph*>& tree) const {
-  std::vector<const TOrlMorph*> seen;
+  std::unordered_set<const TOrlMorph*> seen;
   CollectTree(tree, seen);
 }
 
 void TOrlMorph::CollectTree(std::vector<TOrlMorph*>& tree,
-                            std::vector<const TOrlMorph*>& seen) const {
-  for (const TOrlMorph* s : seen)
-    if (s == this) return;
-  seen.push_back(this);
+                            std::unordered_set<const TOrlMorph*>& seen) const {
+  if (!seen.insert(this).second) return;
   for (const TMorphRef& ref : refs) ref.Morph->CollectTree(tree, seen);
   tree.push_back(const_cast<TOrlMorph*>(this));
+}
+
+std::string TooManyEvaluationsMessage(std::string_view morphName) {
+  return "Morph \"" + std::string(morphName) + "\" takes its values through more than " +
+         std::to_string(kMorphEvaluationLimit) + " morph evaluations";
 }
 
 TOrlMorphLib& GlobalMorphLib() {

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "fx/morph_func.hpp"
@@ -18,6 +20,11 @@ class TOrlXMLTag;
 }
 
 namespace fx {
+
+// Evaluating a morph evaluates every morph it takes values from, recursively, at each value:
+// effect files whose reference chains need more evaluations than this are refused, so a value
+// stays cheap and the recursion shallow.
+constexpr int kMorphEvaluationLimit = 256;
 
 class TOrlMorph;
 class TOrlMorphLib;
@@ -108,6 +115,9 @@ public:
 
   // True when this morph takes values from other, directly or through others.
   bool DependsOn(const TOrlMorph* other) const;
+  // Morph evaluations one value of this morph takes, itself included (a morph reached along
+  // two reference paths counts twice). Counting stops once it passes limit.
+  int EvaluationCount(int limit) const;
   // The morphs this one references, depth first, then itself; each morph once.
   void CollectTree(std::vector<TOrlMorph*>& tree) const;
 
@@ -137,7 +147,7 @@ private:
   // quiet: a function parameter that cannot be set is skipped instead of raising.
   void ApplyTarget(uint32_t target, const TVector& value, int paramIndex, int funcIndex,
                    bool quiet);
-  void CollectTree(std::vector<TOrlMorph*>& tree, std::vector<const TOrlMorph*>& seen) const;
+  void CollectTree(std::vector<TOrlMorph*>& tree, std::unordered_set<const TOrlMorph*>& seen) const;
   uint32_t PropertyTarget(std::string_view propName, int& funcIndex, int& paramIndex) const;
 
   int dim = 2;
@@ -162,5 +172,8 @@ public:
 
 // The engine-wide morph library.
 TOrlMorphLib& GlobalMorphLib();
+
+// The load error for a morph beyond kMorphEvaluationLimit.
+std::string TooManyEvaluationsMessage(std::string_view morphName);
 
 }  // namespace fx

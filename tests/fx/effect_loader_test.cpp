@@ -1,6 +1,8 @@
 // Reading effect documents: every loader message, and what loading builds.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "data/memory_stream.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/periodic_func.hpp"
@@ -82,6 +84,52 @@ TEST(EffectLoader, FunctionAndMorphMessages) {
   EXPECT_EQ(LoadError(Doc(kFunctions, "<Morph Name=\"M\"/>")), "<Morph> tag has no \"Dim\" attribute");
   EXPECT_EQ(LoadError(Doc(kFunctions, "<Morph Name=\"M\" Dim=\"2\" StartTime=\"x\"/>")),
             "\"x\" is not a valid integer value");
+}
+
+// Every value of a morph evaluates the morphs it takes values from, recursively: chains and
+// diamonds beyond 256 evaluations are refused at load, however the file builds them.
+TEST(EffectLoader, MorphReferenceChainsStayShallow) {
+  auto morph = [](int i, const std::string& properties) {
+    return "<Morph Name=\"M" + std::to_string(i) + "\" Dim=\"1\"><Functions><Function "
+           "Name=\"Wave\"/></Functions><Properties>" + properties + "</Properties></Morph>";
+  };
+  auto position = [](int from) {
+    return "<Property Name=\"Position\">M" + std::to_string(from) + "</Property>";
+  };
+  auto particles = [](int last) {
+    return "<Particle Name=\"Dot\"><Parameter Name=\"Alpha\" Dim=\"1\" Morph=\"M" +
+           std::to_string(last) + "\"/></Particle>";
+  };
+  // M(k) follows M(k-1): M255 takes 256 evaluations, M256 would take 257.
+  std::string chain = morph(0, "");
+  for (int i = 1; i <= 255; ++i) chain += morph(i, position(i - 1));
+  fx::TOrlParticleEffect fits;
+  fits.LoadFromText(Doc(kFunctions, chain, particles(255),
+                        "<ParticleSystem Name=\"Dots\" Template=\"Dot\"><InitParticles>1"
+                        "</InitParticles></ParticleSystem>"));
+  fits.Start(0);
+  fits.Init();
+  fits.Update(500);
+  ASSERT_EQ(fits.LiveCount(), 1);
+  // Each morph adds its own sin(0.5 s) to the value of the one before it.
+  EXPECT_NEAR(fits.System(0)->Particle(0)->Alpha(), 256 * std::sin(0.5), 1e-3);
+  EXPECT_EQ(LoadError(Doc(kFunctions, chain + morph(256, position(255)), particles(256))),
+            "Morph \"M256\" takes its values through more than 256 morph evaluations");
+
+  // Declared first and linked afterwards by reused tags, the chain grows above M0.
+  std::string topDown;
+  for (int i = 0; i <= 300; ++i) topDown += morph(i, "");
+  for (int i = 0; i < 300; ++i) topDown += morph(i, position(i + 1));
+  EXPECT_EQ(LoadError(Doc(kFunctions, topDown, particles(0))),
+            "Morph \"M0\" takes its values through more than 256 morph evaluations");
+
+  // Few morphs, many paths: M(k) follows M(k-1) and scales by M(k-2).
+  std::string diamonds = morph(0, "") + morph(1, position(0));
+  for (int i = 2; i <= 20; ++i)
+    diamonds += morph(i, position(i - 1) + "<Property Name=\"Scale\">M" + std::to_string(i - 2) +
+                             "</Property>");
+  EXPECT_EQ(LoadError(Doc(kFunctions, diamonds, particles(20))),
+            "Morph \"M11\" takes its values through more than 256 morph evaluations");
 }
 
 TEST(EffectLoader, ParticleMessages) {
