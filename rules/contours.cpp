@@ -52,10 +52,11 @@ void TRulesGame::OutlineEffect(const TIntegers& pieces, TTick t, int slot, bool 
     entry.StartAt = t;
     entry.Path = std::move(path);
     if (startNow) {
-      if (CreatePartEffect(entry, Services.EffectTemplate(slot))) {
-        LineContourParticles(entry);
-        LaunchPartEffect(entry, now);
-      }
+      // Without its template the outline is not shown; left without an effect, the entry
+      // would later be taken for a delayed contour of a clearing group.
+      if (!CreatePartEffect(entry, Services.EffectTemplate(slot))) continue;
+      LineContourParticles(entry);
+      LaunchPartEffect(entry, now);
     }
     Level.LevelEffects.push_back(std::move(entry));
   }

@@ -81,3 +81,24 @@ TEST(Contours, FrontierPointsSurroundTheStructureExceptAtTheBoardEdges) {
     EXPECT_EQ(game->Layer().Frontier, expected) << "column " << c.Column;
   }
 }
+
+TEST(Contours, ABlockedGroupsOutlineStartsAtOnceAndIsLeftOutWithoutItsTemplate) {
+  for (bool haveTemplate : {true, false}) {
+    TWorld world;
+    if (!haveTemplate) world.Services.DropTemplate(kSlotBossContour);
+    auto game = world.NewGame(kPuzzle, ColumnLevel(2));
+    Paint(*game, 0, 0);
+    Paint(*game, 1, 0);
+    // Three with the main boss of power 2: five are needed, the group is blocked.
+    ASSERT_TRUE(PutHandAt(*game, 6, 4, world.Type(kCell, 0)));
+    EXPECT_TRUE(world.Services.Played("BossPrevent.ogg"));
+    int outlines = 0;
+    for (const TPartEffect& entry : game->Level.LevelEffects) {
+      EXPECT_TRUE(entry.Effect) << entry.ImageName;
+      outlines += entry.ImageName == "particle1.png";
+    }
+    EXPECT_EQ(outlines, haveTemplate ? 1 : 0);
+    game->UpdatePieces(1001);
+    for (const TPartEffect& entry : game->Level.LevelEffects) EXPECT_TRUE(entry.Effect);
+  }
+}

@@ -118,6 +118,9 @@ public:
                                                                    : nullptr;
   }
 
+  // As if the template's file had been missing at start-up.
+  void DropTemplate(int slot) { templates[static_cast<size_t>(slot)].reset(); }
+
   bool Played(const std::string& sound) const {
     for (const std::string& s : Sounds)
       if (s == sound) return true;
