@@ -146,3 +146,59 @@ TEST(ParticleEffect, ClonesShareNothingWithThePrototype) {
   second->Update(5400);
   EXPECT_EQ(second->LiveCount(), 3);
 }
+
+// Birth of a particle: an InitMorph reads the private copy of "Offset" that a later InitMorph
+// of the same parameter sets up, so that copy is prepared first; a particle that leaves its
+// live range at its first update keeps the default values in the slots after that parameter.
+TEST(ParticleSystem, BirthOrdersInitMorphsAndKeepsDefaultsAfterADeadSlot) {
+  fx::TOrlParticleEffect effect;
+  effect.LoadFromText(R"(<ParticleEffect Name="Birth">
+    <Functions>
+      <Function Name="Line" Dim="2" Type="piecewise">
+        <Script>Set Linear; Path (0,0) (100,0);</Script>
+      </Function>
+      <Function Name="Off" Dim="2" Type="parabolic"/>
+      <Function Name="Tint" Dim="3" Type="parabolic"><P0>10, 20, 30</P0></Function>
+      <Function Name="Fade" Dim="1" Type="parabolic"><P0>1</P0><V0>-1</V0></Function>
+    </Functions>
+    <Morphs>
+      <Morph Name="Move" Dim="2"><Functions><Function Name="Line"/></Functions></Morph>
+      <Morph Name="Offset" Dim="2"><Functions><Function Name="Off" Clone="true"/></Functions></Morph>
+      <Morph Name="Colour" Dim="3"><Functions><Function Name="Tint"/></Functions></Morph>
+      <Morph Name="Fading" Dim="1"><Functions><Function Name="Fade"/></Functions></Morph>
+    </Morphs>
+    <Particles>
+      <Particle Name="Dot">
+        <Parameter Name="Position" Dim="2" Morph="Move" ClonedMorph="true">
+          <InitMorphs>
+            <InitMorph Name="Move"><Property Name="Position">Offset</Property></InitMorph>
+            <InitMorph Name="Offset"><Property Name="Off.P0">5, 6</Property></InitMorph>
+          </InitMorphs>
+        </Parameter>
+      </Particle>
+      <Particle Name="Ghost">
+        <Parameter Name="Alpha" Dim="1" Morph="Fading"><LiveValue>(2)-(3)</LiveValue></Parameter>
+        <Parameter Name="Color" Dim="3" Morph="Colour"/>
+      </Particle>
+    </Particles>
+    <ParticleSystems>
+      <ParticleSystem Name="Dots" Template="Dot"><InitParticles>1</InitParticles></ParticleSystem>
+      <ParticleSystem Name="Ghosts" Template="Ghost">
+        <InitParticles>2</InitParticles><MinParticles>1</MinParticles>
+      </ParticleSystem>
+    </ParticleSystems>
+  </ParticleEffect>)");
+  effect.Start(0);
+  effect.Init();
+  effect.Update(0);
+  const fx::TOrlParticle& dot = *effect.System(0)->Particle(0);
+  EXPECT_VEC_NEAR(dot.Position(), 5, 6, 0, 1e-4);
+  effect.Update(500);
+  EXPECT_VEC_NEAR(dot.Position(), 55, 6, 0, 1e-4);  // the offset is taken once, at birth
+
+  ASSERT_EQ(effect.System(1)->ParticleCount(), 1);
+  const fx::TOrlParticle& ghost = *effect.System(1)->Particle(0);
+  EXPECT_TRUE(ghost.Dead);
+  EXPECT_FLOAT_EQ(ghost.Alpha(), 0.5f);  // computed, then found outside (2)-(3)
+  EXPECT_EQ(ghost.Color(), (fx::TVector{255, 255, 255}));  // never reached: still the default
+}
