@@ -88,3 +88,34 @@ TEST(PathScript, ClosedPathsSmoothTheirFirstPointAgainstTheLastPiece) {
   EXPECT_VEC_NEAR(dot.GetValue(500), 5, 5, 0, 1e-4);
   EXPECT_TRUE(std::isfinite(dot.TotalLength()));
 }
+
+// Angles, a shorter handle and a constant-speed piece in one path, folded back by ReverseStop.
+// Values worked out separately from the smoothing rules, not read off this code.
+TEST(PathScript, PointOptionsCombineInOneSmoothedPath) {
+  fx::TOrlPiecewiseFunc f;
+  f.SetScript("Set Timing 0.2; Path (0,0) (100,0)[45,10] (110,50){0.5}\"+0.5\" (200,200);"
+              "Ending ReverseStop (7,8);");
+  ASSERT_EQ(f.PieceCount(), 3);
+  EXPECT_EQ(f.PointCount(), 4);
+  // The last piece runs at 0.5 units per ms along its 175.83 units.
+  EXPECT_EQ(f.Piece(2).Duration, 352);
+  EXPECT_EQ(f.TotalTime(), 752);
+  EXPECT_NEAR(f.TotalLength(), 328.739, 0.01);
+  // Handles at (100,0): 0.4 of each chord along the blended direction, the outgoing one turned
+  // by 10°, the incoming one by 45°.
+  EXPECT_VEC_NEAR(f.Piece(0).Point(2), 60.218, -4.171, 0, 0.01);
+  EXPECT_VEC_NEAR(f.Piece(1).Point(1), 115.396, 13.377, 0, 0.01);
+  EXPECT_VEC_NEAR(f.Piece(2).Point(1), 119.491, 83.674, 0, 0.01);
+  const struct {
+    uint32_t t;
+    float x, y;
+  } expected[] = {{100, 50.0f, -3.1285f},      {250, 107.6688f, 12.0757f},
+                  {399, 109.9593f, 49.8515f},  {550, 141.2044f, 115.1062f},
+                  {752, 200, 200},             {1000, 128.4448f, 91.8913f},
+                  {1503, 0.5953f, -0.0623f},   {1504, 0, 0},
+                  {1505, 7, 8}};  // 1504 is twice the total: back at the start
+  for (const auto& e : expected) {
+    SCOPED_TRACE(e.t);
+    EXPECT_VEC_NEAR(f.GetValue(e.t), e.x, e.y, 0, 0.01);
+  }
+}
