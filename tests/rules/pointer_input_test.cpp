@@ -70,3 +70,46 @@ TEST(PointerInput, SnapPreviewFollowsTheHandAndTheScroll) {
   EXPECT_EQ(game->ScrollY, 42);
   EXPECT_EQ(game->Level.SnapFrags, (TIntegers{7 * 40 + 20, 7 * 40 + 21, 7 * 40 + 22, 7 * 40 + 23}));
 }
+
+TEST(PointerInput, ButtonsReachTheInterfaceFirstAndRotateOrPutOnlyInPlay) {
+  TWorld world;
+  auto game = world.NewGame(kPuzzle, ColumnLevel(2));
+  TFakeServices& s = world.Services;
+  TFishka& hand = game->Piece(game->HandIndex);
+  hand.TypeIndex = world.Type(kTriA, 2);
+  MoveHandTo(*game, 6, 4);
+  const TIntegers preview = game->Level.SnapFrags;
+  s.Forwarded = 0;
+  // Right button: the next shape of the chain, Shift the previous; the preview follows.
+  game->MouseDown(TRulesGame::kRightButton, false);
+  EXPECT_EQ(hand.TypeIndex, world.Type(kTriB, 2));
+  EXPECT_EQ(game->Level.SnapFrags, (TIntegers{6 * 40 + 16 + 1}));
+  game->MouseDown(TRulesGame::kRightButton, true);
+  game->MouseDown(TRulesGame::kRightButton, true);
+  EXPECT_EQ(hand.TypeIndex, world.Type(kTriC, 2));
+  // Re-centred on the same pointer, the bottom triangle lies nearest the cell (5,5).
+  EXPECT_EQ(game->Level.SnapFrags, (TIntegers{5 * 40 + 5 * 4 + 2}));
+  EXPECT_EQ(s.Forwarded, 3);
+  // The wheel turns forwards for a delta of 0 or less, backwards above.
+  game->MouseWheel(-120);
+  EXPECT_EQ(hand.TypeIndex, world.Type(kTriA, 2));
+  game->MouseWheel(0);
+  game->MouseWheel(120);
+  EXPECT_EQ(hand.TypeIndex, world.Type(kTriA, 2));
+  EXPECT_EQ(s.Forwarded, 3);  // in play the wheel is the rules' alone
+  EXPECT_EQ(preview, (TIntegers{6 * 40 + 16}));
+
+  // Outside play every button and wheel event goes to the interface and nothing turns.
+  game->Game.GameState = gsGameMenu;
+  game->MouseDown(TRulesGame::kRightButton, false);
+  game->MouseWheel(-120);
+  game->MouseDown(TRulesGame::kLeftButton, false);
+  EXPECT_EQ(hand.TypeIndex, world.Type(kTriA, 2));
+  EXPECT_EQ(hand.State, kDealt);
+  EXPECT_EQ(s.Forwarded, 6);
+  // While a finished level bursts, clicks on the board are the rules' and put nothing.
+  game->Game.GameState = gsGamePlay;
+  game->Level.LevelDone = true;
+  game->MouseDown(TRulesGame::kLeftButton, false);
+  EXPECT_EQ(s.Forwarded, 6);
+}
