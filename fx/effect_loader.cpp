@@ -12,33 +12,13 @@
 #include "fx/periodic_func.hpp"
 #include "fx/piecewise_func.hpp"
 #include "fx/text_utils.hpp"
+#include "fx/xml_attributes.hpp"
 
 namespace fx {
 namespace {
 
 using data::Error;
 using data::TOrlXMLTag;
-
-const std::string* Attribute(const TOrlXMLTag& tag, std::string_view name) {
-  const data::TOrlParserAttribute* a = tag.AttributeByName(name);
-  return a ? &a->Value : nullptr;
-}
-
-const std::string& Required(const TOrlXMLTag& tag, std::string_view name, const char* tagName) {
-  const std::string* value = Attribute(tag, name);
-  if (!value)
-    throw Error("<" + std::string(tagName) + "> tag has no \"" + std::string(name) +
-                "\" attribute");
-  return *value;
-}
-
-int ReadDim(const std::string& text, const char* tagName) {
-  const int dim = ParseInt(text);
-  if (dim < 1 || dim > 3)
-    throw Error("<" + std::string(tagName) + "> tag \"Dim\" attribute has invalid value \"" +
-                text + "\"");
-  return dim;
-}
 
 std::unique_ptr<TOrlMorphFunc> NewFunction(const std::string& type) {
   if (type == "piecewise") return std::make_unique<TOrlPiecewiseFunc>();

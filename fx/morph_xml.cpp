@@ -7,17 +7,13 @@
 #include "data/xml_parser.hpp"
 #include "fx/morph.hpp"
 #include "fx/text_utils.hpp"
+#include "fx/xml_attributes.hpp"
 
 namespace fx {
 namespace {
 
 using data::Error;
 using data::TOrlXMLTag;
-
-const std::string* Attribute(const TOrlXMLTag& tag, std::string_view name) {
-  const data::TOrlParserAttribute* a = tag.AttributeByName(name);
-  return a ? &a->Value : nullptr;
-}
 
 // A range "low..high" needs at least one character before the dots.
 bool SplitRange(std::string_view text, std::string_view& low, std::string_view& high) {
