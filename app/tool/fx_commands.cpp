@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/tool/tool.hpp"
+#include "data/error.hpp"
 #include "data/text_helpers.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/piecewise_func.hpp"
@@ -81,7 +82,7 @@ void PrintParticles(const fx::TOrlParticleSystem& system, std::ostream& out) {
   }
 }
 
-int RunEffect(const Args& args, std::ostream& out, std::ostream&) {
+int RunEffect(const Args& args, std::ostream& out, std::ostream& err) {
   TArgReader reader(args);
   const std::optional<std::string> seed = reader.Option("--seed");
   const std::optional<std::string> start = reader.Option("--start");
@@ -94,7 +95,16 @@ int RunEffect(const Args& args, std::ostream& out, std::ostream&) {
   if (seed) fx::Random().Seed(ParseTimeArg(*seed, "--seed"));
 
   fx::TOrlParticleEffect effect;
-  effect.LoadFromFile(rest[0]);
+  try {
+    effect.LoadFromFile(rest[0]);
+  } catch (const data::Error& e) {
+    // An effect author greps for the loader's own words: print them as they stand.
+    std::string message = e.what();
+    for (char& c : message)
+      if (c == '\n' || c == '\r') c = ' ';
+    err << message << '\n';
+    return 1;
+  }
   effect.Start(startTime);
   effect.Init();
   for (uint32_t t : times) {

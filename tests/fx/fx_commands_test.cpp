@@ -104,3 +104,13 @@ TEST(FxCommands, EffectPrintsEveryValueWithFourDecimals) {
             "0.0000 0.0000 1.0000 0.0000 255.0000 255.0000 255.0000\n");
   std::remove(file.c_str());
 }
+
+TEST(FxCommands, EffectLoadFailurePrintsTheLoadersMessageAsItStands) {
+  const std::string file = testing::TempDir() + "fx_commands_bad_effect.xml";
+  std::ofstream(file) << "<ParticleEffect Title=\"x\"></ParticleEffect>";
+  const Result r = Tool({"effect", file, "--start", "0", "--at", "0"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Tag <ParticleEffect> has no \"Name\" attribute\n");
+  std::remove(file.c_str());
+}
