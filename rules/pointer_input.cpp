@@ -104,7 +104,11 @@ void TRulesGame::MouseDown(int button, bool shiftHeld) {
       put = PutPiece(HandIndex, true, true);
     } catch (...) {
       // A broken level (a layer without a main piece) fails its first clear; the error is
-      // shown and play goes on, so the player must still have pieces to play.
+      // shown and play goes on, so the player must still have pieces to play. The group did
+      // clear: undo must not reach back past it to pieces that are gone.
+      GroupList.Clear();
+      Game.UndoList.clear();
+      ShowScore();
       while (PieceQueue.Count() < kQueueLength) DealPiece();
       throw;
     }

@@ -259,6 +259,8 @@ TEST(Putting, ALayerWithoutAMainPieceReportsItsFirstClearAndPlayGoesOn) {
   auto game = world.NewGame(kPuzzle, plan);
   Paint(*game, 0, 1);
   Paint(*game, 1, 1);
+  ASSERT_TRUE(PutHandAt(*game, 7, 3, world.Type(kCell, 2)));  // a put to undo
+  ASSERT_EQ(game->Game.UndoList.size(), 1u);
   game->Piece(game->HandIndex).TypeIndex = world.Type(kCell, 1);
   MoveHandTo(*game, 6, 4);
   try {
@@ -270,6 +272,10 @@ TEST(Putting, ALayerWithoutAMainPieceReportsItsFirstClearAndPlayGoesOn) {
   EXPECT_EQ(game->PieceQueue.Count(), 3);
   EXPECT_EQ(game->HandIndex, game->PieceQueue[0]);
   EXPECT_EQ(game->Piece(game->HandIndex).State, kDealt);
+  // The group cleared all the same: its score shows and undo no longer reaches back.
+  EXPECT_EQ(world.Services.Property("WGame_LScoreCount", "Caption"), "30");
+  EXPECT_TRUE(game->Game.UndoList.empty());
+  EXPECT_TRUE(game->GroupList.Empty());
 }
 
 TEST(Putting, ATriangleBelowItsUpperNeighbourInTheSameCellIsDrawnAfterItWhateverItsX) {
