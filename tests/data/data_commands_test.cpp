@@ -4,48 +4,29 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/tool/tool.hpp"
 #include "data/file_folder.hpp"
 #include "data/line_codec.hpp"
 #include "temp_dir.hpp"
+#include "tests/tool_test_support.hpp"
 
-namespace {
-
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result Tool(const tool::Args& args) {
-  std::ostringstream out, err;
-  const int status = tool::RunTool(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-// A failure: status 1, nothing on stdout, exactly one line on stderr holding `part`.
-void ExpectError(const Result& r, std::string_view part) {
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_NE(r.err.find(part), std::string::npos) << r.err;
-  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-}
-
-}  // namespace
+using tooltest::ExpectError;
+using tooltest::Tool;
+using tooltest::TToolResult;
 
 TEST(DataCommands, CreateListExtractAndAdd) {
   TempDir dir;
   const std::string archive = dir / "game.zxc";
   const std::string a = dir.Write("a.txt", "hello"), b = dir.Write("Board.PNG", "");
   const std::string sub = dir.Write("b.bin", std::string("\0\r\n\xFF", 4));
-  EXPECT_EQ(Tool({"create", archive, "--kind", "7", a, b}).status, 0);
-  EXPECT_EQ(Tool({"list", archive}).out, "a.txt\t5\t7\nBoard.PNG\t0\t7\n");
+  EXPECT_EQ(Tool({"create", archive, "--kind", "7", a, b}).Status, 0);
+  EXPECT_EQ(Tool({"list", archive}).Out, "a.txt\t5\t7\nBoard.PNG\t0\t7\n");
 
-  EXPECT_EQ(Tool({"add", archive, sub, "--kind", "65535"}).status, 0);
-  EXPECT_EQ(Tool({"add", "--name", "Renamed", archive, a}).status, 0);
-  EXPECT_EQ(Tool({"list", archive}).out,
+  EXPECT_EQ(Tool({"add", archive, sub, "--kind", "65535"}).Status, 0);
+  EXPECT_EQ(Tool({"add", "--name", "Renamed", archive, a}).Status, 0);
+  EXPECT_EQ(Tool({"list", archive}).Out,
             "a.txt\t5\t7\nBoard.PNG\t0\t7\nb.bin\t4\t65535\nRenamed\t5\t0\n");
-  EXPECT_EQ(Tool({"extract", archive, "B.BIN"}).out, std::string("\0\r\n\xFF", 4));
-  EXPECT_EQ(Tool({"extract", archive, "b.bin", "-o", dir / "out.bin"}).out, "");
+  EXPECT_EQ(Tool({"extract", archive, "B.BIN"}).Out, std::string("\0\r\n\xFF", 4));
+  EXPECT_EQ(Tool({"extract", archive, "b.bin", "-o", dir / "out.bin"}).Out, "");
   EXPECT_EQ(data::ReadWholeFile(dir / "out.bin"), std::string("\0\r\n\xFF", 4));
 
   ExpectError(Tool({"extract", archive, "nope"}), "no entry named \"nope\"");
@@ -64,7 +45,7 @@ TEST(DataCommands, CreateWithClashingNamesWritesNothing) {
   ExpectError(Tool({"create", archive, one, dir / "missing"}), "missing");
   ExpectError(Tool({"create", archive, "--kind", "65536", one}), "--kind");
   EXPECT_EQ(data::ReadWholeFile(archive), "precious");
-  EXPECT_EQ(Tool({"create", dir / "empty.zxc"}).status, 0);
+  EXPECT_EQ(Tool({"create", dir / "empty.zxc"}).Status, 0);
   EXPECT_EQ(data::ReadWholeFile(dir / "empty.zxc").size(), 8u);
 }
 
@@ -85,12 +66,12 @@ TEST(DataCommands, XmlWritesWhatTheWriterProduces) {
   TempDir dir;
   const std::string path =
       dir.Write("l.xml", "<?xml version=\"1.0\"?>\n<Level n=\"1\">\n  <L>x &amp; y</L><E></E>\n</Level>");
-  const Result r = Tool({"xml", path});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out,
+  const TToolResult r = Tool({"xml", path});
+  EXPECT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Out,
             "<?xml version=\"1.0\"?>\r\n<Level n=\"1\">\r\n\t<L>x &amp; y</L>\r\n\t<E />\r\n"
             "</Level>\r\n");
-  EXPECT_EQ(Tool({"xml", dir.Write("c.xml", "<a/><!-- open")}).out, "<a />\r\n");
+  EXPECT_EQ(Tool({"xml", dir.Write("c.xml", "<a/><!-- open")}).Out, "<a />\r\n");
   ExpectError(Tool({"xml", dir / "none.xml"}), "none.xml");
   std::string deep;
   for (int i = 0; i < 100000; ++i) deep += "<a>";  // would be written as ten gigabytes of tabs
@@ -100,11 +81,11 @@ TEST(DataCommands, XmlWritesWhatTheWriterProduces) {
 TEST(DataCommands, EncodeAndDecodeEveryLineWithCrLf) {
   TempDir dir;
   const std::string plain = dir.Write("p.txt", "<GameSave Mode=\"2\"/>\nline two\r\nlast");
-  const Result encoded = Tool({"encode", plain});
-  EXPECT_EQ(encoded.out, data::EncodeLine("<GameSave Mode=\"2\"/>") + "\r\n" +
+  const TToolResult encoded = Tool({"encode", plain});
+  EXPECT_EQ(encoded.Out, data::EncodeLine("<GameSave Mode=\"2\"/>") + "\r\n" +
                              data::EncodeLine("line two") + "\r\n" + data::EncodeLine("last") +
                              "\r\n");
-  const std::string stored = dir.Write("s.sav", encoded.out);
-  EXPECT_EQ(Tool({"decode", stored}).out, "<GameSave Mode=\"2\"/>\r\nline two\r\nlast\r\n");
+  const std::string stored = dir.Write("s.sav", encoded.Out);
+  EXPECT_EQ(Tool({"decode", stored}).Out, "<GameSave Mode=\"2\"/>\r\nline two\r\nlast\r\n");
   ExpectError(Tool({"decode", dir / "none"}), "none");
 }

@@ -6,37 +6,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/tool/tool.hpp"
+#include "tests/tool_test_support.hpp"
 
-namespace {
-
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result Tool(const tool::Args& args) {
-  std::ostringstream out, err;
-  const int status = tool::RunTool(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-void ExpectError(const Result& r, std::string_view part) {
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_NE(r.err.find(part), std::string::npos) << r.err;
-  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-}
-
-}  // namespace
+using tooltest::ExpectError;
+using tooltest::Tool;
+using tooltest::TToolResult;
 
 TEST(FxCommands, PathPrintsOneLinePerTime) {
-  Result r = Tool({"path", "Set Linear; Set Timing 0.3; Path (0,0) (30,40); Ending Stop;", "0",
+  TToolResult r = Tool({"path", "Set Linear; Set Timing 0.3; Path (0,0) (30,40); Ending Stop;", "0",
                    "150", "301"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "0 0.0000 0.0000\n150 15.0000 20.0000\n301 0.0000 0.0000\n");
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(r.Out, "0 0.0000 0.0000\n150 15.0000 20.0000\n301 0.0000 0.0000\n");
   r = Tool({"path", "--dim", "3", "Set Linear; Path (0,0,0) (10,-20,30);", "500"});
-  EXPECT_EQ(r.out, "500 5.0000 -10.0000 15.0000\n");
+  EXPECT_EQ(r.Out, "500 5.0000 -10.0000 15.0000\n");
   ExpectError(Tool({"path", "Path (0,0) (1,1);", "-5"}), "T must be a whole number");
   ExpectError(Tool({"path", "Path (0,0) (1,1);"}), "missing argument");
   ExpectError(Tool({"path", "--dim", "4", "Path (0,0) (1,1);", "1"}), "--dim");
@@ -78,9 +60,9 @@ TEST(FxCommands, EffectPrintsEveryValueWithFourDecimals) {
     </ParticleSystem>
   </ParticleSystems>
 </ParticleEffect>)";
-  const Result r = Tool({"effect", file, "--start", "1000", "--at", "1000, 1500,2500"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
+  const TToolResult r = Tool({"effect", file, "--start", "1000", "--at", "1000, 1500,2500"});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(r.Out,
             "1000 finished=0 live=4\n"
             "system S count=2\n"
             "10.0000 20.0000 1.0000 0.0000 255.0000 255.0000 255.0000\n"
@@ -108,9 +90,9 @@ TEST(FxCommands, EffectPrintsEveryValueWithFourDecimals) {
 TEST(FxCommands, EffectLoadFailurePrintsTheLoadersMessageAsItStands) {
   const std::string file = testing::TempDir() + "fx_commands_bad_effect.xml";
   std::ofstream(file) << "<ParticleEffect Title=\"x\"></ParticleEffect>";
-  const Result r = Tool({"effect", file, "--start", "0", "--at", "0"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "Tag <ParticleEffect> has no \"Name\" attribute\n");
+  const TToolResult r = Tool({"effect", file, "--start", "0", "--at", "0"});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err, "Tag <ParticleEffect> has no \"Name\" attribute\n");
   std::remove(file.c_str());
 }

@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "app/tool/tool.hpp"
+#include "tests/tool_test_support.hpp"
 #include "data/file_folder.hpp"
 #include "data/files.hpp"
 #include "graphics/jpeg_codec.hpp"
@@ -16,16 +16,6 @@ namespace {
 using testing::Pattern;
 using testing::TScratchDir;
 
-struct TResult {
-  int Status;
-  std::string Out, Err;
-};
-
-TResult Tool(const tool::Args& args) {
-  std::ostringstream out, err;
-  const int status = tool::RunTool(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(GraphicsCommands, MorfAimAndPngWorkOnArchives) {
   TScratchDir dir;
@@ -36,27 +26,27 @@ TEST(GraphicsCommands, MorfAimAndPngWorkOnArchives) {
     folder->Save();
   }
   data::WriteFileAtomically(dir / "old.zxc", "replaced");
-  TResult r = Tool({"morf", dir / "src.zxc", dir / "old.zxc", "--quality", "75"});
+  tooltest::TToolResult r = tooltest::Tool({"morf", dir / "src.zxc", dir / "old.zxc", "--quality", "75"});
   EXPECT_EQ(r.Status, 0) << r.Err;
   EXPECT_EQ(r.Err, dir / "src.zxc" + ": 0%\n" + dir / "src.zxc" + ": 100%\n");
   EXPECT_EQ(r.Out, "");
-  r = Tool({"morf", dir / "old.zxc", dir / "work.zxc"});
+  r = tooltest::Tool({"morf", dir / "old.zxc", dir / "work.zxc"});
   ASSERT_EQ(r.Status, 0) << r.Err;
 
   data::WriteFileAtomically(dir / "t.aim",
                             "<AutoImage name=\"Flip\" autosize=\"true\">\n"
                             "<AddImage name=\"a.png\" left=\"0\" top=\"0\" />\n"
                             "<FlipImageHorizontal/>\n</AutoImage>\n");
-  r = Tool({"aim", dir / "work.zxc", dir / "t.aim"});
+  r = tooltest::Tool({"aim", dir / "work.zxc", dir / "t.aim"});
   ASSERT_EQ(r.Status, 0) << r.Err;
-  r = Tool({"png", dir / "work.zxc", "flip.png", "-o", dir / "flip.png"});
+  r = tooltest::Tool({"png", dir / "work.zxc", "flip.png", "-o", dir / "flip.png"});
   ASSERT_EQ(r.Status, 0) << r.Err;
   const TImage flipped = DecodePng(data::ReadWholeFile(dir / "flip.png"), "flip");
   const TImage original = Pattern(6, 5, true);
   EXPECT_EQ(flipped.At(2, 0)[3], 255 - (255 * (255 - original.At(2, 4)[3])) / 256);
 
   // A JPEG gets an opaque alpha channel in the written picture.
-  r = Tool({"png", dir / "work.zxc", "b.jpg", "-o", dir / "b.png"});
+  r = tooltest::Tool({"png", dir / "work.zxc", "b.jpg", "-o", dir / "b.png"});
   ASSERT_EQ(r.Status, 0) << r.Err;
   const TImage b = DecodePng(data::ReadWholeFile(dir / "b.png"), "b");
   EXPECT_TRUE(b.HasAlpha);
@@ -68,19 +58,19 @@ TEST(GraphicsCommands, BadInputIsOneLineAndStatusOne) {
   auto folder = data::TFileFolder::CreateNew(dir / "a.zxc");
   folder->AddFile("junk.png", 0, data::TMemoryStream("not a picture"));
   folder->Save();
-  const TResult missing = Tool({"morf", dir / "none.zxc", dir / "out.zxc"});
+  const tooltest::TToolResult missing = tooltest::Tool({"morf", dir / "none.zxc", dir / "out.zxc"});
   EXPECT_EQ(missing.Status, 1);
   EXPECT_EQ(missing.Err, "zerith-tool morf: Can not find file " + dir / "none.zxc" + "!\n");
-  EXPECT_EQ(Tool({"morf", dir / "a.zxc", dir / "o.zxc", "--quality", "101"}).Status, 1);
-  const TResult junk = Tool({"png", dir / "a.zxc", "junk.png", "-o", dir / "j.png"});
+  EXPECT_EQ(tooltest::Tool({"morf", dir / "a.zxc", dir / "o.zxc", "--quality", "101"}).Status, 1);
+  const tooltest::TToolResult junk = tooltest::Tool({"png", dir / "a.zxc", "junk.png", "-o", dir / "j.png"});
   EXPECT_EQ(junk.Err, "zerith-tool png: Entry \"junk.png\" is neither a PNG nor a JPEG picture\n");
-  EXPECT_EQ(Tool({"png", dir / "a.zxc", "nothing", "-o", dir / "j.png"}).Err,
+  EXPECT_EQ(tooltest::Tool({"png", dir / "a.zxc", "nothing", "-o", dir / "j.png"}).Err,
             "zerith-tool png: No entry \"nothing\" in " + dir / "a.zxc" + "\n");
-  EXPECT_EQ(Tool({"png", dir / "a.zxc", "junk.png"}).Status, 1);  // -o is required
+  EXPECT_EQ(tooltest::Tool({"png", dir / "a.zxc", "junk.png"}).Status, 1);  // -o is required
   data::WriteFileAtomically(dir / "bad.aim",
                             "<AutoImage name=\"X\" autosize=\"true\">\n<AddImage name=\"junk.png\" "
                             "left=\"0\" top=\"0\"/>\n");
-  const TResult aim = Tool({"aim", dir / "a.zxc", dir / "bad.aim"});
+  const tooltest::TToolResult aim = tooltest::Tool({"aim", dir / "a.zxc", dir / "bad.aim"});
   EXPECT_EQ(aim.Status, 1);
   EXPECT_EQ(aim.Err.find("zerith-tool aim: Cannot decode PNG picture \"junk.png\""), 0u) << aim.Err;
   EXPECT_EQ(data::TFileFolder(dir / "a.zxc").Count(), 1);  // nothing saved

@@ -7,7 +7,7 @@
 #include <map>
 #include <sstream>
 
-#include "app/tool/tool.hpp"
+#include "tests/tool_test_support.hpp"
 #include "ui_test_support.hpp"
 
 using uitest::Interface;
@@ -15,16 +15,6 @@ using uitest::Obj;
 
 namespace {
 
-struct TResult {
-  int Status;
-  std::string Out, Err;
-};
-
-TResult RunUiTool(const tool::Args& args) {
-  std::ostringstream out, err;
-  const int status = tool::RunTool(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 std::string WriteTemp(const std::string& name, const std::string& text) {
   const std::string path = ::testing::TempDir() + name;
@@ -44,7 +34,7 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
   const std::string overlay = WriteTemp(
       "ui_cmd_overlay.li", "<OrlInterface>" + Obj("TOrlGrid", {{"Name", "W_G"}, {"Tag", "9"}}) + "</OrlInterface>");
 
-  const TResult report = RunUiTool({"ui", file});
+  const tooltest::TToolResult report = tooltest::Tool({"ui", file});
   EXPECT_EQ(report.Status, 0);
   EXPECT_EQ(report.Out,
             "2 objects created from " + file + "\n" + file +
@@ -52,7 +42,7 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
                 file + ": element 4 (TOrlLabel): [TOrlInterfaceEngine.CreateInterfaceObjects] "
                        "[ClassName:TOrlLabel] Attribute <n> does not has Name: \"ParentName\" or \"Name\"!\n");
 
-  const TResult dump = RunUiTool({"ui", file, "--overlay", overlay, "--dump"});
+  const tooltest::TToolResult dump = tooltest::Tool({"ui", file, "--overlay", overlay, "--dump"});
   EXPECT_EQ(dump.Status, 0);
   std::istringstream lines(dump.Out);
   std::vector<std::string> all;
@@ -71,12 +61,12 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
 
   const std::string bad = WriteTemp("ui_cmd_bad.li", Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"},
                                                                                 {"Width", "wide"}})));
-  const TResult failed = RunUiTool({"ui", bad, "--dump"});
+  const tooltest::TToolResult failed = tooltest::Tool({"ui", bad, "--dump"});
   EXPECT_EQ(failed.Status, 1);
   EXPECT_EQ(failed.Err, "zerith-tool ui: " + bad + ": element 2 (TOrlForm \"W\"): \"wide\" is not a valid "
                        "integer value for property \"Width\"\n");
-  EXPECT_EQ(RunUiTool({"ui", ::testing::TempDir() + "no_such.li"}).Status, 1);
-  EXPECT_EQ(RunUiTool({"ui"}).Status, 1);
+  EXPECT_EQ(tooltest::Tool({"ui", ::testing::TempDir() + "no_such.li"}).Status, 1);
+  EXPECT_EQ(tooltest::Tool({"ui"}).Status, 1);
   for (const std::string& path : {file, overlay, bad}) std::remove(path.c_str());
 }
 
@@ -128,7 +118,7 @@ TEST(UiCommand, DumpListsEveryClassesPropertiesInDeclarationOrder) {
   for (const auto& [cls, props] : expected)
     objects += Obj(cls, {{"ParentName", "W"}, {"Name", "W_" + cls}});
   const std::string file = WriteTemp("ui_cmd_classes.li", Interface(objects));
-  const TResult dump = RunUiTool({"ui", file, "--dump"});
+  const tooltest::TToolResult dump = tooltest::Tool({"ui", file, "--dump"});
   ASSERT_EQ(dump.Status, 0) << dump.Err;
 
   std::map<std::string, std::vector<std::string>> names;
