@@ -8,19 +8,6 @@
 using namespace rules;
 using namespace rules_test;
 
-namespace {
-
-std::string ErrorOf(const std::function<void()>& fn) {
-  try {
-    fn();
-  } catch (const data::Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
-
-}  // namespace
-
 TEST(Catalogues, TypesNumberShapeTimesColoursAndRotationKeepsTheColour) {
   TWorld world;
   const TCatalogues& cat = world.Catalogues;

@@ -8,15 +8,6 @@ using namespace rules_test;
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& fn) {
-  try {
-    fn();
-  } catch (const data::Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
-
 // A main Cell at row 8, column 4 carrying the main boss, with a Cell below it.
 TLevelPlan BasicLevel() {
   TLevelPlan plan;

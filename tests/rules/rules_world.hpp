@@ -2,6 +2,7 @@
 // shapes with rotation chains, two boss types, and levels written from a short description.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -175,6 +176,16 @@ inline TLevelPlan ColumnLevel(int count, int layers = 1) {
     plan.Bosses += TLevelPlan::Boss(8, 4 + 3 * l, 0, true);
   }
   return plan;
+}
+
+// The message of the data::Error fn raises, or "(no error)".
+inline std::string ErrorOf(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const data::Error& e) {
+    return e.what();
+  }
+  return "(no error)";
 }
 
 }  // namespace rules_test
