@@ -18,7 +18,8 @@ std::atomic<long> allocations{0};
 // A level collection the size of the biggest files the game reads: nested layers of pieces
 // with attributes, texts with entities, comments and a head.
 std::string MakeDocument(size_t minBytes) {
-  std::string doc = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- generated -->\r\n<Levels>\r\n";
+  std::string doc =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- generated -->\r\n<Levels>\r\n";
   for (int level = 0; doc.size() < minBytes; ++level) {
     const std::string n = std::to_string(level);
     doc += "\t<Level n=\"" + n + "\" name=\"Level " + n + "\" mode=\"2\" speed=\"1.5\">\r\n";
@@ -75,5 +76,9 @@ void* operator new(size_t size) {
   if (void* p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, size_t) noexcept {
+  std::free(p);
+}

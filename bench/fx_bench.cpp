@@ -29,7 +29,8 @@ std::string BusyEffect(int particles) {
          "<Morph Name=\"Glow\" Dim=\"1\"><Functions><Function Name=\"Pulse\"/></Functions></Morph>"
          "<Morph Name=\"Hue\" Dim=\"3\"><Functions><Function Name=\"Cycle\"/></Functions></Morph>"
          "<Morph Name=\"Weight\" Dim=\"1\"><Functions><Function Name=\"Tint\"/></Functions></Morph>"
-         "<Morph Name=\"Frames\" Dim=\"1\"><Functions><Function Name=\"Count\"/></Functions></Morph>"
+         "<Morph Name=\"Frames\" Dim=\"1\"><Functions><Function "
+         "Name=\"Count\"/></Functions></Morph>"
          "<Morph Name=\"Size\" Dim=\"2\"><Functions><Function Name=\"Breath\"/></Functions>"
          "<Properties><Property Name=\"Scale\">2, 2</Property></Properties></Morph>"
          "</Morphs><Particles><Particle Name=\"Dot\">"
@@ -40,8 +41,12 @@ std::string BusyEffect(int particles) {
          "<Parameter Name=\"Frame\" Dim=\"1\" Morph=\"Frames\"/>"
          "<Parameter Name=\"Size\" Dim=\"2\" Morph=\"Size\"/>"
          "</Particle></Particles><ParticleSystems><ParticleSystem Name=\"Dots\" Template=\"Dot\">"
-         "<InitParticles>" + std::to_string(particles) + "</InitParticles>"
-         "<InitInterval>/" + std::to_string(particles) + "</InitInterval>"
+         "<InitParticles>" +
+         std::to_string(particles) +
+         "</InitParticles>"
+         "<InitInterval>/" +
+         std::to_string(particles) +
+         "</InitInterval>"
          "</ParticleSystem></ParticleSystems></ParticleEffect>";
 }
 
@@ -56,17 +61,19 @@ std::string WideEffect(int systems) {
                  "\" Dim=\"1\" Type=\"parabolic\"><P0>1</P0><V0>-1</V0></Function>";
     morphs += "<Morph Name=\"Move" + n + "\" Dim=\"2\"><Functions><Function Name=\"Path" + n +
               "\" Clone=\"true\"/></Functions><Properties><Property Name=\"Scale\">0.5..1.5"
-              "</Property></Properties></Morph><Morph Name=\"Alpha" + n +
-              "\" Dim=\"1\"><Functions><Function Name=\"Fade" + n + "\"/></Functions></Morph>";
-    particles += "<Particle Name=\"P" + n + "\"><Parameter Name=\"Position\" Dim=\"2\" Morph=\"Move" +
-                 n + "\" ClonedMorph=\"true\"/><Parameter Name=\"Alpha\" Dim=\"1\" Morph=\"Alpha" +
-                 n + "\"><LiveValue>(0.05)-(1)</LiveValue></Parameter></Particle>";
-    list += "<ParticleSystem Name=\"S" + n + "\" Template=\"P" + n + "\"><InitParticles>3"
+              "</Property></Properties></Morph><Morph Name=\"Alpha" +
+              n + "\" Dim=\"1\"><Functions><Function Name=\"Fade" + n + "\"/></Functions></Morph>";
+    particles += "<Particle Name=\"P" + n +
+                 "\"><Parameter Name=\"Position\" Dim=\"2\" Morph=\"Move" + n +
+                 "\" ClonedMorph=\"true\"/><Parameter Name=\"Alpha\" Dim=\"1\" Morph=\"Alpha" + n +
+                 "\"><LiveValue>(0.05)-(1)</LiveValue></Parameter></Particle>";
+    list += "<ParticleSystem Name=\"S" + n + "\" Template=\"P" + n +
+            "\"><InitParticles>3"
             "</InitParticles><ThrowInterval>0.05</ThrowInterval><ParticlesPerThrow>1"
             "</ParticlesPerThrow><Resource>spark</Resource></ParticleSystem>";
   }
-  return "<ParticleEffect Name=\"Wide\"><Functions>" + functions + "</Functions><Morphs>" +
-         morphs + "</Morphs><Particles>" + particles + "</Particles><ParticleSystems>" + list +
+  return "<ParticleEffect Name=\"Wide\"><Functions>" + functions + "</Functions><Morphs>" + morphs +
+         "</Morphs><Particles>" + particles + "</Particles><ParticleSystems>" + list +
          "</ParticleSystems></ParticleEffect>";
 }
 

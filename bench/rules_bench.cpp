@@ -74,7 +74,8 @@ void BM_PutClearDrop300(benchmark::State& state) {
     state.ResumeTiming();
     game->MouseDown(TRulesGame::kLeftButton, false);
     state.PauseTiming();
-    if (game->Game.Score != 10 * 10 + 40 * 20) state.SkipWithError("the put did not clear and drop");
+    if (game->Game.Score != 10 * 10 + 40 * 20)
+      state.SkipWithError("the put did not clear and drop");
     game.reset();
     state.ResumeTiming();
   }

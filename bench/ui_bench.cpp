@@ -14,14 +14,17 @@
 
 namespace {
 
-std::string P(const std::string& n, const std::string& v) { return "<p n=\"" + n + "\">" + v + "</p>"; }
+std::string P(const std::string& n, const std::string& v) {
+  return "<p n=\"" + n + "\">" + v + "</p>";
+}
 
 // Printable ASCII, 7 to 10 pixels wide, lines 16 high.
 std::string Metrics() {
   std::string m;
   for (int c = 32; c < 127; ++c) {
     if (!m.empty()) m += ",";
-    m += std::to_string(c) + ":" + std::to_string((c - 32) * 10) + ":0:0:" + std::to_string(7 + c % 4) + ":1";
+    m += std::to_string(c) + ":" + std::to_string((c - 32) * 10) +
+         ":0:0:" + std::to_string(7 + c % 4) + ":1";
   }
   return m;
 }
@@ -32,8 +35,10 @@ struct TBenchWorld {
     graphic->SetPictureSize("back.png", 400, 300);
     graphic->SetPictureSize("button.png", 120, 24);
     fonts.Graphic = graphic;
-    data::TMemoryStream font("<Font><Name>Main</Name><Height>16</Height><Picture>font.png</Picture>"
-                             "<Metrics>" + Metrics() + "</Metrics></Font>");
+    data::TMemoryStream font(
+        "<Font><Name>Main</Name><Height>16</Height><Picture>font.png</Picture>"
+        "<Metrics>" +
+        Metrics() + "</Metrics></Font>");
     fonts.LoadFromStream(font);
     engine.Graphic = graphic;
     engine.FontEngine = &fonts;
@@ -50,24 +55,28 @@ std::string Skin(int forms, int controls) {
   for (int f = 0; f < forms; ++f) {
     const std::string form = "W" + std::to_string(f);
     s += "<o c=\"TOrlForm\">" + P("ParentName", "Screen") + P("Name", form) + P("Width", "400") +
-         P("Height", "300") + P("HAlign", "haCenter") + P("VAlign", "vaCenter") + P("Picture", "back.png") +
-         P("Visible", "true") + "</o>\n";
+         P("Height", "300") + P("HAlign", "haCenter") + P("VAlign", "vaCenter") +
+         P("Picture", "back.png") + P("Visible", "true") + "</o>\n";
     for (int c = 0; c < controls; ++c) {
       const std::string name = form + "_C" + std::to_string(c);
-      const std::string common = P("ParentName", form) + P("Name", name) + P("Left", std::to_string(10 + c % 3 * 130)) +
-                                 P("Top", std::to_string(10 + c / 3 * 28)) + P("Width", "120") + P("Height", "24") +
-                                 P("Visible", "true");
+      const std::string common = P("ParentName", form) + P("Name", name) +
+                                 P("Left", std::to_string(10 + c % 3 * 130)) +
+                                 P("Top", std::to_string(10 + c / 3 * 28)) + P("Width", "120") +
+                                 P("Height", "24") + P("Visible", "true");
       if (c % 8 == 5) {
-        s += "<o c=\"TOrlEdit\">" + common + P("FontName", "Main") + P("MaxLength", "20") + P("MaxWidth", "110") +
-             P("Caption", "Player") + "</o>\n";
+        s += "<o c=\"TOrlEdit\">" + common + P("FontName", "Main") + P("MaxLength", "20") +
+             P("MaxWidth", "110") + P("Caption", "Player") + "</o>\n";
       } else if (c % 8 == 6) {
-        s += "<o c=\"TOrlCheckBox\">" + common + P("Picture", "button.png") + P("Caption", "Sound on") + "</o>\n";
+        s += "<o c=\"TOrlCheckBox\">" + common + P("Picture", "button.png") +
+             P("Caption", "Sound on") + "</o>\n";
       } else if (c % 8 == 7) {
-        s += "<o c=\"TOrlGrid\">" + common + P("RowsHeight", "12") + P("AddColumns", "Width=\"60\" FontName=\"Main\";Width=\"60\"") +
+        s += "<o c=\"TOrlGrid\">" + common + P("RowsHeight", "12") +
+             P("AddColumns", "Width=\"60\" FontName=\"Main\";Width=\"60\"") +
              P("AddCells", "Text=\"Ann\";Text=\"120\";Text=\"Bob\";Text=\"90\"") + "</o>\n";
       } else {
-        s += "<o c=\"TOrlLabel\">" + common + P("Picture", "button.png") + P("MouseOverPicture", "button.png") +
-             P("Alignment", "taCenter") + P("Layout", "tlCenter") + P("Caption", "Button " + std::to_string(c)) +
+        s += "<o c=\"TOrlLabel\">" + common + P("Picture", "button.png") +
+             P("MouseOverPicture", "button.png") + P("Alignment", "taCenter") +
+             P("Layout", "tlCenter") + P("Caption", "Button " + std::to_string(c)) +
              P("OnMouseUp", "ShowModal Form=\"W0\";") + "</o>\n";
       }
     }
@@ -97,17 +106,19 @@ BENCHMARK(BM_DrawAll150)->Unit(benchmark::kMicrosecond);
 
 void BM_RichLayout2000(benchmark::State& state) {
   TBenchWorld w;
-  data::TMemoryStream stream("<OrlInterface><o c=\"TOrlDefaults\">" + P("DefLine", "X;Y;Z") + "</o>" +
-                             "<o c=\"TOrlRichLabel\">" + P("ParentName", "Screen") + P("Name", "Help") +
-                             P("Width", "500") + P("Height", "400") + P("FontName", "Main") + "</o></OrlInterface>");
+  data::TMemoryStream stream("<OrlInterface><o c=\"TOrlDefaults\">" + P("DefLine", "X;Y;Z") +
+                             "</o>" + "<o c=\"TOrlRichLabel\">" + P("ParentName", "Screen") +
+                             P("Name", "Help") + P("Width", "500") + P("Height", "400") +
+                             P("FontName", "Main") + "</o></OrlInterface>");
   w.engine.LoadFromStream(stream);
   auto& label = dynamic_cast<ui::TOrlRichLabel&>(*w.engine.FindObject("Help"));
   std::u16string caption;
-  const std::u16string pieces[] = {u"{$FF}Crystals{/$} of one colour that touch form a group. ",
-                                   u"{Center}Clear groups of three or more!{/Center}",
-                                   u"{Link Action=ExecMethod Method=\"Help\";}Read more{/Link} about bosses. ",
-                                   u"{Table}{TLeft 0/}Rotate{TRight 300/}12{BR/}{/Table}",
-                                   u"{Justify}The dead line rises under the structure, faster in the Puzzle mode.{/Justify}"};
+  const std::u16string pieces[] = {
+      u"{$FF}Crystals{/$} of one colour that touch form a group. ",
+      u"{Center}Clear groups of three or more!{/Center}",
+      u"{Link Action=ExecMethod Method=\"Help\";}Read more{/Link} about bosses. ",
+      u"{Table}{TLeft 0/}Rotate{TRight 300/}12{BR/}{/Table}",
+      u"{Justify}The dead line rises under the structure, faster in the Puzzle mode.{/Justify}"};
   for (size_t i = 0; caption.size() < 2000; ++i) caption += pieces[i % 5];
   caption.resize(2000);
   for (auto _ : state) {

@@ -31,7 +31,9 @@ uint64_t Chunk(const char* bytes, size_t count) {
   return word;
 }
 
-uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t Get16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 int32_t Get32(const uint8_t* p) {
   return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
                               (static_cast<uint32_t>(p[2]) << 16) |
@@ -48,7 +50,7 @@ void Put32(std::string& out, int32_t v) {
 
 // Read-only file handle closed on every path out.
 class ReadFile {
-public:
+ public:
   explicit ReadFile(const std::string& path)
       : path(path), fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
     if (fd < 0) throw Error("Cannot open file \"" + path + "\": " + std::strerror(errno));
@@ -72,7 +74,7 @@ public:
     return done;
   }
 
-private:
+ private:
   std::string path;
   int fd;
 };
@@ -145,9 +147,8 @@ int TFileFolder::IndexOf(std::string_view name) const {
     const TDirEntry& e = Dir[i];
     if (e.NameLength != name.size()) continue;
     size_t w = 0;
-    while (w < words &&
-           FoldAscii(Chunk(e.FileName.data() + w * kWord,
-                           std::min(kWord, name.size() - w * kWord))) == wanted[w])
+    while (w < words && FoldAscii(Chunk(e.FileName.data() + w * kWord,
+                                        std::min(kWord, name.size() - w * kWord))) == wanted[w])
       ++w;
     if (w == words) return static_cast<int>(i);
   }
@@ -225,8 +226,7 @@ void TFileFolder::AddFile(std::string_view name, uint16_t kind, const TMemoryStr
 void TFileFolder::Save() {
   // An archive that failed to open shows no entries; saving it would replace a damaged but
   // perhaps recoverable file by an empty one.
-  if (!OpenError.empty())
-    throw Error("Cannot save file \"" + FileName + "\": " + OpenError);
+  if (!OpenError.empty()) throw Error("Cannot save file \"" + FileName + "\": " + OpenError);
   LoadAll();
   CalcOffsets();
   int64_t total = DataStart;

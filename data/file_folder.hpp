@@ -46,7 +46,7 @@ struct TFileEntry {
 };
 
 class TFileFolder {
-public:
+ public:
   // Opens an existing archive. A file that cannot be opened raises data::Error; a file with a
   // bad header or a short directory opens as an archive without entries (no error).
   explicit TFileFolder(std::string path);
@@ -84,7 +84,7 @@ public:
   std::vector<TDirEntry> Dir;
   std::vector<TFileEntry> Files;  // parallel to Dir
 
-private:
+ private:
   TFileFolder() = default;
   void ReadDirectory();
   void LoadEntry(size_t index);

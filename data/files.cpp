@@ -14,10 +14,12 @@
 namespace data {
 namespace {
 
-std::string Reason(int err) { return std::strerror(err); }
+std::string Reason(int err) {
+  return std::strerror(err);
+}
 
 class FileDescriptor {
-public:
+ public:
   explicit FileDescriptor(int fd) : fd(fd) {}
   ~FileDescriptor() {
     if (fd >= 0) ::close(fd);
@@ -31,7 +33,7 @@ public:
     return f;
   }
 
-private:
+ private:
   int fd;
 };
 

@@ -9,8 +9,10 @@ std::string EncodeLine(std::string_view line) {
   std::string out(line);
   for (char& ch : out) {
     const unsigned c = static_cast<unsigned char>(ch);
-    if (c >= 32 && c <= 204) ch = static_cast<char>(c + 51);
-    else if (c >= 205) ch = static_cast<char>(c - 173);
+    if (c >= 32 && c <= 204)
+      ch = static_cast<char>(c + 51);
+    else if (c >= 205)
+      ch = static_cast<char>(c - 173);
   }
   return out;
 }
@@ -19,8 +21,10 @@ std::string DecodeLine(std::string_view line) {
   std::string out(line);
   for (char& ch : out) {
     const unsigned c = static_cast<unsigned char>(ch);
-    if (c >= 83) ch = static_cast<char>(c - 51);
-    else if (c >= 32) ch = static_cast<char>(c + 173);
+    if (c >= 83)
+      ch = static_cast<char>(c - 51);
+    else if (c >= 32)
+      ch = static_cast<char>(c + 173);
   }
   return out;
 }
@@ -40,7 +44,11 @@ std::string EachLine(std::string_view text, Transform transform) {
 
 }  // namespace
 
-std::string EncodeLines(std::string_view text) { return EachLine(text, EncodeLine); }
-std::string DecodeLines(std::string_view text) { return EachLine(text, DecodeLine); }
+std::string EncodeLines(std::string_view text) {
+  return EachLine(text, EncodeLine);
+}
+std::string DecodeLines(std::string_view text) {
+  return EachLine(text, DecodeLine);
+}
 
 }  // namespace data

@@ -47,6 +47,8 @@ void TMemoryStream::LoadFromFile(const std::string& path) {
   position = 0;
 }
 
-void TMemoryStream::SaveToFile(const std::string& path) const { WriteFileAtomically(path, View()); }
+void TMemoryStream::SaveToFile(const std::string& path) const {
+  WriteFileAtomically(path, View());
+}
 
 }  // namespace data

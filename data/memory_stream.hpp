@@ -12,7 +12,7 @@ namespace data {
 // The in-memory stream archives hand out and loaders read from. Reads past the end return
 // fewer bytes, never fail; writes at the position overwrite and extend.
 class TMemoryStream {
-public:
+ public:
   TMemoryStream() = default;
   explicit TMemoryStream(std::string_view bytes) : bytes(bytes.begin(), bytes.end()) {}
 
@@ -38,7 +38,7 @@ public:
   void LoadFromFile(const std::string& path);
   void SaveToFile(const std::string& path) const;
 
-private:
+ private:
   std::vector<uint8_t> bytes;
   size_t position = 0;
 };

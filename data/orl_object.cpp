@@ -34,7 +34,9 @@ void TOrlObject::ResolveParent() {
   parent = engine ? engine->FindObject(ParentName) : nullptr;
 }
 
-TOrlEngine::~TOrlEngine() { Clear(); }
+TOrlEngine::~TOrlEngine() {
+  Clear();
+}
 
 int TOrlEngine::Add(std::unique_ptr<TOrlObject> object) {
   objects.push_back(std::move(object));
@@ -74,7 +76,9 @@ void TOrlEngine::DeleteObject(int index) {
   objects.erase(objects.begin() + index);
 }
 
-void TOrlEngine::DeleteByName(std::string_view name) { DeleteObject(IndexOfObject(name)); }
+void TOrlEngine::DeleteByName(std::string_view name) {
+  DeleteObject(IndexOfObject(name));
+}
 
 void TOrlEngine::ResolveParents() {
   for (auto& object : objects) object->ResolveParent();
@@ -124,7 +128,9 @@ std::string GetPropertyText(const TOrlObject& object, std::string_view propName)
   return PropValueToText(prop, prop.Get(object));
 }
 
-TOrlClassReg::TOrlClassReg() { RegisterClass(TOrlObject::StaticClass()); }
+TOrlClassReg::TOrlClassReg() {
+  RegisterClass(TOrlObject::StaticClass());
+}
 
 TOrlClassReg& TOrlClassReg::Global() {
   static TOrlClassReg reg;

@@ -16,7 +16,7 @@ namespace data {
 class TOrlEngine;
 
 class TOrlObject {
-public:
+ public:
   TOrlObject() = default;
   virtual ~TOrlObject() = default;
   TOrlObject(const TOrlObject&) = delete;
@@ -36,22 +36,22 @@ public:
   void SetEngine(TOrlEngine* e) { engine = e; }
   const std::string& Name() const { return name; }
   TOrlObject* Parent() const { return parent; }  // set by ResolveParent; not owned
-  void ForgetParent() { parent = nullptr; }       // the engine calls this when it is deleted
+  void ForgetParent() { parent = nullptr; }      // the engine calls this when it is deleted
 
   std::string ParentName;
   int32_t Tag = 0;
 
-protected:
+ protected:
   std::string name;
 
-private:
+ private:
   TOrlEngine* engine = nullptr;
   TOrlObject* parent = nullptr;
 };
 
 // Owns its objects, in creation order; names are unique among them (empty names aside).
 class TOrlEngine {
-public:
+ public:
   TOrlEngine() = default;
   virtual ~TOrlEngine();
   TOrlEngine(const TOrlEngine&) = delete;
@@ -81,21 +81,21 @@ public:
   TOrlObject* Object(int index) const { return objects[static_cast<size_t>(index)].get(); }
   const std::vector<std::unique_ptr<TOrlObject>>& Objects() const { return objects; }
 
-private:
+ private:
   std::vector<std::unique_ptr<TOrlObject>> objects;
 };
 
 // The game-wide list of classes that interface files may name. TOrlObject is registered from
 // the start; the toolkit and the font engine register theirs during start-up.
 class TOrlClassReg {
-public:
+ public:
   static TOrlClassReg& Global();
 
   void RegisterClass(const TOrlClass& cls);  // registering a class twice keeps one entry
   const TOrlClass* FindClass(std::string_view className) const;  // case-sensitive
   const std::vector<const TOrlClass*>& Classes() const { return classes; }
 
-private:
+ private:
   TOrlClassReg();
   std::vector<const TOrlClass*> classes;
 };

@@ -28,8 +28,10 @@ bool ParseInteger(std::string_view text, int64_t& out) {
   text = Trim(text);
   if (text.empty()) return false;
   std::string_view hex;
-  if (text[0] == '$') hex = text.substr(1);
-  else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) hex = text.substr(2);
+  if (text[0] == '$')
+    hex = text.substr(1);
+  else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    hex = text.substr(2);
   if (!hex.empty() || text[0] == '$') {
     uint32_t value = 0;
     auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
@@ -42,11 +44,15 @@ bool ParseInteger(std::string_view text, int64_t& out) {
   return ec == std::errc() && end == text.data() + text.size();
 }
 
-std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string Quoted(std::string_view s) {
+  return "\"" + std::string(s) + "\"";
+}
 
 }  // namespace
 
-std::unique_ptr<TOrlObject> TOrlClass::Create() const { return factory(); }
+std::unique_ptr<TOrlObject> TOrlClass::Create() const {
+  return factory();
+}
 
 bool TOrlClass::InheritsFrom(const TOrlClass& other) const {
   for (const TOrlClass* c = this; c; c = c->parent)

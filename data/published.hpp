@@ -26,9 +26,9 @@ struct TPropValue {
 struct TPropInfo {
   std::string Name;
   TPropKind Kind = TPropKind::Text;
-  int64_t Min = 0, Max = 0;               // accepted ordinal range
-  std::vector<std::string> ValueNames;    // enumerations and booleans, by ordinal
-  std::function<TPropValue(const TOrlObject&)> Get;  // empty for write-only properties
+  int64_t Min = 0, Max = 0;                                 // accepted ordinal range
+  std::vector<std::string> ValueNames;                      // enumerations and booleans, by ordinal
+  std::function<TPropValue(const TOrlObject&)> Get;         // empty for write-only properties
   std::function<void(TOrlObject&, const TPropValue&)> Set;  // empty for read-only ones
 };
 
@@ -37,20 +37,30 @@ struct TPropInfo {
 // change must update the object.
 template <class C>
 class TPropBuilder {
-public:
+ public:
   explicit TPropBuilder(std::vector<TPropInfo>& props) : props(props) {}
 
   template <class S = std::nullptr_t>
   TPropBuilder& Text(std::string name, std::string C::*field, S setter = nullptr) {
-    return Add(std::move(name), TPropKind::Text, 0, 0, {},
-               [field](const C& o) { TPropValue v; v.Text = o.*field; return v; },
-               Setter<std::string>(field, setter, [](const TPropValue& v) { return v.Text; }));
+    return Add(
+        std::move(name), TPropKind::Text, 0, 0, {},
+        [field](const C& o) {
+          TPropValue v;
+          v.Text = o.*field;
+          return v;
+        },
+        Setter<std::string>(field, setter, [](const TPropValue& v) { return v.Text; }));
   }
   template <class S = std::nullptr_t>
   TPropBuilder& Wide(std::string name, std::u16string C::*field, S setter = nullptr) {
-    return Add(std::move(name), TPropKind::WideText, 0, 0, {},
-               [field](const C& o) { TPropValue v; v.Wide = o.*field; return v; },
-               Setter<std::u16string>(field, setter, [](const TPropValue& v) { return v.Wide; }));
+    return Add(
+        std::move(name), TPropKind::WideText, 0, 0, {},
+        [field](const C& o) {
+          TPropValue v;
+          v.Wide = o.*field;
+          return v;
+        },
+        Setter<std::u16string>(field, setter, [](const TPropValue& v) { return v.Wide; }));
   }
   template <class S = std::nullptr_t>
   TPropBuilder& Int(std::string name, int32_t C::*field, int64_t min = INT32_MIN,
@@ -74,14 +84,13 @@ public:
                    setter);
   }
   // A property with hand-written access; either function may be empty.
-  TPropBuilder& Custom(std::string name, TPropKind kind,
-                       std::function<TPropValue(const C&)> get,
+  TPropBuilder& Custom(std::string name, TPropKind kind, std::function<TPropValue(const C&)> get,
                        std::function<void(C&, const TPropValue&)> set, int64_t min = INT32_MIN,
                        int64_t max = INT32_MAX, std::vector<std::string> names = {}) {
     return Add(std::move(name), kind, min, max, std::move(names), std::move(get), std::move(set));
   }
 
-private:
+ private:
   template <class T, class Conv, class S>
   static std::function<void(C&, const TPropValue&)> Setter(T C::*field, S setter, Conv conv) {
     if constexpr (std::is_same_v<S, std::nullptr_t>) {
@@ -94,9 +103,14 @@ private:
   TPropBuilder& Ordinal(std::string name, TPropKind kind, T C::*field, int64_t min, int64_t max,
                         std::vector<std::string> names, S setter) {
     auto conv = [](const TPropValue& v) { return static_cast<T>(v.Ordinal); };
-    return Add(std::move(name), kind, min, max, std::move(names),
-               [field](const C& o) { TPropValue v; v.Ordinal = static_cast<int64_t>(o.*field); return v; },
-               Setter<T>(field, setter, conv));
+    return Add(
+        std::move(name), kind, min, max, std::move(names),
+        [field](const C& o) {
+          TPropValue v;
+          v.Ordinal = static_cast<int64_t>(o.*field);
+          return v;
+        },
+        Setter<T>(field, setter, conv));
   }
   TPropBuilder& Add(std::string name, TPropKind kind, int64_t min, int64_t max,
                     std::vector<std::string> names, std::function<TPropValue(const C&)> get,
@@ -118,7 +132,7 @@ private:
 
 // A registered class: its name, its ancestor, its virtual constructor and its own properties.
 class TOrlClass {
-public:
+ public:
   using Factory = std::function<std::unique_ptr<TOrlObject>()>;
 
   // declare(builder) lists the class's own properties in declaration order.
@@ -144,7 +158,7 @@ public:
   // Property names ignore case, as interface files and scripts write them freely.
   const TPropInfo* FindProperty(std::string_view name) const;
 
-private:
+ private:
   TOrlClass(std::string className, const TOrlClass* parent, Factory factory)
       : className(std::move(className)), parent(parent), factory(std::move(factory)) {}
 

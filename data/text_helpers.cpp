@@ -19,8 +19,8 @@ std::string TextBetween(std::string_view text, std::string_view open, std::strin
   if (closeAt == 0) return {};
   const int from = openAt + static_cast<int>(open.size());
   if (closeAt <= from) return {};
-  return std::string(text.substr(static_cast<size_t>(from) - 1,
-                                 static_cast<size_t>(closeAt - from)));
+  return std::string(
+      text.substr(static_cast<size_t>(from) - 1, static_cast<size_t>(closeAt - from)));
 }
 
 std::string FlattenLineBreaks(std::string_view text) {
@@ -75,12 +75,23 @@ std::string EncodeEntities(std::string_view text) {
   out.reserve(text.size() + text.size() / 8);
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '\'': out += "&apos;"; break;
-      case '"': out += "&quot;"; break;
-      default: out.push_back(c);
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out.push_back(c);
     }
   }
   return out;

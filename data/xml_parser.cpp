@@ -182,7 +182,9 @@ void WriteChildren(std::string& out, const TOrlXMLTag& root) {
 
 TOrlParser::TOrlParser() : TOrlXMLTag("root") {}
 
-void TOrlParser::LoadFromFile(const std::string& path) { LoadFromText(ReadWholeFile(path)); }
+void TOrlParser::LoadFromFile(const std::string& path) {
+  LoadFromText(ReadWholeFile(path));
+}
 
 void TOrlParser::LoadFromStream(TMemoryStream& stream) {
   const std::string_view rest = stream.Remaining();
@@ -264,7 +266,9 @@ void TOrlParser::MakeLines() {
   for (std::string_view line : SplitLines(out)) Lines.emplace_back(line);
 }
 
-void TOrlParser::SaveToStream(TMemoryStream& stream) { stream.Write(SaveToString()); }
+void TOrlParser::SaveToStream(TMemoryStream& stream) {
+  stream.Write(SaveToString());
+}
 
 std::string TOrlParser::SaveToString() {
   MakeLines();

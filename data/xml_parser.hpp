@@ -21,7 +21,7 @@ struct TOrlParserAttribute {
 // NOTE: names are case-sensitive and need not be unique; order of children and attributes is
 // document order and readers rely on it.
 class TOrlXMLTag {
-public:
+ public:
   // The new tag is not added to parent's list; AddTag does that.
   explicit TOrlXMLTag(std::string name = {}, TOrlXMLTag* parent = nullptr, std::string text = {});
   // Frees the subtree without recursion, so any nesting depth a file can hold is safe.
@@ -46,7 +46,7 @@ public:
   // itself: no-op. The source may be one of this tag's own descendants.
   void Assign(const TOrlXMLTag* source);
 
-  TOrlXMLTag* GetTag(int index) const;                     // null when out of range
+  TOrlXMLTag* GetTag(int index) const;                       // null when out of range
   const TOrlParserAttribute* GetAttribute(int index) const;  // null when out of range
   TOrlXMLTag* TagByName(std::string_view name) const;
   const TOrlParserAttribute* AttributeByName(std::string_view name) const;
@@ -64,7 +64,7 @@ public:
 // The document's invisible root. Its children are the file's top-level elements; after reading
 // a file with a head, Name and Attributes are the head's.
 class TOrlParser : public TOrlXMLTag {
-public:
+ public:
   TOrlParser();
 
   // Raises data::Error when the file cannot be read; malformed content never raises.

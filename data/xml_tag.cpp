@@ -45,7 +45,9 @@ TOrlXMLTag& TOrlXMLTag::AddTag(std::string name, std::string text) {
   return *Tags.back();
 }
 
-TOrlXMLTag& TOrlXMLTag::AddTagByString(std::string_view s) { return AddTagByString(s, nullptr); }
+TOrlXMLTag& TOrlXMLTag::AddTagByString(std::string_view s) {
+  return AddTagByString(s, nullptr);
+}
 
 TOrlXMLTag& TOrlXMLTag::AddTagByString(std::string_view s, std::string* error) {
   TOrlXMLTag& child = AddTag({});
@@ -71,14 +73,14 @@ TOrlXMLTag& TOrlXMLTag::AddTagByString(std::string_view s, std::string* error) {
     std::string name(Trim(s.substr(k, eq - k)));
     const size_t open = s.find('"', eq);
     if (open == std::string_view::npos) {
-      report(AttributeError("Expected open \" in Attribute value but found nothing!",
-                            child.Name, name));
+      report(AttributeError("Expected open \" in Attribute value but found nothing!", child.Name,
+                            name));
       return child;
     }
     const size_t close = s.find('"', open + 1);
     if (close == std::string_view::npos) {
-      report(AttributeError("Expected closed \" in Attribute value but found nothing!",
-                            child.Name, name));
+      report(AttributeError("Expected closed \" in Attribute value but found nothing!", child.Name,
+                            name));
       return child;
     }
     child.AddAttribute(std::move(name), std::string(s.substr(open + 1, close - open - 1)));

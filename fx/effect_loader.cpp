@@ -57,8 +57,10 @@ void ReadSystemSettings(TOrlParticleSystem& system, const TOrlXMLTag& tag) {
   if (auto* t = child("InitInterval")) {
     const std::string_view text = data::Trim(t->Text);
     system.InitIntervalDivisor = !text.empty() && text.front() == '/';
-    if (system.InitIntervalDivisor) system.InitDivisor = ParseInt(text.substr(1));
-    else system.InitInterval = SecondsToMs(ParseDouble(text));
+    if (system.InitIntervalDivisor)
+      system.InitDivisor = ParseInt(text.substr(1));
+    else
+      system.InitInterval = SecondsToMs(ParseDouble(text));
   }
   if (auto* t = child("MinParticles")) system.MinParticles = ParseInt(t->Text);
   if (auto* t = child("MaxParticles")) system.MaxParticles = ParseInt(t->Text);
@@ -92,8 +94,7 @@ void TOrlParticleEffect::LoadFromFile(const std::string& path) {
 
 void TOrlParticleEffect::ReadDocument(const TOrlXMLTag& root) {
   const TOrlXMLTag* effect = root.TagByName("ParticleEffect");
-  if (!effect)
-    throw Error("Effect \"" + Name() + "\" XML description has no <ParticleEffect> tag");
+  if (!effect) throw Error("Effect \"" + Name() + "\" XML description has no <ParticleEffect> tag");
   const std::string* name = Attribute(*effect, "Name");
   if (!name) throw Error("Tag <ParticleEffect> has no \"Name\" attribute");
   SetName(*name);
@@ -107,8 +108,7 @@ void TOrlParticleEffect::ReadDocument(const TOrlXMLTag& root) {
   }
   auto part = [&](const char* tagName) -> const TOrlXMLTag& {
     const TOrlXMLTag* tag = effect->TagByName(tagName);
-    if (!tag)
-      throw Error("Effect \"" + Name() + "\" XML description has no <" + tagName + "> tag");
+    if (!tag) throw Error("Effect \"" + Name() + "\" XML description has no <" + tagName + "> tag");
     return *tag;
   };
   // Every part must be present before any is read.

@@ -63,6 +63,8 @@ void SetErrorLogFile(const std::string& path) {
   State().file = std::move(file);
 }
 
-void SetErrorLogClock(std::function<std::string()> clock) { State().clock = std::move(clock); }
+void SetErrorLogClock(std::function<std::string()> clock) {
+  State().clock = std::move(clock);
+}
 
 }  // namespace fx

@@ -48,16 +48,19 @@ bool TOrlMorph::Assign(const TOrlObject* source) {
   Rotator.Assign(&other->Rotator);
   functions.clear();
   for (const TFuncSlot& slot : other->functions) {
-    if (slot.owned) AddClonedFunctionByName(slot.func->Name());
-    else AddFunctionByName(slot.func->Name());
+    if (slot.owned)
+      AddClonedFunctionByName(slot.func->Name());
+    else
+      AddFunctionByName(slot.func->Name());
   }
   inits.clear();
   refs.clear();
   refInitCount = 0;
   for (const TPropertyInit& init : other->inits) {
     const std::string_view refName =
-        init.SourceKind == kSourceMorph ? std::string_view(other->refs[init.MorphIndex].Morph->Name())
-                                        : std::string_view();
+        init.SourceKind == kSourceMorph
+            ? std::string_view(other->refs[init.MorphIndex].Morph->Name())
+            : std::string_view();
     AddInit(init.Target, init.Low, init.ParamIndex, init.FuncIndex, refName, init.High);
   }
   return true;
@@ -147,8 +150,8 @@ int TOrlMorph::AddInit(uint32_t target, const TVector& low, int paramIndex, int 
   init.ParamIndex = paramIndex;
   init.Low = low;
   init.High = high;
-  init.SourceKind = VecLength2(VecSub(high, low, dim), dim) < 1e-12f ? kSourceConstant
-                                                                       : kSourceRandom;
+  init.SourceKind =
+      VecLength2(VecSub(high, low, dim), dim) < 1e-12f ? kSourceConstant : kSourceRandom;
   TOrlMorph* source = morphName.empty() ? nullptr : morphLib->Find(morphName);
   if (source) {
     if (source == this || source->DependsOn(this))
@@ -158,8 +161,7 @@ int TOrlMorph::AddInit(uint32_t target, const TVector& low, int paramIndex, int 
     for (size_t i = 0; i < refs.size(); ++i)
       if (SameText(refs[i].Morph->Name(), source->Name())) refIndex = static_cast<int>(i);
     if (refIndex < 0) {
-      if (EvaluationCount(kMorphEvaluationLimit) +
-              source->EvaluationCount(kMorphEvaluationLimit) >
+      if (EvaluationCount(kMorphEvaluationLimit) + source->EvaluationCount(kMorphEvaluationLimit) >
           kMorphEvaluationLimit)
         throw data::Error(TooManyEvaluationsMessage(Name()));
       refs.push_back({source, {}});
@@ -223,7 +225,8 @@ void TOrlMorph::ApplyTarget(uint32_t target, const TVector& value, int paramInde
 }
 
 bool TOrlMorph::Init() {
-  const uint32_t at = baseTime + static_cast<uint32_t>(startTime) + static_cast<uint32_t>(TimeShift);
+  const uint32_t at =
+      baseTime + static_cast<uint32_t>(startTime) + static_cast<uint32_t>(TimeShift);
   for (TMorphRef& ref : refs) {
     if (!ref.Morph->Init()) return false;
     ref.Value = ref.Morph->GetValue(at);
@@ -246,8 +249,8 @@ TVector TOrlMorph::GetValue(uint32_t timeMs) {
     for (TMorphRef& ref : refs) ref.Value = ref.Morph->GetValue(timeMs);
     for (const TPropertyInit& init : inits)
       if (init.SourceKind == kSourceMorph)
-        ApplyTarget(init.Target, refs[static_cast<size_t>(init.MorphIndex)].Value,
-                    init.ParamIndex, init.FuncIndex, true);
+        ApplyTarget(init.Target, refs[static_cast<size_t>(init.MorphIndex)].Value, init.ParamIndex,
+                    init.FuncIndex, true);
   }
   const uint32_t local =
       timeMs + static_cast<uint32_t>(startTime) + static_cast<uint32_t>(TimeShift) - baseTime;
@@ -260,9 +263,12 @@ TVector TOrlMorph::GetValue(uint32_t timeMs) {
   if (Scaled)
     for (int i = 0; i < dim; ++i) sum[i] *= Scale[i];
   if (Rotated) {
-    if (dim == 1) sum.x *= std::cos(Angle);
-    else if (dim == 2) sum = VecRotate2D(sum, Angle, 2);
-    else sum = TransformPoint(sum, Matrix);
+    if (dim == 1)
+      sum.x *= std::cos(Angle);
+    else if (dim == 2)
+      sum = VecRotate2D(sum, Angle, 2);
+    else
+      sum = TransformPoint(sum, Matrix);
   }
   if (Translated)
     for (int i = 0; i < dim; ++i) sum[i] += Position[i];

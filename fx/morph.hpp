@@ -58,7 +58,7 @@ struct TMorphRef {
 };
 
 class TOrlMorph : public TOrlObject {
-public:
+ public:
   TOrlMorph();
   ~TOrlMorph() override;
 
@@ -139,7 +139,7 @@ public:
   TVector ProjectionCentre{400.0f, 300.0f, 0.0f};
   float ProjectionDistance = 720.0f;
 
-private:
+ private:
   struct TFuncSlot {
     TOrlMorphFunc* func = nullptr;
     std::unique_ptr<TOrlMorphFunc> owned;
@@ -162,7 +162,7 @@ private:
 };
 
 class TOrlMorphLib : public TOrlTypedCollection<TOrlMorph> {
-public:
+ public:
   TOrlMorphLib() : TOrlTypedCollection("TOrlMorphLib") {}
   const char* ClassName() const override { return "TOrlMorphLib"; }
   std::unique_ptr<TOrlObject> NewInstance() const override {

@@ -16,7 +16,9 @@ bool TOrlMorphFunc::Assign(const TOrlObject* source) {
   return true;
 }
 
-void TOrlMorphFunc::SetDim(int newDim) { dim = newDim < 1 ? 1 : (newDim > 3 ? 3 : newDim); }
+void TOrlMorphFunc::SetDim(int newDim) {
+  dim = newDim < 1 ? 1 : (newDim > 3 ? 3 : newDim);
+}
 
 int TOrlMorphFunc::ParamIndex(std::string_view paramName) const {
   if (paramName == "Weight") return 0;

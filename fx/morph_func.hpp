@@ -11,7 +11,7 @@
 namespace fx {
 
 class TOrlMorphFunc : public TOrlObject {
-public:
+ public:
   explicit TOrlMorphFunc(const char* className = "TOrlMorphFunc") : TOrlObject(className) {}
 
   const char* ClassName() const override { return "TOrlMorphFunc"; }
@@ -36,16 +36,16 @@ public:
   // Components at or beyond Dim are zero.
   virtual TVector GetValue(uint32_t timeMs) const = 0;
 
-protected:
+ protected:
   [[noreturn]] void FailParamName(std::string_view paramName) const;
   [[noreturn]] void FailParamIndex(int index) const;
 
-private:
+ private:
   int dim = 2;
 };
 
 class TOrlMorphFuncLib : public TOrlTypedCollection<TOrlMorphFunc> {
-public:
+ public:
   TOrlMorphFuncLib() : TOrlTypedCollection("TOrlMorphFuncLib") {}
   const char* ClassName() const override { return "TOrlMorphFuncLib"; }
   std::unique_ptr<TOrlObject> NewInstance() const override {

@@ -33,8 +33,8 @@ void TOrlMorph::LoadFunctionsTag(const TOrlXMLTag& tag) {
     const std::string* name = Attribute(*child, "Name");
     if (!name) throw Error("<Function> tag has no \"Name\" attribute");
     const std::string* clone = Attribute(*child, "Clone");
-    const int index = (clone && *clone == "true") ? AddClonedFunctionByName(*name)
-                                                  : AddFunctionByName(*name);
+    const int index =
+        (clone && *clone == "true") ? AddClonedFunctionByName(*name) : AddFunctionByName(*name);
     const std::string* weight = Attribute(*child, "Weight");
     if (index >= 0 && weight) Function(index)->Weight = ParseFloat(*weight);
   }
@@ -110,11 +110,9 @@ void TOrlMorph::SetRotationPattern(std::string_view pattern) {
     const size_t open = rest.find('[');
     if (open != std::string_view::npos) {
       const size_t close = rest.find(']', open + 1);
-      const std::string_view k = data::Trim(rest.substr(open + 1, close == std::string_view::npos
-                                                                      ? std::string_view::npos
-                                                                      : close - open - 1));
-      if (k != "1" && k != "2" && k != "3")
-        throw Error("Invalid rotation pattern parameter index");
+      const std::string_view k = data::Trim(rest.substr(
+          open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
+      if (k != "1" && k != "2" && k != "3") throw Error("Invalid rotation pattern parameter index");
       param = k[0] - '0';
     }
     Rotator.AddRotation(item.front(), param, translation.x, translation.y, translation.z, angle);

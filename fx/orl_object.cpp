@@ -11,7 +11,9 @@ TOrlObject::TOrlObject(const char* className) {
   name = CutName(std::string(cls.substr(cls.empty() ? 0 : 1)) + "_Default");
 }
 
-void TOrlObject::SetName(std::string_view newName) { name = CutName(newName); }
+void TOrlObject::SetName(std::string_view newName) {
+  name = CutName(newName);
+}
 
 std::unique_ptr<TOrlObject> TOrlObject::NewInstance() const {
   return std::make_unique<TOrlObject>();
@@ -67,10 +69,10 @@ bool TOrlStaticCollection::Assign(const TOrlObject* source) {
 bool TOrlStaticCollection::Init() {
   for (const auto& item : items) {
     if (!item || item->Init()) continue;
-    ReportError(kErrorFailCode,
-                "\"" + std::string(item->ClassName()) + "." + item->Name() +
-                    "\" initialization failed",
-                true, true);
+    ReportError(
+        kErrorFailCode,
+        "\"" + std::string(item->ClassName()) + "." + item->Name() + "\" initialization failed",
+        true, true);
     return false;
   }
   return true;

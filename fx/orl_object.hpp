@@ -11,7 +11,7 @@
 namespace fx {
 
 class TOrlObject {
-public:
+ public:
   // A new object is named after its class without the leading "T", plus "_Default".
   explicit TOrlObject(const char* className = "TOrlObject");
   virtual ~TOrlObject() = default;
@@ -28,13 +28,13 @@ public:
   // Called after loading; true when the object is ready to run.
   virtual bool Init() { return true; }
 
-private:
+ private:
   std::string name;
 };
 
 // An ordered array of owned objects; slots may be empty.
 class TOrlStaticCollection : public TOrlObject {
-public:
+ public:
   TOrlStaticCollection() : TOrlObject("TOrlStaticCollection") {}
   explicit TOrlStaticCollection(const char* className) : TOrlObject(className) {}
 
@@ -42,8 +42,8 @@ public:
   std::unique_ptr<TOrlObject> NewInstance() const override;
 
   int Count() const { return static_cast<int>(items.size()); }
-  TOrlObject* Item(int index) const;  // null when out of range or an empty slot
-  int Add(std::unique_ptr<TOrlObject> item);  // returns the new index; null adds an empty slot
+  TOrlObject* Item(int index) const;             // null when out of range or an empty slot
+  int Add(std::unique_ptr<TOrlObject> item);     // returns the new index; null adds an empty slot
   int IndexOf(std::string_view itemName) const;  // ignoring case; −1 when absent
   void Clear() { items.clear(); }
 
@@ -53,14 +53,14 @@ public:
   // Init of every item in order; the first failure is logged and ends the walk.
   bool Init() override;
 
-private:
+ private:
   std::vector<std::unique_ptr<TOrlObject>> items;
 };
 
 // A collection whose items are all of one class, with typed access.
 template <class T>
 class TOrlTypedCollection : public TOrlStaticCollection {
-public:
+ public:
   explicit TOrlTypedCollection(const char* className) : TOrlStaticCollection(className) {}
   T* Get(int index) const { return dynamic_cast<T*>(Item(index)); }
   T* Find(std::string_view itemName) const { return Get(IndexOf(itemName)); }

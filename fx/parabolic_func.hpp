@@ -9,7 +9,7 @@
 namespace fx {
 
 class TOrlParabolicFunc : public TOrlMorphFunc {
-public:
+ public:
   TOrlParabolicFunc() : TOrlMorphFunc("TOrlParabolicFunc") {}
 
   const char* ClassName() const override { return "TOrlParabolicFunc"; }

@@ -73,7 +73,9 @@ void TOrlParticle::Update(uint32_t timeMs) {
   }
 }
 
-int TOrlParticle::Frame() const { return RoundToInt(SlotValue(kSlotFrame).x); }
+int TOrlParticle::Frame() const {
+  return RoundToInt(SlotValue(kSlotFrame).x);
+}
 
 TVector TOrlParticle::SlotValue(int slot) const {
   if (slot < static_cast<int>(Slots.size())) return Slots[static_cast<size_t>(slot)].Value;

@@ -22,7 +22,7 @@ struct TParticleSlot {
 };
 
 class TOrlParticle : public TOrlObject {
-public:
+ public:
   explicit TOrlParticle(TOrlParticleSystem* system = nullptr);
 
   const char* ClassName() const override { return "TOrlParticle"; }
@@ -42,8 +42,8 @@ public:
 
   // What the drawing side reads, as of the last update.
   TVector Position() const { return SlotValue(0); }  // the system's Position included
-  float Alpha() const { return SlotValue(1).x; }      // 1.0 opaque
-  TVector Color() const { return SlotValue(2); }      // red, green, blue 0..255
+  float Alpha() const { return SlotValue(1).x; }     // 1.0 opaque
+  TVector Color() const { return SlotValue(2); }     // red, green, blue 0..255
   float ColorWeight() const { return SlotValue(3).x; }
   int Frame() const;
   TVector Size() const { return SlotValue(5); }
@@ -53,7 +53,7 @@ public:
   uint32_t CurrentTime = 0;  // ms, global
   bool Dead = false;
 
-private:
+ private:
   TVector SlotValue(int slot) const;
 
   TOrlParticleSystem* system;

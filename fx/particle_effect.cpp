@@ -74,7 +74,9 @@ void TOrlParticleEffect::Start(uint32_t timeMs) {
   currentTime = timeMs;
 }
 
-bool TOrlParticleEffect::Init() { return systems.Init(); }
+bool TOrlParticleEffect::Init() {
+  return systems.Init();
+}
 
 bool TOrlParticleEffect::Update(uint32_t timeMs) {
   currentTime = timeMs;
@@ -86,8 +88,9 @@ bool TOrlParticleEffect::Update(uint32_t timeMs) {
     }
   }
   liveCount = live;
-  finished = (HasLifetime && static_cast<int64_t>(Lifetime) < static_cast<int64_t>(ElapsedTime())) ||
-             (HasMinParticles && liveCount < MinParticles);
+  finished =
+      (HasLifetime && static_cast<int64_t>(Lifetime) < static_cast<int64_t>(ElapsedTime())) ||
+      (HasMinParticles && liveCount < MinParticles);
   return finished;
 }
 

@@ -23,7 +23,7 @@ class TOrlXMLTag;
 namespace fx {
 
 class TOrlParticleEffect : public TOrlObject {
-public:
+ public:
   TOrlParticleEffect();
   ~TOrlParticleEffect() override;
 
@@ -76,7 +76,7 @@ public:
   TOrlParticleSystem* System(int index) const { return systems.Get(index); }
   int SystemCount() const { return systems.Count(); }
 
-private:
+ private:
   void ReadDocument(const data::TOrlXMLTag& root);
   void ReadFunctions(const data::TOrlXMLTag& tag);
   void ReadMorphs(const data::TOrlXMLTag& tag);

@@ -19,7 +19,9 @@ int32_t Saturate(int64_t value) {
 }
 
 // Global ms since an earlier moment of the wrapping clock.
-int64_t Since(uint32_t now, uint32_t then) { return static_cast<uint32_t>(now - then); }
+int64_t Since(uint32_t now, uint32_t then) {
+  return static_cast<uint32_t>(now - then);
+}
 
 }  // namespace
 
@@ -88,8 +90,10 @@ void TOrlParticleSystem::ApplyInitMorphs(int paramIndex, TParticleSlot& slot, ui
           value[c] = s.Low[c] + Random().NextFloat() * (s.High[c] - s.Low[c]);
       } else if (s.SourceKind == kSourceMorph) {
         TOrlMorph* source = nullptr;
-        if (s.Source.kind == TInitSource::kLocal) source = treeMorph(s.Source.index);
-        else if (s.Source.kind == TInitSource::kLibrary) source = effect->Morph(s.Source.index);
+        if (s.Source.kind == TInitSource::kLocal)
+          source = treeMorph(s.Source.index);
+        else if (s.Source.kind == TInitSource::kLibrary)
+          source = effect->Morph(s.Source.index);
         else if (s.Source.kind == TInitSource::kClone)
           source = param.InitMorphs[static_cast<size_t>(s.Source.index)].Clone.get();
         if (!source) continue;
@@ -165,7 +169,9 @@ bool TOrlParticleSystem::Init() {
   return true;
 }
 
-void TOrlParticleSystem::Throw() { Emit(ParticlesPerThrow, 0); }
+void TOrlParticleSystem::Throw() {
+  Emit(ParticlesPerThrow, 0);
+}
 
 void TOrlParticleSystem::Update(uint32_t timeMs) {
   int64_t remaining = ParticleCount();
@@ -185,8 +191,8 @@ void TOrlParticleSystem::Update(uint32_t timeMs) {
   }
   particles.resize(kept);
 
-  const bool roomForThrow =
-      static_cast<int64_t>(MaxParticles) >= ParticleCount() + static_cast<int64_t>(ParticlesPerThrow);
+  const bool roomForThrow = static_cast<int64_t>(MaxParticles) >=
+                            ParticleCount() + static_cast<int64_t>(ParticlesPerThrow);
   if (EmissionInterval != 0) {
     if (!emitting && Since(timeMs, lastEmissionEnd) >= EmissionInterval) {
       emitting = true;

@@ -20,7 +20,7 @@ class TOrlParticleTemplate;
 constexpr int kParticleLimit = 100000;
 
 class TOrlParticleSystem : public TOrlObject {
-public:
+ public:
   explicit TOrlParticleSystem(TOrlParticleEffect* effect = nullptr);
 
   const char* ClassName() const override { return "TOrlParticleSystem"; }
@@ -46,12 +46,12 @@ public:
   void Emit(int count, int32_t stepMs);
 
   int32_t InitParticles = 0;
-  int32_t InitInterval = 0;  // ms between initial particles
+  int32_t InitInterval = 0;          // ms between initial particles
   bool InitIntervalDivisor = false;  // InitInterval given as "/n": the Position path's time ÷ n
   int32_t InitDivisor = 0;
   int32_t MinParticles = 0;
   int32_t MaxParticles = 2147483647;
-  int32_t MaxLifetime = 0;  // ms, 0 for ever
+  int32_t MaxLifetime = 0;    // ms, 0 for ever
   int32_t ThrowInterval = 0;  // ms, 0 never
   int32_t ParticlesPerThrow = 0;
   int32_t EmissionInterval = 0;  // ms, 0: throws run without pauses
@@ -60,7 +60,7 @@ public:
   std::string Resource;  // picture name, ≤ 32 bytes
   TVector Position;      // added to every particle's position at each update
 
-private:
+ private:
   std::unique_ptr<TOrlParticle> CreateParticle(uint32_t birthTime);
   void ApplyInitMorphs(int paramIndex, TParticleSlot& slot, uint32_t birthTime);
   int32_t InitStep() const;
@@ -76,7 +76,7 @@ private:
 };
 
 class TOrlParticleSystemLib : public TOrlTypedCollection<TOrlParticleSystem> {
-public:
+ public:
   TOrlParticleSystemLib() : TOrlTypedCollection("TOrlParticleSystemLib") {}
   const char* ClassName() const override { return "TOrlParticleSystemLib"; }
   std::unique_ptr<TOrlObject> NewInstance() const override {

@@ -12,18 +12,21 @@ struct TBuiltIn {
   const char* name;
   int dim;
 };
-constexpr TBuiltIn kBuiltIns[kBuiltInParams] = {{"Position", 2}, {"Alpha", 1},
-                                                {"Color", 3},    {"ColorValue", 1},
-                                                {"Frame", 1},    {"Size", 2}};
+constexpr TBuiltIn kBuiltIns[kBuiltInParams] = {{"Position", 2},   {"Alpha", 1}, {"Color", 3},
+                                                {"ColorValue", 1}, {"Frame", 1}, {"Size", 2}};
 
 }  // namespace
 
 TVector DefaultSlotValue(int slot) {
   switch (slot) {
-    case kSlotAlpha: return {1.0f, 0.0f, 0.0f};
-    case kSlotColor: return {255.0f, 255.0f, 255.0f};
-    case kSlotSize: return {1.0f, 1.0f, 1.0f};
-    default: return {};
+    case kSlotAlpha:
+      return {1.0f, 0.0f, 0.0f};
+    case kSlotColor:
+      return {255.0f, 255.0f, 255.0f};
+    case kSlotSize:
+      return {1.0f, 1.0f, 1.0f};
+    default:
+      return {};
   }
 }
 

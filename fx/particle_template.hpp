@@ -72,7 +72,7 @@ struct TTemplateParam {
 };
 
 class TOrlParticleTemplate : public TOrlObject {
-public:
+ public:
   explicit TOrlParticleTemplate(TOrlParticleEffect* effect = nullptr);
 
   const char* ClassName() const override { return "TOrlParticleTemplate"; }
@@ -92,7 +92,7 @@ public:
 
   std::vector<TTemplateParam> Params;
 
-private:
+ private:
   void LoadParameter(const data::TOrlXMLTag& tag);
   void LoadInitMorph(TTemplateParam& param, const std::vector<TOrlMorph*>& tree,
                      const data::TOrlXMLTag& tag);
@@ -102,7 +102,7 @@ private:
 };
 
 class TOrlParticleTemplateLib : public TOrlTypedCollection<TOrlParticleTemplate> {
-public:
+ public:
   TOrlParticleTemplateLib() : TOrlTypedCollection("TOrlParticleTemplateLib") {}
   const char* ClassName() const override { return "TOrlParticleTemplateLib"; }
   std::unique_ptr<TOrlObject> NewInstance() const override {

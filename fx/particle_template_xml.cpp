@@ -25,8 +25,10 @@ int TreeIndexOf(const std::vector<TOrlMorph*>& tree, std::string_view name) {
 std::string ReplaceT(std::string_view text, uint32_t startTime) {
   std::string out;
   for (char c : text) {
-    if (c == 'T') out += std::to_string(startTime);
-    else out.push_back(c);
+    if (c == 'T')
+      out += std::to_string(startTime);
+    else
+      out.push_back(c);
   }
   return out;
 }
@@ -105,8 +107,10 @@ void TOrlParticleTemplate::LoadParameter(const TOrlXMLTag& tag) {
   }
   ResolveAndOrder(param);
   const int existing = ParamIndex(param.Name);
-  if (existing >= 0) Params[static_cast<size_t>(existing)] = std::move(param);
-  else Params.push_back(std::move(param));
+  if (existing >= 0)
+    Params[static_cast<size_t>(existing)] = std::move(param);
+  else
+    Params.push_back(std::move(param));
 }
 
 void TOrlParticleTemplate::LoadInitMorph(TTemplateParam& param, const std::vector<TOrlMorph*>& tree,
@@ -119,8 +123,8 @@ void TOrlParticleTemplate::LoadInitMorph(TTemplateParam& param, const std::vecto
     if (im.LibIndex < 0)
       throw Error("<InitMorph> tag \"Name\" attribute contains unknown Morph name \"" + im.Name +
                   "\"");
-    im.Clone = TOrlMorph::CloneFrom(*effect->Morph(im.LibIndex), &effect->Functions(),
-                                    &effect->Morphs());
+    im.Clone =
+        TOrlMorph::CloneFrom(*effect->Morph(im.LibIndex), &effect->Functions(), &effect->Morphs());
   }
   const TOrlMorph& target = im.IsLocal() ? *tree[static_cast<size_t>(im.TreeIndex)] : *im.Clone;
   bool fromEffectStart = false;
@@ -167,7 +171,8 @@ void TOrlParticleTemplate::ResolveAndOrder(TTemplateParam& param) {
   };
   auto reads = [&](size_t reader, size_t source) {
     for (const TInitSetting& s : ims[reader].Settings)
-      if (s.Source.kind == TInitSource::kLibrary && cloneOf(s.SourceName) == static_cast<int>(source))
+      if (s.Source.kind == TInitSource::kLibrary &&
+          cloneOf(s.SourceName) == static_cast<int>(source))
         return true;
     return false;
   };

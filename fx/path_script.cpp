@@ -43,8 +43,8 @@ bool Enclosed(std::string_view text, char open, char close, std::string_view& in
   const size_t from = text.find(open);
   if (from == std::string_view::npos) return false;
   const size_t to = text.find(close, from + 1);
-  inner = text.substr(from + 1, to == std::string_view::npos ? std::string_view::npos
-                                                              : to - from - 1);
+  inner =
+      text.substr(from + 1, to == std::string_view::npos ? std::string_view::npos : to - from - 1);
   return true;
 }
 
@@ -58,7 +58,8 @@ float ReadTiming(std::string_view text) {
 TVector ReadCoordinates(std::string_view inner) {
   const std::vector<std::string> parts = SplitText(inner, ',');
   TVector v;
-  for (size_t i = 0; i < parts.size() && i < 3; ++i) v[static_cast<int>(i)] = ReadFloatOrZero(parts[i]);
+  for (size_t i = 0; i < parts.size() && i < 3; ++i)
+    v[static_cast<int>(i)] = ReadFloatOrZero(parts[i]);
   return v;
 }
 
@@ -108,21 +109,25 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
       } else if (SameText(arg, "linear")) {
         Bezier = 0;
       } else if (SplitWord(arg, name, number)) {
-        if (SameText(name, "timing")) Timing = ReadTiming(number);
-        else if (SameText(name, "firstangle")) FirstAngle = ReadFloatOrZero(number);
-        else if (SameText(name, "secondangle")) SecondAngle = ReadFloatOrZero(number);
-        else if (SameText(name, "poscorrectionfirst")) PosCorrectionFirst = ReadFloatOrZero(number);
-        else if (SameText(name, "poscorrectionsecond")) PosCorrectionSecond = ReadFloatOrZero(number);
+        if (SameText(name, "timing"))
+          Timing = ReadTiming(number);
+        else if (SameText(name, "firstangle"))
+          FirstAngle = ReadFloatOrZero(number);
+        else if (SameText(name, "secondangle"))
+          SecondAngle = ReadFloatOrZero(number);
+        else if (SameText(name, "poscorrectionfirst"))
+          PosCorrectionFirst = ReadFloatOrZero(number);
+        else if (SameText(name, "poscorrectionsecond"))
+          PosCorrectionSecond = ReadFloatOrZero(number);
       }
     } else if (SameText(keyword, "path")) {
-      const TPathPoint state{Timing, FirstAngle, SecondAngle, PosCorrectionFirst,
-                             PosCorrectionSecond, {}, Bezier};
+      const TPathPoint state{
+          Timing, FirstAngle, SecondAngle, PosCorrectionFirst, PosCorrectionSecond, {}, Bezier};
       for (size_t open = arg.find('('); open != std::string_view::npos;) {
         const size_t next = arg.find('(', open + 1);
-        points.push_back(ReadPoint(arg.substr(open, next == std::string_view::npos
-                                                        ? std::string_view::npos
-                                                        : next - open),
-                                   state));
+        points.push_back(ReadPoint(
+            arg.substr(open, next == std::string_view::npos ? std::string_view::npos : next - open),
+            state));
         open = next;
       }
     } else if (SameText(keyword, "ending")) {
@@ -136,8 +141,10 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
         if (!Enclosed(arg, '(', ')', inner)) continue;
         const std::string_view name = data::Trim(arg.substr(0, open));
         EndPosition = ReadCoordinates(inner);
-        if (SameText(name, "reversestop")) Ending = kEndingReverseStop;
-        else if (SameText(name, "stop")) Ending = kEndingStop;
+        if (SameText(name, "reversestop"))
+          Ending = kEndingReverseStop;
+        else if (SameText(name, "stop"))
+          Ending = kEndingStop;
       }
     }
   }
@@ -163,9 +170,9 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
       SetDurationRaw(index, SecondsToMs(timing));
     } else {
       const int32_t speed = SecondsToMs(-static_cast<double>(timing));
-      SetDurationRaw(index, speed > 0 ? RoundToInt(pieces[static_cast<size_t>(index)].Length *
-                                                   1000.0 / speed)
-                                      : 0);
+      SetDurationRaw(
+          index,
+          speed > 0 ? RoundToInt(pieces[static_cast<size_t>(index)].Length * 1000.0 / speed) : 0);
     }
   }
 }

@@ -59,13 +59,12 @@ void TOrlPiecewiseFunc::SmoothPoint(int number, bool flatIn, bool flatOut, float
     // A free end: mirror the handle at the other end of the piece.
     if (cur.Kind != 1) return;
     const bool atEnd = ref.kind == TPointRef::kFreeEnd;
-    const TVector n = atEnd ? VecSub(cur.Point(3), cur.Point(0), dim)
-                            : VecSub(cur.Point(0), cur.Point(3), dim);
-    const TVector t = atEnd ? VecSub(cur.Point(1), cur.Point(0), dim)
-                            : VecSub(cur.Point(2), cur.Point(3), dim);
+    const TVector n =
+        atEnd ? VecSub(cur.Point(3), cur.Point(0), dim) : VecSub(cur.Point(0), cur.Point(3), dim);
+    const TVector t =
+        atEnd ? VecSub(cur.Point(1), cur.Point(0), dim) : VecSub(cur.Point(2), cur.Point(3), dim);
     const TVector u = VecNormalize(n, dim);
-    const TVector proj =
-        VecScale(u, VecLength(t, dim) * VecDot(u, VecNormalize(t, dim), dim), dim);
+    const TVector proj = VecScale(u, VecLength(t, dim) * VecDot(u, VecNormalize(t, dim), dim), dim);
     const TVector perp = VecSub(t, proj, dim);
     TVector handle = VecScale(VecSub(perp, proj, dim), atEnd ? factorIn : factorOut, dim);
     const float angle = atEnd ? angleIn : angleOut;

@@ -19,7 +19,7 @@ struct TPeriodicParams {
 };
 
 class TOrlPeriodicFunc : public TOrlMorphFunc {
-public:
+ public:
   TOrlPeriodicFunc() : TOrlMorphFunc("TOrlPeriodicFunc") {}
 
   const char* ClassName() const override { return "TOrlPeriodicFunc"; }

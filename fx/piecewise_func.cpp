@@ -83,9 +83,8 @@ int TOrlPiecewiseFunc::ParamIndex(std::string_view paramName) const {
   const size_t open = paramName.find('[');
   if (open == std::string_view::npos) return TOrlMorphFunc::ParamIndex(paramName);
   const size_t close = paramName.find(']', open + 1);
-  return ParseInt(paramName.substr(open + 1, close == std::string_view::npos
-                                                 ? std::string_view::npos
-                                                 : close - open - 1));
+  return ParseInt(paramName.substr(
+      open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
 }
 
 void TOrlPiecewiseFunc::Clear() {
@@ -204,9 +203,9 @@ TVector TOrlPiecewiseFunc::GetValue(uint32_t timeMs) const {
   const double u = at.fraction, v = 1.0 - u;
   for (int i = 0; i < dim; ++i) {
     const float* p = piece.P[i];
-    const double x = piece.Kind == 0
-                         ? p[0] + (p[3] - p[0]) * u
-                         : v * v * v * p[0] + 3.0 * u * v * (v * p[1] + u * p[2]) + u * u * u * p[3];
+    const double x =
+        piece.Kind == 0 ? p[0] + (p[3] - p[0]) * u
+                        : v * v * v * p[0] + 3.0 * u * v * (v * p[1] + u * p[2]) + u * u * u * p[3];
     value[i] = static_cast<float>(x);
   }
   return value;

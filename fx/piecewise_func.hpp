@@ -25,7 +25,12 @@ struct TPiece {
   }
 };
 
-enum TPathEnding : uint8_t { kEndingStop = 0, kEndingLoop = 1, kEndingReverseStop = 2, kEndingReverse = 3 };
+enum TPathEnding : uint8_t {
+  kEndingStop = 0,
+  kEndingLoop = 1,
+  kEndingReverseStop = 2,
+  kEndingReverse = 3
+};
 
 // Where a path point number lands (see FindPoint).
 struct TPointRef {
@@ -35,7 +40,7 @@ struct TPointRef {
 };
 
 class TOrlPiecewiseFunc : public TOrlMorphFunc {
-public:
+ public:
   TOrlPiecewiseFunc() : TOrlMorphFunc("TOrlPiecewiseFunc") {}
 
   const char* ClassName() const override { return "TOrlPiecewiseFunc"; }
@@ -92,7 +97,7 @@ public:
   // Appends a piece of 1000 ms from start to end with handles at the thirds (used by scripts).
   void AddPiece(uint8_t kind, const TVector& start, const TVector& end);
 
-private:
+ private:
   struct TLookup {
     int piece = -1;
     double fraction = 0.0;

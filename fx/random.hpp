@@ -8,12 +8,12 @@
 namespace fx {
 
 class TRandom {
-public:
+ public:
   void Seed(uint32_t seed) { engine.seed(seed); }
   // Uniform in [0, 1); 24 random bits, so the sequence for a seed is the same on every machine.
   float NextFloat() { return static_cast<float>(engine() >> 8) * (1.0f / 16777216.0f); }
 
-private:
+ private:
   std::mt19937 engine{5489u};
 };
 

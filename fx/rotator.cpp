@@ -9,9 +9,17 @@ namespace {
 TMatrix4 StepMatrix(const TRotationStep& step) {
   TMatrix4 m;
   switch (step.Axis) {
-    case 'X': case 'x': m = RotationX(step.Angle); break;
-    case 'Y': case 'y': m = RotationY(step.Angle); break;
-    default: m = RotationZ(step.Angle); break;
+    case 'X':
+    case 'x':
+      m = RotationX(step.Angle);
+      break;
+    case 'Y':
+    case 'y':
+      m = RotationY(step.Angle);
+      break;
+    default:
+      m = RotationZ(step.Angle);
+      break;
   }
   m.m[3][0] = step.Translation.x;
   m.m[3][1] = step.Translation.y;

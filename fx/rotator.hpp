@@ -11,16 +11,16 @@
 namespace fx {
 
 struct TRotationStep {
-  char Axis = 'X';           // X, Y or Z in either case
-  float Angle = 0.0f;        // radians
-  uint8_t Param = 0;         // 0 fixed, 1..3 driven by that rotation parameter
-  int NextParamStep = -1;    // the next step driven by a parameter, −1 none
-  TVector Translation;       // the fourth row of the step's matrix
+  char Axis = 'X';         // X, Y or Z in either case
+  float Angle = 0.0f;      // radians
+  uint8_t Param = 0;       // 0 fixed, 1..3 driven by that rotation parameter
+  int NextParamStep = -1;  // the next step driven by a parameter, −1 none
+  TVector Translation;     // the fourth row of the step's matrix
   TMatrix4 Matrix;
 };
 
 class TOrlRotator : public TOrlObject {
-public:
+ public:
   TOrlRotator() : TOrlObject("TOrlRotator") { matrix = Identity4(); }
 
   const char* ClassName() const override { return "TOrlRotator"; }
@@ -40,7 +40,7 @@ public:
   // The product of the step matrices in step order (first on the left); identity when empty.
   const TMatrix4& Matrix() const { return matrix; }
 
-private:
+ private:
   void Recombine(size_t from);
 
   std::vector<TRotationStep> steps;

@@ -11,7 +11,9 @@
 namespace fx {
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Decimal text without blanks: optional sign, digits with an optional point, optional exponent.
 // Spelled-out infinities and NaNs are not numbers in effect files.
@@ -92,8 +94,12 @@ int32_t RoundToInt(double value) {
   return static_cast<int32_t>(r);
 }
 
-int32_t SecondsToMs(double seconds) { return RoundToInt(seconds * 1000.0); }
+int32_t SecondsToMs(double seconds) {
+  return RoundToInt(seconds * 1000.0);
+}
 
-std::string CutName(std::string_view name) { return std::string(name.substr(0, 32)); }
+std::string CutName(std::string_view name) {
+  return std::string(name.substr(0, 32));
+}
 
 }  // namespace fx

@@ -11,7 +11,9 @@
 namespace fx {
 namespace {
 
-int Clamp(int n) { return n < 1 ? 1 : (n > 3 ? 3 : n); }
+int Clamp(int n) {
+  return n < 1 ? 1 : (n > 3 ? 3 : n);
+}
 
 template <class Fn>
 TVector PerAxis(int n, Fn&& fn) {
@@ -44,9 +46,13 @@ float VecDot(const TVector& a, const TVector& b, int n) {
   return sum;
 }
 
-float VecLength2(const TVector& a, int n) { return VecDot(a, a, n); }
+float VecLength2(const TVector& a, int n) {
+  return VecDot(a, a, n);
+}
 
-float VecLength(const TVector& a, int n) { return std::sqrt(VecLength2(a, n)); }
+float VecLength(const TVector& a, int n) {
+  return std::sqrt(VecLength2(a, n));
+}
 
 TVector VecNormalize(const TVector& a, int n) {
   const float length = VecLength(a, n);
@@ -130,7 +136,8 @@ TMatrix4 RotationZ(float angleRad) {
 
 TVector TransformPoint(const TVector& p, const TMatrix4& m) {
   TVector r;
-  for (int j = 0; j < 3; ++j) r[j] = p.x * m.m[0][j] + p.y * m.m[1][j] + p.z * m.m[2][j] + m.m[3][j];
+  for (int j = 0; j < 3; ++j)
+    r[j] = p.x * m.m[0][j] + p.y * m.m[1][j] + p.z * m.m[2][j] + m.m[3][j];
   return r;
 }
 
@@ -164,7 +171,8 @@ TVector StrToVector(std::string_view text) {
     throw data::Error("\"" + std::string(text) + "\" string-to-vector convertation failed");
   const std::vector<std::string> values = SplitText(trimmed, ',', true);
   TVector v;
-  for (size_t i = 0; i < values.size() && i < 3; ++i) v[static_cast<int>(i)] = ParseFloat(values[i]);
+  for (size_t i = 0; i < values.size() && i < 3; ++i)
+    v[static_cast<int>(i)] = ParseFloat(values[i]);
   return v;
 }
 

@@ -77,8 +77,9 @@ void TSurfEngine::AddSurface(TSurface surface) {
   const size_t count = static_cast<size_t>(surface.Width) * static_cast<size_t>(surface.Height);
   assert(surface.Pixels32.empty() || surface.Pixels32.size() == count);
   assert(surface.Pixels16.empty() || surface.Pixels16.size() == count);
-  assert(surface.AlphaPitch < 0 ? surface.Alpha.empty()
-                                : surface.AlphaPitch == surface.Width && surface.Alpha.size() == count);
+  assert(surface.AlphaPitch < 0
+             ? surface.Alpha.empty()
+             : surface.AlphaPitch == surface.Width && surface.Alpha.size() == count);
   (void)count;
   surfaces.push_back(std::move(surface));
   indexDirty = true;

@@ -7,7 +7,8 @@ void TBoardTables::Build(const std::function<void(int row)>& progress) {
   LatticePoints.Clear();
   LatticePoints.Reserve(kLatticeRows * kPointsPerRow);
   for (int r = 0; r < kLatticeRows; ++r) {
-    for (int c = 0; c <= 10; ++c) LatticePoints.Append({kCellWidth * c + kRowShift * r, kRowHeight * r});
+    for (int c = 0; c <= 10; ++c)
+      LatticePoints.Append({kCellWidth * c + kRowShift * r, kRowHeight * r});
     for (int c = 0; c <= 9; ++c)
       LatticePoints.Append({kCellWidth * c + kRowShift * r + 34, kRowHeight * r + 21});
   }
@@ -22,8 +23,10 @@ void TBoardTables::Build(const std::function<void(int row)>& progress) {
   for (int r = 0; r < kBoardRows; ++r) {
     for (int s = 0; s < kCellsPerRow; ++s) {
       const int b = r * kPointsPerRow + s;
-      const int points[4][3] = {
-          {b + 21, b + 22, b + 11}, {b + 11, b + 22, b + 1}, {b, b + 11, b + 1}, {b, b + 21, b + 11}};
+      const int points[4][3] = {{b + 21, b + 22, b + 11},
+                                {b + 11, b + 22, b + 1},
+                                {b, b + 11, b + 1},
+                                {b, b + 21, b + 11}};
       for (int k = 0; k < 4; ++k)
         FragTable.Append({static_cast<uint8_t>(k), {points[k][0], points[k][1], points[k][2]}});
     }

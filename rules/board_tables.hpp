@@ -34,9 +34,9 @@ struct TFragType {
 };
 
 struct TBoardTables {
-  TPoints LatticePoints;                // kLatticeRows * kPointsPerRow
+  TPoints LatticePoints;  // kLatticeRows * kPointsPerRow
   TFragType FragKindTable[4];
-  TGrowList<TFrag> FragTable;           // index r*40 + s*4 + k
+  TGrowList<TFrag> FragTable;  // index r*40 + s*4 + k
 
   // Fills the three tables. progress(row) is called after each fragment row 0..299.
   void Build(const std::function<void(int row)>& progress = {});

@@ -39,7 +39,8 @@ constexpr int kBomb = 7;
 constexpr int kTricolor = 15;
 
 std::string BonusIcon(int kind) {
-  return kBonusTable[kind].Icon[0] ? kBonusTable[kind].Icon : ColorBombPicture(kind - kFirstColorBomb);
+  return kBonusTable[kind].Icon[0] ? kBonusTable[kind].Icon
+                                   : ColorBombPicture(kind - kFirstColorBomb);
 }
 
 }  // namespace

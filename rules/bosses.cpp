@@ -52,7 +52,8 @@ void TRulesGame::KillBoss(int b) {
   // behind it would stand on a piece that is gone.
   if (const TBossType* type = BossTypeOf(b)) {
     const TBoss& boss = Level.Bosses[static_cast<size_t>(b)];
-    AddLevelEffect(type->Image, {boss.X + type->Width / 2, boss.Y - type->Height / 2}, kSlotBossDie, 1);
+    AddLevelEffect(type->Image, {boss.X + type->Width / 2, boss.Y - type->Height / 2}, kSlotBossDie,
+                   1);
     AddLevelEffect("particle1.png", {boss.X + type->X, boss.Y - type->Y}, kSlotBossDieParticles, 1);
   }
   Level.Bosses.erase(Level.Bosses.begin() + b);

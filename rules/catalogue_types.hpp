@@ -61,6 +61,8 @@ struct TBossType {
 };
 
 // Cuts a name to the short-string length the catalogues store.
-inline std::string ShortName(const std::string& name) { return name.substr(0, kShortNameLength); }
+inline std::string ShortName(const std::string& name) {
+  return name.substr(0, kShortNameLength);
+}
 
 }  // namespace rules

@@ -12,8 +12,12 @@
 
 namespace rules {
 
-std::string ColorBombPicture(int color) { return "ColorBomb" + std::to_string(color); }
-std::string ColorStarPicture(int color) { return "boomcolorstar" + std::to_string(color); }
+std::string ColorBombPicture(int color) {
+  return "ColorBomb" + std::to_string(color);
+}
+std::string ColorStarPicture(int color) {
+  return "boomcolorstar" + std::to_string(color);
+}
 
 void TCatalogues::AdvanceBar(TRulesServices& services, int step, int offset) {
   if (step <= lastBarStep) return;

@@ -13,7 +13,7 @@ namespace rules {
 class TRulesServices;
 
 class TCatalogues {
-public:
+ public:
   // Builds everything in order, moving the loading bar "WGameLoading_PBGameLoading" from 10 to
   // 100. Errors (missing entry, file without tags, bad number) propagate; the catalogues are
   // then incomplete and Loaded stays false.
@@ -45,7 +45,7 @@ public:
   std::vector<TBossType> BossTypes;
   bool Loaded = false;
 
-private:
+ private:
   int lastBarStep = 0;  // loading bar steps shown so far
   void AdvanceBar(TRulesServices& services, int step, int offset);
 };

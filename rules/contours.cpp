@@ -7,7 +7,9 @@
 namespace rules {
 namespace {
 
-std::string PointText(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
+std::string PointText(int x, int y) {
+  return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+}
 
 }  // namespace
 

@@ -13,18 +13,22 @@ fx::TOrlPiecewiseFunc* ContourFunction(const TPartEffect& entry) {
   return dynamic_cast<fx::TOrlPiecewiseFunc*>(entry.Effect->Functions().Find("FContour"));
 }
 
-uint32_t Tick(TTick tick) { return static_cast<uint32_t>(tick); }
+uint32_t Tick(TTick tick) {
+  return static_cast<uint32_t>(tick);
+}
 
 }  // namespace
 
-void TEffectDeleter::operator()(fx::TOrlParticleEffect* effect) const { delete effect; }
+void TEffectDeleter::operator()(fx::TOrlParticleEffect* effect) const {
+  delete effect;
+}
 
 const char* const kEffectSlotFiles[kEffectSlotCount] = {
-    "contour.xml",       "BossContour.xml",        "BossPreventEffect.xml",
-    "BossTextEffect.xml", "ShiftEffect.xml",       "ShuffleEffect.xml",
-    "SwapEffect.xml",    "BossDieEffect.xml",      "BossDieParticlesEffect.xml",
-    "BonusBomb.xml",     "BonusCoin.xml",          "GiveBonus.xml",
-    "GiveBonusBomb.xml", "GiveBonusColorBomb.xml", "ClickHereEffect.xml"};
+    "contour.xml",        "BossContour.xml",        "BossPreventEffect.xml",
+    "BossTextEffect.xml", "ShiftEffect.xml",        "ShuffleEffect.xml",
+    "SwapEffect.xml",     "BossDieEffect.xml",      "BossDieParticlesEffect.xml",
+    "BonusBomb.xml",      "BonusCoin.xml",          "GiveBonus.xml",
+    "GiveBonusBomb.xml",  "GiveBonusColorBomb.xml", "ClickHereEffect.xml"};
 
 bool CreatePartEffect(TPartEffect& entry, const fx::TOrlParticleEffect* effectTemplate) {
   entry.Effect.reset();

@@ -23,7 +23,7 @@ inline std::ostream& operator<<(std::ostream& out, const TPoint& p) {
 // shifts down), insert-at, contains and index-of.
 template <typename T>
 class TGrowList {
-public:
+ public:
   TGrowList() = default;
   TGrowList(std::initializer_list<T> items) : items(items) {}
 
@@ -69,7 +69,7 @@ public:
 
   friend bool operator==(const TGrowList&, const TGrowList&) = default;
 
-private:
+ private:
   std::vector<T> items;
 };
 

@@ -201,7 +201,8 @@ void TRulesGame::ReadPictureMap(const TOrlXMLTag& root) {
 
 void TRulesGame::LoadLevel(const std::string& entryName, bool full) {
   BeginInput();
-  if (full && Cat.TypeCount() == 0) throw data::Error("No piece types are loaded; cannot deal pieces");
+  if (full && Cat.TypeCount() == 0)
+    throw data::Error("No piece types are loaded; cannot deal pieces");
   data::TMemoryStream& stream = EntryStream(Services, TArchiveKind::Level, entryName);
   ResetLevel();
   data::TOrlParser parser;

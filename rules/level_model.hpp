@@ -11,7 +11,7 @@
 namespace rules {
 
 enum TPieceState : uint8_t {
-  kDealt = 0,    // in the queue or the hand
+  kDealt = 0,  // in the queue or the hand
   kOnBoard = 2,
   kOffBoard = 3  // removed and fading, or taken back into the hand by undo
 };

@@ -1,7 +1,7 @@
 // rules/modes.cpp — the dead line in the three modes, the danger bar, the second chance and
 // losing, and the per-frame rules update with the scroll glide.
-#include "rules/rules_game.hpp"
 #include "rules/rounding.hpp"
+#include "rules/rules_game.hpp"
 
 namespace rules {
 namespace {
@@ -176,7 +176,9 @@ void TRulesGame::ScrollGlide() {
   Services.InvalidateBackground();
 }
 
-void TRulesGame::MarkPause() { PauseTick = Services.Now(); }
+void TRulesGame::MarkPause() {
+  PauseTick = Services.Now();
+}
 
 void TRulesGame::ResumeTimers() {
   const TTick d = static_cast<TTick>(Services.Now()) - PauseTick;

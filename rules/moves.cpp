@@ -7,7 +7,9 @@
 namespace rules {
 namespace {
 
-std::string Point(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
+std::string Point(int x, int y) {
+  return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+}
 
 std::string BezierPath(TPoint from, TPoint control, TPoint to) {
   return "Set Bezier; Set Timing 0.15; Path " + Point(from.X, from.Y) + " " +
@@ -60,7 +62,8 @@ void TRulesGame::CycleQueue() {
   if (!CanMove()) return;
   for (int k = 2; k <= kQueueLength - 1; ++k)
     AddQueueFlight(PieceQueue[k], "",
-                   LinearPath(730 - 42 * k, 84 * k + 272, 772 - 42 * k, 84 * k + 188), kFullScreenClip);
+                   LinearPath(730 - 42 * k, 84 * k + 272, 772 - 42 * k, 84 * k + 188),
+                   kFullScreenClip);
   const int oldHand = PieceQueue[0];
   for (int k = 0; k < kQueueLength - 1; ++k) PieceQueue[k] = PieceQueue[k + 1];
   PieceQueue[kQueueLength - 1] = oldHand;

@@ -17,7 +17,9 @@ struct TVertex {
   double AngleSum = 0;         // radians
 };
 
-int64_t Key(TPoint p) { return (int64_t{p.X} << 32) ^ static_cast<uint32_t>(p.Y); }
+int64_t Key(TPoint p) {
+  return (int64_t{p.X} << 32) ^ static_cast<uint32_t>(p.Y);
+}
 std::pair<int64_t, int64_t> EdgeKey(TPoint a, TPoint b) {
   const int64_t ka = Key(a), kb = Key(b);
   return ka < kb ? std::pair{ka, kb} : std::pair{kb, ka};
@@ -104,7 +106,9 @@ TOutlines TraceOutlines(const std::vector<TTriangle>& triangles) {
     current = found->second;
     const TVertex& next = tables.Vertices[static_cast<size_t>(current)];
     int at = 0;
-    while (at < static_cast<int>(next.Triangles.size()) && next.Triangles[static_cast<size_t>(at)] != t) ++at;
+    while (at < static_cast<int>(next.Triangles.size()) &&
+           next.Triangles[static_cast<size_t>(at)] != t)
+      ++at;
     slot = at + 1;
     if (next.Triangles.size() > 1) slot = NextSlot(slot, next);
     if (slot > static_cast<int>(next.Triangles.size())) slot = 1;  // t was beyond the list's cap

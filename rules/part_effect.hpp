@@ -58,7 +58,7 @@ struct TPartEffect {
   std::string ImageName;  // picture drawn by the particles, or the text when IsText
   int X = 0;              // screen px in ScreenEffects; board units elsewhere
   int Y = 0;
-  std::string Path;  // path script given to the function "FContour"; empty keeps the template's
+  std::string Path;   // path script given to the function "FContour"; empty keeps the template's
   TTick StartAt = 0;  // a contour entry without Effect is started once this tick has passed
   TEffectPtr Effect;  // owned; null until started
   TClipRect Clip;

@@ -8,7 +8,8 @@ std::vector<TTriangle> PlacedTriangles(const TFishkaShape& shape, int x, int y) 
   triangles.reserve(shape.Fishes.size());
   for (const TOneFish& fish : shape.Fishes) {
     TTriangle t{};
-    for (int i = 0; i < 3 && i < fish.Points.Count(); ++i) t[i] = PlaceVertex(shape, x, y, fish.Points[i]);
+    for (int i = 0; i < 3 && i < fish.Points.Count(); ++i)
+      t[i] = PlaceVertex(shape, x, y, fish.Points[i]);
     triangles.push_back(t);
   }
   return triangles;
@@ -18,7 +19,8 @@ bool PointInTriangle(const TTriangle& triangle, TPoint point) {
   for (int i = 0; i < 3; ++i) {
     const TPoint& a = triangle[i];
     const TPoint& b = triangle[(i + 1) % 3];
-    const int64_t side = int64_t{point.Y - a.Y} * (b.X - a.X) - int64_t{point.X - a.X} * (b.Y - a.Y);
+    const int64_t side =
+        int64_t{point.Y - a.Y} * (b.X - a.X) - int64_t{point.X - a.X} * (b.Y - a.Y);
     if (side > 0) return false;
   }
   return true;

@@ -24,9 +24,9 @@ std::string PieceAutoImage(const TFishkaType& type, const TFishkaShape& shape,
   return "<AutoImage name=\"" + type.Name + "\" autosize=\"true\">" + kLineBreak +
          "<AddImage name=\"" + shape.Name + "_" + color.Material +
          ".png\" left=\"0\" top=\"0\" />" + kLineBreak + HueLine(color) + kLineBreak +
-         "<AddImage name=\"" + color.Sign + "\" left=\"" + std::to_string(std::max(shape.Sx - 15, 0)) +
-         "\" top=\"" + std::to_string(std::max(shape.Sy - 10, 0)) + "\" />" + kLineBreak +
-         "</AutoImage>";
+         "<AddImage name=\"" + color.Sign + "\" left=\"" +
+         std::to_string(std::max(shape.Sx - 15, 0)) + "\" top=\"" +
+         std::to_string(std::max(shape.Sy - 10, 0)) + "\" />" + kLineBreak + "</AutoImage>";
 }
 
 std::string TintedAutoImage(const std::string& name, const std::string& base,
@@ -75,7 +75,8 @@ void TCatalogues::BuildColorBombPictures(TRulesServices& services) {
   for (int i = 0; i < ColorCount(); ++i) {
     const TFishkaColor& color = Colors[static_cast<size_t>(i)];
     const std::pair<std::string, const char*> pictures[] = {
-        {ColorBombPicture(i), "colorbomb_small_line.png"}, {ColorStarPicture(i), "boomcolorstar.png"}};
+        {ColorBombPicture(i), "colorbomb_small_line.png"},
+        {ColorStarPicture(i), "boomcolorstar.png"}};
     for (const auto& [name, base] : pictures) {
       const std::string entry = name + kPictureExtension;
       if (game.IndexOf(entry) < 0) {

@@ -8,7 +8,9 @@
 namespace rules {
 namespace {
 
-int64_t VertexKey(TPoint p) { return (int64_t{p.X} << 32) ^ static_cast<uint32_t>(p.Y); }
+int64_t VertexKey(TPoint p) {
+  return (int64_t{p.X} << 32) ^ static_cast<uint32_t>(p.Y);
+}
 
 // NOTE: a hash of the pair; a collision only adds a candidate that the exact test then rejects.
 int64_t EdgeKey(TPoint a, TPoint b) {

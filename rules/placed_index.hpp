@@ -13,7 +13,7 @@ namespace rules {
 class TRulesGame;
 
 class TPlacedIndex {
-public:
+ public:
   enum TKind { kByVertex, kByEdge };
   // Indexes the given pieces of the game's current layer for one kind of neighbour.
   TPlacedIndex(const TRulesGame& game, const TIntegers& pieces, TKind kind);
@@ -25,14 +25,16 @@ public:
   // The attach test between two indexed pieces: overlapping rectangles and a shared vertex.
   bool Touch(int a, int b) const;
 
-private:
+ private:
   using TKeyed = std::pair<int64_t, int>;  // vertex or edge key, piece
   struct TEntry {
     int FirstTriangle = 0;
     int TriangleCount = 0;
     TRect Rect{0, 0, 0, 0};
   };
-  const TEntry& EntryOf(int piece) const { return entries[static_cast<size_t>(slots[static_cast<size_t>(piece)])]; }
+  const TEntry& EntryOf(int piece) const {
+    return entries[static_cast<size_t>(slots[static_cast<size_t>(piece)])];
+  }
   std::vector<TTriangle> TrianglesOf(int piece) const;
   template <typename Fn>
   void ForEachMatch(const std::vector<TKeyed>& table, int64_t key, Fn&& fn) const;

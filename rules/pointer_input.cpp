@@ -96,7 +96,8 @@ void TRulesGame::RefreshSnapFrags() {
 
 void TRulesGame::MouseDown(int button, bool shiftHeld) {
   BeginInput();
-  if (Game.GameState != gsGamePlay || !Level.LevelDone) Services.ForwardMouseDown(button, shiftHeld);
+  if (Game.GameState != gsGamePlay || !Level.LevelDone)
+    Services.ForwardMouseDown(button, shiftHeld);
   if (Game.GameState != gsGamePlay || !HasHand()) return;
   if (button == kLeftButton) {
     bool put = false;

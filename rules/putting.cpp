@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kSnapDistance = 24;  // board units between a vertex and the lattice point it takes
 
-
 }  // namespace
 
 bool TRulesGame::SnapPiece(int index, TPoint& anchor, TIntegers& covered) const {

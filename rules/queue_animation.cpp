@@ -32,8 +32,8 @@ void TRulesGame::AnimateQueue() {
                    LinearPath(688 - 42 * k, 356 + 84 * k, 730 - 42 * k, 272 + 84 * k),
                    kFullScreenClip);
   const int k = kQueueLength - 1;
-  AddQueueFlight(PieceQueue[k], "", LinearPath(604 - 42 * k, 524 + 84 * k, 730 - 42 * k, 272 + 84 * k),
-                 kQueueClip);
+  AddQueueFlight(PieceQueue[k], "",
+                 LinearPath(604 - 42 * k, 524 + 84 * k, 730 - 42 * k, 272 + 84 * k), kQueueClip);
 }
 
 }  // namespace rules

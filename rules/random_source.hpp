@@ -9,7 +9,7 @@
 namespace rules {
 
 class TRandomSource {
-public:
+ public:
   explicit TRandomSource(uint32_t seed = 0) : Seed(seed) {}
 
   // 0..n-1; 0 for n <= 0 (the step is still taken, so the sequence does not depend on n).
@@ -22,7 +22,7 @@ public:
 
   uint32_t Seed;
 
-private:
+ private:
   void Step() { Seed = Seed * 134775813u + 1u; }
 };
 

@@ -56,7 +56,8 @@ TPictureSize TRulesGame::PictureSize(const TFishka& piece) const {
   if (typeSizes.size() != Cat.Types.size()) typeSizes.assign(Cat.Types.size(), TPictureSize{});
   TPictureSize& size = typeSizes[type];
   // A picture not loaded yet reads 0 x 0 and is asked for again next time.
-  if (size.Width == 0 && size.Height == 0) size = Services.GetPictureSize(Cat.Types[type].PictureName);
+  if (size.Width == 0 && size.Height == 0)
+    size = Services.GetPictureSize(Cat.Types[type].PictureName);
   return size;
 }
 
@@ -120,7 +121,9 @@ void TRulesGame::RemovePaintOrder(int piece) {
   }
 }
 
-void TRulesGame::FreeBonusEffect(TFishka& piece) { piece.BonusEffect.Effect.reset(); }
+void TRulesGame::FreeBonusEffect(TFishka& piece) {
+  piece.BonusEffect.Effect.reset();
+}
 
 int TRulesGame::LowestBottom() const {
   int low = 100000;

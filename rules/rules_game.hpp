@@ -25,7 +25,7 @@ constexpr int kQueueLength = 3;
 constexpr int kScrollStepInterval = 30;  // ms between steps of the scroll glide
 
 class TRulesGame {
-public:
+ public:
   // NOTE: both references must outlive the game; the catalogues must be loaded.
   TRulesGame(const TCatalogues& catalogues, TRulesServices& services, uint32_t seed = 0);
   ~TRulesGame();
@@ -122,8 +122,8 @@ public:
   TLevel Level;
   TGame Game;
 
-  int ScrollY = 0;  // board y at the bottom of the view
-  int ScrollX = 0;  // always ScrollY / 2
+  int ScrollY = 0;   // board y at the bottom of the view
+  int ScrollX = 0;   // always ScrollY / 2
   int CurrentY = 0;  // the dead line, board y
   int ScrollTarget = 0;
   int8_t ScrollSpeed = 0;
@@ -154,7 +154,7 @@ public:
   // PaintBefore (a, b) in the strip whose top is top: a triangle of b borders a's from above.
   bool PaintBefore(int a, int b, int top) const;
 
-private:
+ private:
   mutable std::vector<TPictureSize> typeSizes;
   TTick now = 0;  // the tick of the operation under way
   void BeginInput() { now = Services.Now(); }

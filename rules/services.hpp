@@ -26,7 +26,7 @@ struct TPictureSize {
 // NOTE: every call happens on the main thread, never re-entrantly from the rules. A false result
 // (no such object or picture) means nothing happened; the rules do not report it.
 class TRulesServices {
-public:
+ public:
   virtual ~TRulesServices() = default;
 
   // Millisecond tick count; it wraps after 2^32 ms like the system's.

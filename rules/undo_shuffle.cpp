@@ -19,7 +19,8 @@ void TRulesGame::UndoPut() {
   AddQueueFlight(PieceQueue[0], "", LinearPath(mx, my, 688, 356), kFullScreenClip);
   for (int k = 1; k <= kQueueLength - 2; ++k)
     AddQueueFlight(PieceQueue[k], "",
-                   LinearPath(730 - 42 * k, 84 * k + 272, 688 - 42 * k, 84 * k + 356), kFullScreenClip);
+                   LinearPath(730 - 42 * k, 84 * k + 272, 688 - 42 * k, 84 * k + 356),
+                   kFullScreenClip);
   const int last = kQueueLength - 1;
   AddQueueFlight(PieceQueue[last], "",
                  LinearPath(730 - 42 * last, 84 * last + 272, 646 - 42 * last, 84 * last + 440),
@@ -27,9 +28,10 @@ void TRulesGame::UndoPut() {
   {
     const TFishka& piece = Piece(s);
     const TPoint offset = CentringOffset(piece);
-    AddQueueFlight(s, "",
-                   LinearPath(piece.X + offset.X - ScrollX + 11, ScrollY + offset.Y - piece.Y + 593, mx, my),
-                   kFullScreenClip);
+    AddQueueFlight(
+        s, "",
+        LinearPath(piece.X + offset.X - ScrollX + 11, ScrollY + offset.Y - piece.Y + 593, mx, my),
+        kFullScreenClip);
   }
   HandIndex = s;
   DeletePiece(PieceQueue[last]);

@@ -59,7 +59,8 @@ int StrToInt(std::string_view text) {
 
 int StrToIntWithin(std::string_view text, int limit) {
   const int value = StrToInt(text);
-  if (value < -limit || value > limit) throw data::Error("'" + std::string(text) + "' is out of range");
+  if (value < -limit || value > limit)
+    throw data::Error("'" + std::string(text) + "' is out of range");
   return value;
 }
 
@@ -97,7 +98,8 @@ void LoadPictureOnce(TRulesServices& services, TArchiveKind archive, const std::
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   const auto endsWith = [&](std::string_view suffix) {
-    return lower.size() >= suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return lower.size() >= suffix.size() &&
+           lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0;
   };
   if (endsWith(".jpg") || endsWith(".jpeg"))
     services.LoadJpgFromFolder(archive, name, name);

@@ -12,11 +12,14 @@ const data::TOrlClass& TOrlCheckBox::StaticClass() {
   return cls;
 }
 
-int TOrlCheckBox::TextWidth() const { return Width - PictureSize(Picture).Width; }
+int TOrlCheckBox::TextWidth() const {
+  return Width - PictureSize(Picture).Width;
+}
 
 void TOrlCheckBox::Assign(const data::TOrlObject& source) {
   TOrlLabel::Assign(source);
-  if (auto* s = dynamic_cast<const TOrlCheckBox*>(&source)) static_cast<TCheckBoxProps&>(*this) = *s;
+  if (auto* s = dynamic_cast<const TOrlCheckBox*>(&source))
+    static_cast<TCheckBoxProps&>(*this) = *s;
 }
 
 void TOrlCheckBox::MouseDown(TMouseButton button, TShiftState, int x, int y) {
@@ -35,6 +38,8 @@ void TOrlCheckBox::MouseUp(TMouseButton button, TShiftState, int x, int y) {
   QueueEventScript(SoundMouseUp, OnMouseUp);
 }
 
-void TOrlCheckBox::Paint() { PaintWithBox(Checked ? MouseDownPicture : Picture, BoxPlace); }
+void TOrlCheckBox::Paint() {
+  PaintWithBox(Checked ? MouseDownPicture : Picture, BoxPlace);
+}
 
 }  // namespace ui

@@ -12,7 +12,7 @@ struct TCheckBoxProps {
 
 // Picture is the empty box, MouseDownPicture the checked one.
 class TOrlCheckBox : public TOrlLabel, public TCheckBoxProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;

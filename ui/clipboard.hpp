@@ -8,7 +8,7 @@ namespace ui {
 
 // Text is UTF-8 on both sides.
 class IOrlClipboard {
-public:
+ public:
   virtual ~IOrlClipboard() = default;
   virtual std::string GetText() = 0;  // empty when the clipboard holds no text
   virtual void SetText(std::string_view text) = 0;
@@ -16,11 +16,11 @@ public:
 
 // A clipboard that lives only inside the program: tests, tools and headless runs.
 class TOrlMemoryClipboard : public IOrlClipboard {
-public:
+ public:
   std::string GetText() override { return text; }
   void SetText(std::string_view value) override { text = std::string(value); }
 
-private:
+ private:
   std::string text;
 };
 

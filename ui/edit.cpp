@@ -224,9 +224,8 @@ void TOrlEdit::Copy() {
   const int32_t lo = std::max(1, std::min(SelStart, SelEnd));
   const int32_t hi = std::max(SelStart, SelEnd);
   if (hi <= lo) return;
-  engine->Clipboard->SetText(
-      data::WideToUtf8(std::u16string_view(Caption).substr(static_cast<size_t>(lo - 1),
-                                                           static_cast<size_t>(hi - lo))));
+  engine->Clipboard->SetText(data::WideToUtf8(std::u16string_view(Caption).substr(
+      static_cast<size_t>(lo - 1), static_cast<size_t>(hi - lo))));
 }
 
 void TOrlEdit::Paste() {
@@ -305,7 +304,8 @@ void TOrlEdit::Paint() {
       for (size_t i = 0; i < Caption.size(); ++i) {
         const int32_t pos = static_cast<int32_t>(i) + 1;
         const int32_t color = pos >= lo && pos < hi ? SelectColor : Color;
-        font->DrawText(x, y, std::u16string_view(&Caption[i], 1), Alpha, static_cast<uint32_t>(color));
+        font->DrawText(x, y, std::u16string_view(&Caption[i], 1), Alpha,
+                       static_cast<uint32_t>(color));
         x += font->CharAdvance(Caption[i]);
       }
     }
@@ -314,7 +314,8 @@ void TOrlEdit::Paint() {
   const bool blinkOn = engine && (engine->TickCount() / 500) % 2 == 0;
   if (Focused && (blinkOn || hit)) {
     const int before = WidthOf(std::u16string_view(Caption).substr(
-        0, static_cast<size_t>(std::clamp<int32_t>(Caret - 1, 0, static_cast<int32_t>(Caption.size())))));
+        0, static_cast<size_t>(
+               std::clamp<int32_t>(Caret - 1, 0, static_cast<int32_t>(Caption.size())))));
     DrawPicture(CursorPicture,
                 AbsLeft + TextShiftLeft + before - PictureSize(CursorPicture).Width / 2 - 1,
                 AbsTop + TextShiftTop, PictureAlpha);

@@ -27,7 +27,7 @@ struct TEditProps {
 };
 
 class TOrlEdit : public TOrlFocusedObject, public TEditProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;
@@ -54,9 +54,9 @@ public:
   int32_t Caret = 1;
   int32_t SelStart = 0, SelEnd = 0;
 
-private:
+ private:
   std::u16string Shown(std::u16string_view text) const;  // the password mask when set
-  int WidthOf(std::u16string_view text) const;            // pixels as drawn
+  int WidthOf(std::u16string_view text) const;           // pixels as drawn
   int CaretFromX(int x) const;
   void ClampSelection();
   void Copy();

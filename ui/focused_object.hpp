@@ -12,7 +12,7 @@ struct TFocusedObjectProps {
 };
 
 class TOrlFocusedObject : public TOrlInterfaceObject, public TFocusedObjectProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;
@@ -26,7 +26,7 @@ public:
 
   bool Hit() const { return hit; }
 
-protected:
+ protected:
   bool hit = false;  // a mouse-down landed inside; cleared by the edit's mouse-up
 };
 

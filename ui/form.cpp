@@ -21,8 +21,8 @@ void TOrlForm::Assign(const data::TOrlObject& source) {
   if (!form || !engine || form == this) return;
   std::vector<TOrlInterfaceObject*> copies;
   for (TOrlInterfaceObject* child : std::vector<TOrlInterfaceObject*>(form->children)) {
-    const int index = engine->CreateObject(Name() + child->Name(), Name(),
-                                           child->Class().ClassName());
+    const int index =
+        engine->CreateObject(Name() + child->Name(), Name(), child->Class().ClassName());
     auto* copy = index < 0 ? nullptr : dynamic_cast<TOrlInterfaceObject*>(engine->Object(index));
     if (!copy) continue;
     copy->Assign(*child);

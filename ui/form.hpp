@@ -10,7 +10,7 @@
 namespace ui {
 
 class TOrlForm : public TOrlInterfaceObject {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
 
@@ -42,7 +42,7 @@ public:
   // NOTE: may hold null entries where a file leaves gaps in the TabOrder values.
   std::vector<TOrlFocusedObject*>& TabList() { return tabList; }
 
-private:
+ private:
   bool IsAncestor(const data::TOrlObject* object) const;
 
   std::vector<TOrlInterfaceObject*> children;  // not owned
@@ -54,7 +54,7 @@ struct TTabFormProps {
 };
 
 class TOrlTabForm : public TOrlForm, public TTabFormProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;

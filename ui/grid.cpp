@@ -22,8 +22,10 @@ std::vector<std::string> SplitItems(std::string_view text) {
   bool quoted = false;
   for (const char c : text) {
     if (c == '"') quoted = !quoted;
-    if (c == ';' && !quoted) items.emplace_back();
-    else items.back().push_back(c);
+    if (c == ';' && !quoted)
+      items.emplace_back();
+    else
+      items.back().push_back(c);
   }
   if (items.size() > 1 && items.back().empty()) items.pop_back();
   return items;
@@ -49,36 +51,61 @@ void ForEachAttribute(const std::string& item, const std::string& property, Appl
 
 bool ApplyColumnAttribute(TOrlGridColumn& c, const std::string& n, const std::string& v,
                           const std::string& prop) {
-  if (n == "Width") c.Width = ParseIntValue(v, prop);
-  else if (n == "FontName") c.FontName = v;
-  else if (n == "Color") c.Color = ParseIntValue(v, prop);
-  else if (n == "Alignment") c.Alignment = static_cast<TTextAlignment>(ParseEnumValue(v, prop, kTextAlignmentNames));
-  else if (n == "Layout") c.Layout = static_cast<TTextLayout>(ParseEnumValue(v, prop, kTextLayoutNames));
-  else if (n == "TextShiftLeft") c.TextShiftLeft = ParseIntValue(v, prop);
-  else if (n == "TextShiftTop") c.TextShiftTop = ParseIntValue(v, prop);
-  else if (n == "PictureHAlign") c.PictureHAlign = static_cast<TPictureHAlignType>(ParseEnumValue(v, prop, kPictureHAlignNames));
-  else if (n == "PictureVAlign") c.PictureVAlign = static_cast<TPictureVAlignType>(ParseEnumValue(v, prop, kPictureVAlignNames));
-  else if (n == "PictureShiftLeft") c.PictureShiftLeft = ParseIntValue(v, prop);
-  else if (n == "PictureShiftTop") c.PictureShiftTop = ParseIntValue(v, prop);
-  else return false;
+  if (n == "Width")
+    c.Width = ParseIntValue(v, prop);
+  else if (n == "FontName")
+    c.FontName = v;
+  else if (n == "Color")
+    c.Color = ParseIntValue(v, prop);
+  else if (n == "Alignment")
+    c.Alignment = static_cast<TTextAlignment>(ParseEnumValue(v, prop, kTextAlignmentNames));
+  else if (n == "Layout")
+    c.Layout = static_cast<TTextLayout>(ParseEnumValue(v, prop, kTextLayoutNames));
+  else if (n == "TextShiftLeft")
+    c.TextShiftLeft = ParseIntValue(v, prop);
+  else if (n == "TextShiftTop")
+    c.TextShiftTop = ParseIntValue(v, prop);
+  else if (n == "PictureHAlign")
+    c.PictureHAlign = static_cast<TPictureHAlignType>(ParseEnumValue(v, prop, kPictureHAlignNames));
+  else if (n == "PictureVAlign")
+    c.PictureVAlign = static_cast<TPictureVAlignType>(ParseEnumValue(v, prop, kPictureVAlignNames));
+  else if (n == "PictureShiftLeft")
+    c.PictureShiftLeft = ParseIntValue(v, prop);
+  else if (n == "PictureShiftTop")
+    c.PictureShiftTop = ParseIntValue(v, prop);
+  else
+    return false;
   return true;
 }
 
 bool ApplyCellAttribute(TOrlGridCell& c, const std::string& n, const std::string& v,
                         const std::string& prop) {
-  if (n == "FontName") c.FontName = v;
-  else if (n == "Color") c.Color = ParseIntValue(v, prop);
-  else if (n == "Text") c.Text = ToWide(v);
-  else if (n == "Alignment") c.Alignment = static_cast<TTextAlignment>(ParseEnumValue(v, prop, kTextAlignmentNames));
-  else if (n == "Layout") c.Layout = static_cast<TTextLayout>(ParseEnumValue(v, prop, kTextLayoutNames));
-  else if (n == "TextShiftLeft") c.TextShiftLeft = ParseIntValue(v, prop);
-  else if (n == "TextShiftTop") c.TextShiftTop = ParseIntValue(v, prop);
-  else if (n == "Picture") c.Picture = v;
-  else if (n == "PictureHAlign") c.PictureHAlign = static_cast<TPictureHAlignType>(ParseEnumValue(v, prop, kPictureHAlignNames));
-  else if (n == "PictureVAlign") c.PictureVAlign = static_cast<TPictureVAlignType>(ParseEnumValue(v, prop, kPictureVAlignNames));
-  else if (n == "PictureShiftLeft") c.PictureShiftLeft = ParseIntValue(v, prop);
-  else if (n == "PictureShiftTop") c.PictureShiftTop = ParseIntValue(v, prop);
-  else return false;
+  if (n == "FontName")
+    c.FontName = v;
+  else if (n == "Color")
+    c.Color = ParseIntValue(v, prop);
+  else if (n == "Text")
+    c.Text = ToWide(v);
+  else if (n == "Alignment")
+    c.Alignment = static_cast<TTextAlignment>(ParseEnumValue(v, prop, kTextAlignmentNames));
+  else if (n == "Layout")
+    c.Layout = static_cast<TTextLayout>(ParseEnumValue(v, prop, kTextLayoutNames));
+  else if (n == "TextShiftLeft")
+    c.TextShiftLeft = ParseIntValue(v, prop);
+  else if (n == "TextShiftTop")
+    c.TextShiftTop = ParseIntValue(v, prop);
+  else if (n == "Picture")
+    c.Picture = v;
+  else if (n == "PictureHAlign")
+    c.PictureHAlign = static_cast<TPictureHAlignType>(ParseEnumValue(v, prop, kPictureHAlignNames));
+  else if (n == "PictureVAlign")
+    c.PictureVAlign = static_cast<TPictureVAlignType>(ParseEnumValue(v, prop, kPictureVAlignNames));
+  else if (n == "PictureShiftLeft")
+    c.PictureShiftLeft = ParseIntValue(v, prop);
+  else if (n == "PictureShiftTop")
+    c.PictureShiftTop = ParseIntValue(v, prop);
+  else
+    return false;
   return true;
 }
 
@@ -176,8 +203,8 @@ void TOrlGrid::SetCells(const std::string& text) {
 
 int TOrlGrid::VisibleRows() const {
   if (RowsHeight <= 0) return 0;
-  const int room = FixedRow ? Height - 2 * BorderWidth - RowsHeight - DivisorHeight
-                            : Height - 2 * BorderWidth;
+  const int room =
+      FixedRow ? Height - 2 * BorderWidth - RowsHeight - DivisorHeight : Height - 2 * BorderWidth;
   return std::clamp(room / RowsHeight, 0, std::max(0, RowCount));
 }
 
@@ -198,7 +225,8 @@ void TOrlGrid::SetPosition(int32_t value) {
 void TOrlGrid::SetLinkedObjectName(const std::string& value) {
   LinkedObjectName = value;
   const data::TOrlEngine* engine = Engine();
-  linkedSlider = engine && !value.empty() ? dynamic_cast<TOrlSlider*>(engine->FindObject(value)) : nullptr;
+  linkedSlider =
+      engine && !value.empty() ? dynamic_cast<TOrlSlider*>(engine->FindObject(value)) : nullptr;
   if (!linkedSlider) return;
   linkedSlider->LinkedObjectName = Name();
   linkedSlider->LinkGrid(this);
@@ -396,9 +424,10 @@ void TOrlGrid::DrawCell(size_t i, const std::vector<int>& columnLeft) {
                        : AbsTop + BorderWidth + s * rh + (FixedRow ? DivisorHeight : 0);
   if (!cell.Picture.empty()) {
     const TSize size = PictureSize(cell.Picture);
-    const int px = cell.PictureHAlign == phaLeft     ? cell.PictureShiftLeft
-                   : cell.PictureHAlign == phaCenter ? (colWidth - size.Width) / 2 + cell.PictureShiftLeft
-                                                     : colWidth - size.Width + cell.PictureShiftLeft;
+    const int px = cell.PictureHAlign == phaLeft ? cell.PictureShiftLeft
+                   : cell.PictureHAlign == phaCenter
+                       ? (colWidth - size.Width) / 2 + cell.PictureShiftLeft
+                       : colWidth - size.Width + cell.PictureShiftLeft;
     const int py = cell.PictureVAlign == pvaTop      ? cell.PictureShiftTop
                    : cell.PictureVAlign == pvaCenter ? (rh - size.Height) / 2 + cell.PictureShiftTop
                                                      : rh - size.Height + cell.PictureShiftTop;

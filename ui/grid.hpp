@@ -37,7 +37,7 @@ struct TOrlGridCell {
 };
 
 struct TGridProps {
-  int32_t Position = 0;  // the selected data row
+  int32_t Position = 0;          // the selected data row
   std::string LinkedObjectName;  // a slider that scrolls this grid
   std::string CursorPicture;
   uint8_t NotActiveCursorAlpha = 0;  // cursor opacity while the grid has no focus
@@ -51,7 +51,7 @@ struct TGridProps {
 };
 
 class TOrlGrid : public TOrlFocusedObject, public TGridProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;
@@ -84,20 +84,21 @@ public:
   TOrlSlider* LinkedSlider() const { return linkedSlider; }
   void LinkSlider(TOrlSlider* slider) { linkedSlider = slider; }
 
-  int32_t RowCount = 0;  // whole rows of cells, the header included
-  int32_t TopRow = 0;    // first data row on screen
+  int32_t RowCount = 0;   // whole rows of cells, the header included
+  int32_t TopRow = 0;     // first data row on screen
   int32_t HoverRow = -1;  // screen row under the pointer; with FixedRow data rows start at 1
 
-private:
+ private:
   bool MoveByKey(uint16_t key);
   void SliderFollows();
   int DataTop() const;  // screen y where the data rows start
   void DrawCell(size_t index, const std::vector<int>& columnLeft);
 
   std::vector<TOrlGridColumn> columns;
-  std::vector<TOrlGridCell> gridCells;  // row after row, RowCount x columns (a partial row may trail)
-  TOrlFont* font = nullptr;             // the last column font named
-  TOrlSlider* linkedSlider = nullptr;   // not owned
+  std::vector<TOrlGridCell>
+      gridCells;             // row after row, RowCount x columns (a partial row may trail)
+  TOrlFont* font = nullptr;  // the last column font named
+  TOrlSlider* linkedSlider = nullptr;  // not owned
 };
 
 }  // namespace ui

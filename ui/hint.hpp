@@ -12,7 +12,7 @@ struct THintProps {
 };
 
 class TOrlHint : public TOrlRichLabel, public THintProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;

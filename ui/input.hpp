@@ -18,7 +18,7 @@ inline constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssR
 // Key codes of KeyDown and KeyUp: the classic desktop virtual-key numbers, which the platform
 // layer maps its keys to. KeyPress receives characters instead.
 inline constexpr uint16_t kKeyBack = 8, kKeyTab = 9, kKeyPageUp = 33, kKeyPageDown = 34,
-                          kKeyEnd = 35, kKeyHome = 36, kKeyLeft = 37, kKeyUp = 38,
-                          kKeyRight = 39, kKeyDown = 40, kKeyDelete = 46;
+                          kKeyEnd = 35, kKeyHome = 36, kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39,
+                          kKeyDown = 40, kKeyDelete = 46;
 
 }  // namespace ui

@@ -10,7 +10,9 @@
 
 namespace ui {
 
-TOrlInterfaceEngine::TOrlInterfaceEngine() { RegisterInterfaceClasses(); }
+TOrlInterfaceEngine::TOrlInterfaceEngine() {
+  RegisterInterfaceClasses();
+}
 
 TOrlInterfaceEngine::~TOrlInterfaceEngine() {
   // Objects go first, while the graphic, fonts and queue they may reach still exist.

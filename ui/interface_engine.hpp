@@ -33,7 +33,7 @@ struct TOrlLoadNote {
 };
 
 class TOrlInterfaceEngine : public data::TOrlEngine {
-public:
+ public:
   TOrlInterfaceEngine();  // also registers the toolkit's classes
   ~TOrlInterfaceEngine() override;
 
@@ -92,7 +92,7 @@ public:
   IOrlClipboard* Clipboard = nullptr;    // not owned; edits copy nothing without one
   std::function<uint32_t()> Clock;       // the game's tick count, ms
 
-private:
+ private:
   void CreateInterfaceObjects();
   void CreateObjectFrom(const data::TOrlXMLTag& element, int number);
   void ApplyDefaultLine(const std::string& value);

@@ -47,7 +47,9 @@ void TOrlInterfaceEngine::LoadFromStream(data::TMemoryStream& stream) {
   // loaded so far stay usable.
   struct TReadingScope {
     TOrlInterfaceEngine& engine;
-    explicit TReadingScope(TOrlInterfaceEngine& e) : engine(e) { engine.ReadingState = kReadingState; }
+    explicit TReadingScope(TOrlInterfaceEngine& e) : engine(e) {
+      engine.ReadingState = kReadingState;
+    }
     ~TReadingScope() {
       engine.ReadingState.clear();
       for (const auto& object : engine.Objects())
@@ -120,8 +122,10 @@ void TOrlInterfaceEngine::CreateObjectFrom(const data::TOrlXMLTag& o, int number
   for (int i = 0; i < o.TagCount(); ++i) {
     const data::TOrlXMLTag& p = *o.GetTag(i);
     if (p.Name != "p") throw data::Error(prefix + "Tag <o> contains wrong subtag!");
-    if (p.AttributeCount() != 1) throw data::Error(prefix + "Tag <p> has wrong number of attributes!");
-    if (p.Attributes[0].Name != "n") throw data::Error(prefix + "Tag <p> does not has \"n\" attribute!");
+    if (p.AttributeCount() != 1)
+      throw data::Error(prefix + "Tag <p> has wrong number of attributes!");
+    if (p.Attributes[0].Name != "n")
+      throw data::Error(prefix + "Tag <p> does not has \"n\" attribute!");
     const std::string& prop = p.Attributes[0].Value;
     if (defaults) {
       if (prop != "DefLine")
@@ -159,9 +163,12 @@ void TOrlInterfaceEngine::ApplyDefaultLine(const std::string& value) {
     // A malformed line yields no parts; the check below turns that into the line's message.
   }
   if (parts.size() != 3) {
-    loadNotes.push_back({0, "TOrlDefaults", {},
+    loadNotes.push_back({0,
+                         "TOrlDefaults",
+                         {},
                          "[TOrlInterfaceEngine.ApplyDefaultLine] DefLine does not have 3 "
-                         "parameters! (DefLine \"" + value + "\")"});
+                         "parameters! (DefLine \"" +
+                             value + "\")"});
     return;  // the line is ignored, the pass goes on
   }
   data::TOrlXMLTag* root = parser.GetTag(0);
@@ -185,8 +192,11 @@ void TOrlInterfaceEngine::SetProperties(bool recording) {
     std::string name;
     for (const auto& p : o.Tags) {
       if (p->Name != "p" || p->AttributeCount() != 1 || p->Attributes[0].Name != "n") {
-        loadNotes.push_back({i + 1, {}, {}, "the property pass stopped at an element holding "
-                                            "something other than <p n=\"...\">"});
+        loadNotes.push_back({i + 1,
+                             {},
+                             {},
+                             "the property pass stopped at an element holding "
+                             "something other than <p n=\"...\">"});
         return;
       }
       if (p->Attributes[0].Value == "Name") name = p->Text;
@@ -197,15 +207,16 @@ void TOrlInterfaceEngine::SetProperties(bool recording) {
       const std::string& prop = p->Attributes[0].Value;
       if (recording && prop != "Name") {
         const data::TPropInfo* info = object->Class().FindProperty(prop);
-        const bool recorded = std::any_of(
-            modifications.Tags.begin(), modifications.Tags.end(), [&](const auto& mod) {
+        const bool recorded =
+            std::any_of(modifications.Tags.begin(), modifications.Tags.end(), [&](const auto& mod) {
               const data::TOrlParserAttribute* a = mod->AttributeByName("Object");
               const data::TOrlParserAttribute* b = mod->AttributeByName("Prop");
               return a && b && a->Value == name && b->Value == prop;
             });
         // Write-only properties (commands such as AddCells) have no value to put back.
         if (info && info->Get && !recorded) {
-          data::TOrlXMLTag& mod = modifications.AddTag("ModProp", data::GetPropertyText(*object, prop));
+          data::TOrlXMLTag& mod =
+              modifications.AddTag("ModProp", data::GetPropertyText(*object, prop));
           mod.AddAttribute("Object", name);
           mod.AddAttribute("Prop", prop);
         }

@@ -88,7 +88,9 @@ void TOrlInterfaceObject::SetAutoSize(TAutoSizeType value) {
   }
 }
 
-void TOrlInterfaceObject::SetVisible(bool value) { Visible = value; }
+void TOrlInterfaceObject::SetVisible(bool value) {
+  Visible = value;
+}
 
 void TOrlInterfaceObject::SetPicture(const std::string& value) {
   Picture = value;
@@ -134,7 +136,9 @@ void TOrlInterfaceObject::SetShiftTop(int32_t value) {
   UpdatePosition();
 }
 
-std::string TOrlInterfaceObject::GetPictures() const { return Picture; }
+std::string TOrlInterfaceObject::GetPictures() const {
+  return Picture;
+}
 
 void TOrlInterfaceObject::UpdatePosition() {
   if (const TOrlInterfaceObject* parent = ParentObject()) {
@@ -154,10 +158,17 @@ void TOrlInterfaceObject::ApplyAlign() {
     ref = g->GetScreenSize();
   }
   switch (HAlign) {
-    case haNone: break;
-    case haLeft: Left = ShiftLeft; break;
-    case haCenter: Left = ShiftLeft + ref.Width / 2 - Width / 2; break;
-    case haRight: Left = ShiftLeft + ref.Width - Width; break;
+    case haNone:
+      break;
+    case haLeft:
+      Left = ShiftLeft;
+      break;
+    case haCenter:
+      Left = ShiftLeft + ref.Width / 2 - Width / 2;
+      break;
+    case haRight:
+      Left = ShiftLeft + ref.Width - Width;
+      break;
     case haJustify:
       if (AutoSize == asNone) {
         Left = 0;
@@ -166,10 +177,17 @@ void TOrlInterfaceObject::ApplyAlign() {
       break;
   }
   switch (VAlign) {
-    case vaNone: break;
-    case vaTop: Top = ShiftTop; break;
-    case vaCenter: Top = ShiftTop + ref.Height / 2 - Height / 2; break;
-    case vaBottom: Top = ShiftTop + ref.Height - Height; break;
+    case vaNone:
+      break;
+    case vaTop:
+      Top = ShiftTop;
+      break;
+    case vaCenter:
+      Top = ShiftTop + ref.Height / 2 - Height / 2;
+      break;
+    case vaBottom:
+      Top = ShiftTop + ref.Height - Height;
+      break;
     case vaJustify:
       if (AutoSize == asNone) {
         Top = 0;
@@ -192,14 +210,26 @@ void TOrlInterfaceObject::AlignPicture() {
   const TSize size = PictureSize(Picture);
   if (size.Width < 1 || size.Height < 1) return;
   switch (PictureHAlign) {
-    case phaLeft: PictureLeft = 0; break;
-    case phaCenter: PictureLeft = Width / 2 - size.Width / 2; break;
-    case phaRight: PictureLeft = Width - size.Width; break;
+    case phaLeft:
+      PictureLeft = 0;
+      break;
+    case phaCenter:
+      PictureLeft = Width / 2 - size.Width / 2;
+      break;
+    case phaRight:
+      PictureLeft = Width - size.Width;
+      break;
   }
   switch (PictureVAlign) {
-    case pvaTop: PictureTop = 0; break;
-    case pvaCenter: PictureTop = Height / 2 - size.Height / 2; break;
-    case pvaBottom: PictureTop = Height - size.Height; break;
+    case pvaTop:
+      PictureTop = 0;
+      break;
+    case pvaCenter:
+      PictureTop = Height / 2 - size.Height / 2;
+      break;
+    case pvaBottom:
+      PictureTop = Height - size.Height;
+      break;
   }
 }
 
@@ -230,7 +260,9 @@ TOrlInterfaceObject* TOrlInterfaceObject::ParentObject() const {
   return dynamic_cast<TOrlInterfaceObject*>(Parent());
 }
 
-TOrlForm* TOrlInterfaceObject::ParentForm() const { return dynamic_cast<TOrlForm*>(Parent()); }
+TOrlForm* TOrlInterfaceObject::ParentForm() const {
+  return dynamic_cast<TOrlForm*>(Parent());
+}
 
 bool TOrlInterfaceObject::Reading() const {
   const TOrlInterfaceEngine* engine = InterfaceEngine();
@@ -253,8 +285,10 @@ void TOrlInterfaceObject::QueueEventScript(const std::string& sound,
                                            const std::string& script) const {
   TOrlInterfaceEngine* engine = InterfaceEngine();
   if (!engine) return;
-  if (sound.empty()) engine->QueueScript(Name(), script);
-  else engine->QueueScript(Name(), "PlaySound Sound=\"" + sound + "\";" + script);
+  if (sound.empty())
+    engine->QueueScript(Name(), script);
+  else
+    engine->QueueScript(Name(), "PlaySound Sound=\"" + sound + "\";" + script);
 }
 
 }  // namespace ui

@@ -30,15 +30,15 @@ struct TInterfaceObjectProps {
   int32_t ShiftLeft = 0, ShiftTop = 0;
   bool Visible = false;  // nothing shows until a file or the game says so
   std::string OnKeyDown, OnKeyPress, OnKeyUp, OnMouseDown, OnMouseMove, OnMouseUp, OnMouseWheel;
-  std::string SoundKeyDown, SoundKeyPress, SoundKeyUp, SoundMouseDown, SoundMouseMove,
-      SoundMouseUp, SoundMouseWheel;
+  std::string SoundKeyDown, SoundKeyPress, SoundKeyUp, SoundMouseDown, SoundMouseMove, SoundMouseUp,
+      SoundMouseWheel;
 
   int32_t AbsLeft = 0, AbsTop = 0;          // top-left corner on the screen
   int32_t PictureLeft = 0, PictureTop = 0;  // picture offset inside the object
 };
 
 class TOrlInterfaceObject : public data::TOrlObject, public TInterfaceObjectProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
 
@@ -93,7 +93,7 @@ public:
   TOrlForm* ParentForm() const;
   bool Reading() const;  // the engine is setting the properties of a file being loaded
 
-protected:
+ protected:
   TSize PictureSize(const std::string& picture) const;
   void DrawPicture(const std::string& picture, int x, int y, uint8_t alpha) const;
   // Queues event script `script`, prefixed by a PlaySound command when `sound` is set.

@@ -11,7 +11,8 @@ void TOrlInterfaceEngine::QueueScript(const std::string& senderName, std::string
   if (script.empty()) return;
   data::TOrlXMLTag& queued = scriptQueue.AddTag("Script");
   queued.AddAttribute("Sender", senderName);
-  sender = senderName.empty() ? nullptr : dynamic_cast<TOrlInterfaceObject*>(FindObject(senderName));
+  sender =
+      senderName.empty() ? nullptr : dynamic_cast<TOrlInterfaceObject*>(FindObject(senderName));
   // Commands end at ";" outside double quotes; text after the last ";" is not a command.
   bool quoted = false;
   std::string command;
@@ -46,7 +47,9 @@ void TOrlInterfaceEngine::RunScripts() {
   }
 }
 
-void TOrlInterfaceEngine::ClearScripts() { scriptQueue.ClearTags(); }
+void TOrlInterfaceEngine::ClearScripts() {
+  scriptQueue.ClearTags();
+}
 
 void TOrlInterfaceEngine::RunCommand(const data::TOrlXMLTag& command) {
   auto value = [&](std::string_view name) -> const std::string* {
@@ -60,15 +63,19 @@ void TOrlInterfaceEngine::RunCommand(const data::TOrlXMLTag& command) {
   } else if (name == "ShowModal") {
     if (const std::string* form = value("Form")) ShowModal(*form);
   } else if (name == "HideModal") {
-    if (count == 0) HideTop();
-    else if (const std::string* form = value("Form")) HideModal(*form);
+    if (count == 0)
+      HideTop();
+    else if (const std::string* form = value("Form"))
+      HideModal(*form);
   } else if (name == "HideModalList") {
     if (count == 0) HideModalList();
   } else if (name == "ChangeModal") {
     const std::string* hide = value("HideForm");
     const std::string* show = value("ShowForm");
-    if (count > 1 && hide && show) ChangeModal(*hide, *show);
-    else if (count == 1 && show) ChangeTop(*show);
+    if (count > 1 && hide && show)
+      ChangeModal(*hide, *show);
+    else if (count == 1 && show)
+      ChangeTop(*show);
   } else if (name == "ExecMethod") {
     if (const std::string* method = value("Method"); method && Host) Host->Call(*method);
   } else if (name == "SetProp") {

@@ -33,8 +33,7 @@ const data::TOrlClass& TOrlLabel::StaticClass() {
             .Byte("Alpha", &T::Alpha, &T::SetAlpha)
             .Int("Color", &T::Color)
             .Int("MouseOverColor", &T::MouseOverColor)
-            .Enum<TTextAlignment>("Alignment", &T::Alignment, kTextAlignmentNames,
-                                  &T::SetAlignment)
+            .Enum<TTextAlignment>("Alignment", &T::Alignment, kTextAlignmentNames, &T::SetAlignment)
             .Enum<TTextLayout>("Layout", &T::Layout, kTextLayoutNames, &T::SetLayout)
             .Int("TextShiftLeft", &T::TextShiftLeft, INT32_MIN, INT32_MAX, &T::SetTextShiftLeft)
             .Int("TextShiftTop", &T::TextShiftTop, INT32_MIN, INT32_MAX, &T::SetTextShiftTop)
@@ -169,15 +168,27 @@ void TOrlLabel::PlaceLines() {
     TOrlTextLine& line = textLines[static_cast<size_t>(i)];
     switch (Alignment) {
       case taLeft:
-      case taJustify: line.X = TextShiftLeft; break;
-      case taCenter: line.X = (available - line.Width) / 2 + TextShiftLeft; break;
-      case taRight: line.X = available + TextShiftLeft - line.Width; break;
+      case taJustify:
+        line.X = TextShiftLeft;
+        break;
+      case taCenter:
+        line.X = (available - line.Width) / 2 + TextShiftLeft;
+        break;
+      case taRight:
+        line.X = available + TextShiftLeft - line.Width;
+        break;
     }
     const int down = i * (h + LineSpace);
     switch (Layout) {
-      case tlTop: line.Y = down + TextShiftTop; break;
-      case tlCenter: line.Y = (Height - total) / 2 + down + TextShiftTop; break;
-      case tlBottom: line.Y = Height + down + TextShiftTop - total; break;
+      case tlTop:
+        line.Y = down + TextShiftTop;
+        break;
+      case tlCenter:
+        line.Y = (Height - total) / 2 + down + TextShiftTop;
+        break;
+      case tlBottom:
+        line.Y = Height + down + TextShiftTop - total;
+        break;
     }
   }
 }

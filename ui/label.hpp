@@ -21,12 +21,12 @@ struct TLabelProps {
   TTextAlignment Alignment = taLeft;
   TTextLayout Layout = tlTop;
   int32_t TextShiftLeft = 0, TextShiftTop = 0;
-  int32_t LineSpace = 0;  // pixels between lines
+  int32_t LineSpace = 0;                                // pixels between lines
   int32_t TextDownShiftLeft = 0, TextDownShiftTop = 0;  // text offset while pressed
 };
 
 class TOrlLabel : public TOrlInterfaceObject, public TLabelProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;
@@ -64,7 +64,7 @@ public:
   bool Pressed = false;
   bool Hover = false;
 
-protected:
+ protected:
   void Relayout() {
     WrapText();
     PlaceLines();

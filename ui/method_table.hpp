@@ -11,10 +11,12 @@ namespace ui {
 // The handler names are a contract between the interface file and the game: every name an
 // interface file uses must be published here.
 class TOrlMethodTable {
-public:
+ public:
   using Handler = std::function<void()>;
 
-  void Publish(std::string name, Handler handler) { handlers[std::move(name)] = std::move(handler); }
+  void Publish(std::string name, Handler handler) {
+    handlers[std::move(name)] = std::move(handler);
+  }
   bool Has(std::string_view name) const { return handlers.find(name) != handlers.end(); }
   // Runs the handler; false (and nothing done) for a name the host does not publish.
   bool Call(std::string_view name) const {
@@ -24,7 +26,7 @@ public:
     return true;
   }
 
-private:
+ private:
   std::map<std::string, Handler, std::less<>> handlers;
 };
 

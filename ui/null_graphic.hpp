@@ -10,7 +10,7 @@
 namespace ui {
 
 class TOrlNullGraphic : public IOrlGraphic {
-public:
+ public:
   void Draw(const std::string&, const std::string&, int, int, uint8_t) override {}
   void ExtDraw(const std::string&, std::span<const TOrlGlyphDraw>) override {}
   void LowExtDraw(const std::string&, const TRect&, const std::string&, int, int, uint32_t,
@@ -30,7 +30,7 @@ public:
   }
   void SetScreenSize(int width, int height) { screen = TSize{width, height}; }
 
-private:
+ private:
   std::map<std::string, TSize, std::less<>> pictures;
   TSize screen{800, 600};
 };

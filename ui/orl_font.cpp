@@ -77,7 +77,9 @@ int TOrlFont::TextAdvance(std::u16string_view text) const {
   return sum;
 }
 
-TOrlFontEngine* TOrlFont::FontEngine() const { return dynamic_cast<TOrlFontEngine*>(Engine()); }
+TOrlFontEngine* TOrlFont::FontEngine() const {
+  return dynamic_cast<TOrlFontEngine*>(Engine());
+}
 
 void TOrlFont::DrawText(int x, int y, std::u16string_view text, uint8_t alpha,
                         uint32_t color) const {

@@ -16,13 +16,13 @@ class TOrlFontEngine;
 class TOrlLabel;
 
 struct TOrlGlyph {
-  int32_t Code = 0;  // UTF-16 code unit
-  int32_t X = 0, Y = 0;  // top-left corner in the atlas
+  int32_t Code = 0;                          // UTF-16 code unit
+  int32_t X = 0, Y = 0;                      // top-left corner in the atlas
   int32_t Before = 0, Width = 0, After = 0;  // pixels advanced before, drawn, advanced after
 };
 
 class TOrlFont : public data::TOrlObject {
-public:
+ public:
   TOrlFont();
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
@@ -53,7 +53,7 @@ public:
   int32_t Height = 0;   // line height and the height of every glyph, pixels
   std::string Picture;  // the atlas picture's name as the host knows it
 
-private:
+ private:
   TOrlFontEngine* FontEngine() const;
 
   std::vector<TOrlGlyph> glyphs;

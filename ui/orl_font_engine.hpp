@@ -10,13 +10,13 @@
 #include "data/memory_stream.hpp"
 #include "data/orl_object.hpp"
 #include "ui/glyph_batch.hpp"
-#include "ui/orl_graphic.hpp"
 #include "ui/orl_font.hpp"
+#include "ui/orl_graphic.hpp"
 
 namespace ui {
 
 class TOrlFontEngine : public data::TOrlEngine {
-public:
+ public:
   TOrlFontEngine();
 
   // Reads one font file (the first top-level element's children name the properties) and adds
@@ -29,7 +29,7 @@ public:
 
   std::shared_ptr<IOrlGraphic> Graphic;  // may be null: fonts then measure but draw nothing
 
-private:
+ private:
   std::vector<TOrlGlyphDraw> glyphBatch;  // kGlyphBatchSize entries, allocated once
 };
 

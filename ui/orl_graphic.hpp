@@ -21,7 +21,7 @@ struct TSize {
 // Implemented by the game's main window; the eight operations keep their historical order.
 // Colours are 32-bit with red in the lowest byte; alpha 0..255.
 class IOrlGraphic {
-public:
+ public:
   virtual ~IOrlGraphic() = default;
 
   // Draws a loaded picture with its top-left corner at (x, y); the toolkit passes an empty text.
@@ -33,10 +33,10 @@ public:
   virtual void LowExtDraw(const std::string& picture, const TRect& source,
                           const std::string& target, int x, int y, uint32_t color,
                           uint8_t alpha) = 0;
-  virtual void DrawRect(const std::string& target, const TRect& rect, uint32_t color,
-                        uint8_t alpha, uint8_t mode) = 0;
-  virtual void DrawColoredAlpha(const std::string& picture, const std::string& target, int x,
-                                int y, uint32_t color, uint8_t alpha) = 0;
+  virtual void DrawRect(const std::string& target, const TRect& rect, uint32_t color, uint8_t alpha,
+                        uint8_t mode) = 0;
+  virtual void DrawColoredAlpha(const std::string& picture, const std::string& target, int x, int y,
+                                uint32_t color, uint8_t alpha) = 0;
   // 0 x 0 for a picture the host does not know.
   virtual TSize GetPictureSize(const std::string& picture) = 0;
   virtual TSize GetScreenSize() = 0;

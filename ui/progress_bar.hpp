@@ -13,7 +13,7 @@ struct TProgressBarProps {
 };
 
 class TOrlProgressBar : public TOrlInterfaceObject, public TProgressBarProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;

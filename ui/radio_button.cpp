@@ -17,7 +17,9 @@ const data::TOrlClass& TOrlRadioButton::StaticClass() {
   return cls;
 }
 
-int TOrlRadioButton::TextWidth() const { return Width - PictureSize(Picture).Width; }
+int TOrlRadioButton::TextWidth() const {
+  return Width - PictureSize(Picture).Width;
+}
 
 void TOrlRadioButton::Assign(const data::TOrlObject& source) {
   TOrlLabel::Assign(source);
@@ -58,6 +60,8 @@ void TOrlRadioButton::MouseUp(TMouseButton button, TShiftState, int x, int y) {
   QueueEventScript(SoundMouseUp, OnMouseUp);
 }
 
-void TOrlRadioButton::Paint() { PaintWithBox(Checked ? MouseDownPicture : Picture, BoxPlace); }
+void TOrlRadioButton::Paint() {
+  PaintWithBox(Checked ? MouseDownPicture : Picture, BoxPlace);
+}
 
 }  // namespace ui

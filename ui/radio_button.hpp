@@ -14,7 +14,7 @@ struct TRadioButtonProps {
 };
 
 class TOrlRadioButton : public TOrlLabel, public TRadioButtonProps {
-public:
+ public:
   const data::TOrlClass& Class() const override { return StaticClass(); }
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;

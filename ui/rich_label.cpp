@@ -32,16 +32,21 @@ bool Contains(const std::string& tag, std::string_view part) {
   return tag.find(part) != std::string::npos;
 }
 
-bool StartsWith(const std::string& tag, std::string_view part) { return tag.rfind(part, 0) == 0; }
+bool StartsWith(const std::string& tag, std::string_view part) {
+  return tag.rfind(part, 0) == 0;
+}
 
 }  // namespace
 
 // One run of the layout over a caption.
 class TRichLayout {
-public:
+ public:
   TRichLayout(TOrlRichLabel& label, const TOrlFont& font)
-      : label(label), font(font), text(label.Caption),
-        available(label.Width - label.TextShiftLeft), blankWidth(font.CharAdvance(u' ')) {
+      : label(label),
+        font(font),
+        text(label.Caption),
+        available(label.Width - label.TextShiftLeft),
+        blankWidth(font.CharAdvance(u' ')) {
     colors.push_back(label.Color);
     aligns.push_back(label.Alignment);
     fonts.push_back(label.FontName);
@@ -49,7 +54,7 @@ public:
 
   void Run();
 
-private:
+ private:
   bool TagStartsAt(size_t p) const {
     return p < text.size() && text[p] == u'{' && !(p + 1 < text.size() && text[p + 1] == u'{');
   }
@@ -174,7 +179,8 @@ void TRichLayout::CarryOut(const std::string& tag, size_t p) {
   } else if (StartsWith(tag, "F")) {
     const size_t from = std::min<size_t>(5, tag.size());
     const size_t blank = tag.find(' ', from);
-    fonts.push_back(tag.substr(from, blank == std::string::npos ? std::string::npos : blank - from));
+    fonts.push_back(
+        tag.substr(from, blank == std::string::npos ? std::string::npos : blank - from));
   } else if (StartsWith(tag, "/F")) {
     if (fonts.size() > 1) fonts.pop_back();
   } else if (tag == "Table") {
@@ -221,7 +227,10 @@ void TRichLayout::CarryOut(const std::string& tag, size_t p) {
       FinishLine();
       NewLine(font.Height);
     }
-    aligns.push_back(tag == "Left" ? taLeft : tag == "Center" ? taCenter : tag == "Right" ? taRight : taJustify);
+    aligns.push_back(tag == "Left"     ? taLeft
+                     : tag == "Center" ? taCenter
+                     : tag == "Right"  ? taRight
+                                       : taJustify);
   } else if (tag == "/Left" || tag == "/Center" || tag == "/Right" || tag == "/Justify") {
     if (tag != "/Justify") FinishLine();  // a justified paragraph's last line stays left-aligned
     if (aligns.size() > 1) aligns.pop_back();
@@ -307,9 +316,15 @@ void TRichLayout::FinishCell() {
   if (lineStart >= words.size()) return;
   const int s = LineSum();
   switch (columnAlign) {
-    case taCenter: words[lineStart].X = column - s / 2; break;
-    case taRight: words[lineStart].X = column - s; break;
-    default: words[lineStart].X += column; break;
+    case taCenter:
+      words[lineStart].X = column - s / 2;
+      break;
+    case taRight:
+      words[lineStart].X = column - s;
+      break;
+    default:
+      words[lineStart].X += column;
+      break;
   }
   ChainFrom(lineStart);
 }

@@ -14,7 +14,7 @@ struct TRichLabelProps {
 };
 
 class TOrlRichLabel : public TOrlLabel, public TRichLabelProps {
-public:
+ public:
   TOrlRichLabel();
   ~TOrlRichLabel() override;
   const data::TOrlClass& Class() const override { return StaticClass(); }
@@ -39,7 +39,7 @@ public:
   const std::vector<TOrlTextLine>& Words() const { return words; }
   const std::vector<std::unique_ptr<TOrlLabel>>& LinkLabels() const { return linkLabels; }
 
-private:
+ private:
   friend class TRichLayout;
   void PlaceLinkLabels();
 

@@ -26,8 +26,10 @@ void DeclareButtonPicture(data::TPropBuilder<TOrlSlider>& p, const char* name, b
       },
       [up, part](TOrlSlider& s, const data::TPropValue& v) {
         TOrlLabel& button = up ? s.UpButton() : s.DownButton();
-        if (part == 0) s.SetButtonPicture(button, v.Text);
-        else ButtonField(button, part) = v.Text;
+        if (part == 0)
+          s.SetButtonPicture(button, v.Text);
+        else
+          ButtonField(button, part) = v.Text;
       });
 }
 
@@ -71,7 +73,8 @@ const data::TOrlClass& TOrlSlider::StaticClass() {
         DeclareButtonPicture(p, "DownPicture", false, 0);
         DeclareButtonPicture(p, "DownMouseOverPicture", false, 1);
         DeclareButtonPicture(p, "DownMouseDownPicture", false, 2);
-        p.Text("ButtonsSound", &T::ButtonsSound, &T::SetButtonsSound).Text("OnChange", &T::OnChange);
+        p.Text("ButtonsSound", &T::ButtonsSound, &T::SetButtonsSound)
+            .Text("OnChange", &T::OnChange);
       });
   return cls;
 }
@@ -103,7 +106,8 @@ void TOrlSlider::SetMax(int32_t value) {
 void TOrlSlider::SetLinkedObjectName(const std::string& value) {
   LinkedObjectName = value;
   const data::TOrlEngine* engine = Engine();
-  linkedGrid = engine && !value.empty() ? dynamic_cast<TOrlGrid*>(engine->FindObject(value)) : nullptr;
+  linkedGrid =
+      engine && !value.empty() ? dynamic_cast<TOrlGrid*>(engine->FindObject(value)) : nullptr;
   if (!linkedGrid) return;
   linkedGrid->LinkedObjectName = Name();
   linkedGrid->LinkSlider(this);
@@ -255,11 +259,11 @@ void TOrlSlider::Paint() {
   const std::string& picture = Hover ? MouseOverBarPicture : BarPicture;
   const int r = ThumbOffset();
   if (Vertical()) {
-    DrawPicture(picture, (Width - thumb.Width) / 2 + AbsLeft + BarShiftLeft, AbsTop + PictureTop + r,
-                PictureAlpha);
+    DrawPicture(picture, (Width - thumb.Width) / 2 + AbsLeft + BarShiftLeft,
+                AbsTop + PictureTop + r, PictureAlpha);
   } else {
-    DrawPicture(picture, AbsLeft + PictureLeft + r, AbsTop + (Height - thumb.Height) / 2 + BarShiftTop,
-                PictureAlpha);
+    DrawPicture(picture, AbsLeft + PictureLeft + r,
+                AbsTop + (Height - thumb.Height) / 2 + BarShiftTop, PictureAlpha);
   }
   for (TOrlLabel* b : {upButton.get(), downButton.get()}) {
     b->PictureAlpha = PictureAlpha;  // the buttons fade with the slider whenever it was set

@@ -25,7 +25,7 @@ struct TSliderProps {
 };
 
 class TOrlSlider : public TOrlInterfaceObject, public TSliderProps {
-public:
+ public:
   TOrlSlider();
   ~TOrlSlider() override;
   const data::TOrlClass& Class() const override { return StaticClass(); }
@@ -58,7 +58,7 @@ public:
   bool Dragging = false;
   bool Hover = false;
 
-private:
+ private:
   bool Vertical() const { return Orientation == trVertical; }
   int TrackLength() const;
 

@@ -67,8 +67,7 @@ int RunList(const Args& args, std::ostream& out, std::ostream&) {
 int RunCreate(const Args& args, std::ostream&, std::ostream&) {
   TArgReader reader(args);
   const uint16_t kind = KindOption(reader);
-  const std::vector<std::string> pos =
-      reader.Positional(1, std::numeric_limits<size_t>::max());
+  const std::vector<std::string> pos = reader.Positional(1, std::numeric_limits<size_t>::max());
   // Every file is read and every name checked before anything is written, so a bad argument
   // leaves an existing archive as it was.
   std::unique_ptr<TFileFolder> folder = TFileFolder::CreateNew(pos[0]);

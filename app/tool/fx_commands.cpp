@@ -78,7 +78,8 @@ void PrintParticles(const fx::TOrlParticleSystem& system, std::ostream& out) {
     const fx::TOrlParticle& p = *system.Particle(i);
     const fx::TVector at = p.Position(), color = p.Color();
     out << Fixed4(at.x) << ' ' << Fixed4(at.y) << ' ' << Fixed4(p.Alpha()) << ' '
-        << Fixed4(p.Frame()) << ' ' << Fixed4(color.x) << ' ' << Fixed4(color.y) << ' ' << Fixed4(color.z) << '\n';
+        << Fixed4(p.Frame()) << ' ' << Fixed4(color.x) << ' ' << Fixed4(color.y) << ' '
+        << Fixed4(color.z) << '\n';
   }
 }
 

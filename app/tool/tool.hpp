@@ -34,7 +34,7 @@ struct UsageError {
 
 // Small argument reader shared by the commands: options may stand anywhere.
 class TArgReader {
-public:
+ public:
   explicit TArgReader(const Args& args) : args(args), used(args.size(), false) {}
   // The value after "--name" (or "-o"), removed from the positional list; none if absent.
   std::optional<std::string> Option(std::string_view flag);
@@ -43,7 +43,7 @@ public:
   // or more than max.
   std::vector<std::string> Positional(size_t min, size_t max);
 
-private:
+ private:
   const Args& args;
   std::vector<bool> used;
 };

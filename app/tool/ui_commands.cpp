@@ -1,8 +1,8 @@
 // app/tool/ui_commands.cpp — zerith-tool ui: loads an interface file and its overlays the way
 // the game does, and shows skin authors what the engine refused or what it built.
 #include <memory>
-#include <sstream>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,8 +52,8 @@ void LoadOrExplain(const std::string& file, const ui::TOrlInterfaceEngine& engin
   }
 }
 
-void ReportNotes(const std::string& file, const ui::TOrlInterfaceEngine& engine,
-                 std::ostream& out, int& count) {
+void ReportNotes(const std::string& file, const ui::TOrlInterfaceEngine& engine, std::ostream& out,
+                 int& count) {
   for (const ui::TOrlLoadNote& note : engine.LoadNotes()) {
     ++count;
     out << file << ": " << DescribeNote(note) << '\n';
@@ -63,7 +63,8 @@ void ReportNotes(const std::string& file, const ui::TOrlInterfaceEngine& engine,
 int RunUi(const Args& args, std::ostream& out, std::ostream&) {
   TArgReader reader(args);
   std::vector<std::string> overlays;
-  while (std::optional<std::string> overlay = reader.Option("--overlay")) overlays.push_back(*overlay);
+  while (std::optional<std::string> overlay = reader.Option("--overlay"))
+    overlays.push_back(*overlay);
   const bool dump = reader.Flag("--dump");
   const std::string file = reader.Positional(1, 1)[0];
 

@@ -64,8 +64,8 @@ TEST(DataCommands, DamagedArchivesAreNamedAndNeverRewritten) {
 
 TEST(DataCommands, XmlWritesWhatTheWriterProduces) {
   TempDir dir;
-  const std::string path =
-      dir.Write("l.xml", "<?xml version=\"1.0\"?>\n<Level n=\"1\">\n  <L>x &amp; y</L><E></E>\n</Level>");
+  const std::string path = dir.Write(
+      "l.xml", "<?xml version=\"1.0\"?>\n<Level n=\"1\">\n  <L>x &amp; y</L><E></E>\n</Level>");
   const TToolResult r = Tool({"xml", path});
   EXPECT_EQ(r.Status, 0);
   EXPECT_EQ(r.Out,

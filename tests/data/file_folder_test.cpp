@@ -33,8 +33,10 @@ std::string ArchiveBytes(const std::vector<RawEntry>& entries, uint16_t version 
     out.push_back(static_cast<char>(name.size()));
     name.resize(32 + 3, '\0');
     out += name;
-    Put(out, static_cast<uint32_t>(e.offset != -1 ? e.offset : static_cast<int32_t>(area.size())), 4);
-    Put(out, static_cast<uint32_t>(e.size != -1 ? e.size : static_cast<int32_t>(e.bytes.size())), 4);
+    Put(out, static_cast<uint32_t>(e.offset != -1 ? e.offset : static_cast<int32_t>(area.size())),
+        4);
+    Put(out, static_cast<uint32_t>(e.size != -1 ? e.size : static_cast<int32_t>(e.bytes.size())),
+        4);
     Put(out, e.kind, 2);
     Put(out, 0, 2);
     area += e.bytes;
@@ -42,7 +44,9 @@ std::string ArchiveBytes(const std::vector<RawEntry>& entries, uint16_t version 
   return out + area;
 }
 
-TMemoryStream Bytes(std::string_view text) { return TMemoryStream(text); }
+TMemoryStream Bytes(std::string_view text) {
+  return TMemoryStream(text);
+}
 
 std::string Entry(TFileFolder& folder, std::string_view name) {
   TMemoryStream* stream = folder.GetFileStream(name);
@@ -72,8 +76,9 @@ TEST(FileFolder, SaveWritesTheLayoutByteForByte) {
   EXPECT_EQ(folder->DataStart, 8 + 144);
   EXPECT_EQ(folder->Dir[1].Offset, 10);
   EXPECT_EQ(folder->Dir[2].Offset, 10);
-  EXPECT_EQ(ReadWholeFile(dir / "a.zxc"),
-            ArchiveBytes({{"ten.bin", "0123456789", 3}, {"zero", ""}, {"Five.PNG", "abcde", 0xFFFF}}));
+  EXPECT_EQ(
+      ReadWholeFile(dir / "a.zxc"),
+      ArchiveBytes({{"ten.bin", "0123456789", 3}, {"zero", ""}, {"Five.PNG", "abcde", 0xFFFF}}));
 }
 
 TEST(FileFolder, NamesIgnoreAsciiCaseAndAreCutTo32Bytes) {
@@ -150,12 +155,11 @@ TEST(FileFolder, BadHeadersOpenWithoutEntriesAndRecordWhy) {
 
 TEST(FileFolder, EntriesPastTheEndFailAndLeaveTheArchiveUsable) {
   TempDir dir;
-  const std::string path = dir.Write(
-      "a.zxc", ArchiveBytes({{"ok", "fine"},
-                             {"long", "abc", 0, -1, 4},
-                             {"far", "", 0, 1 << 30, 1},
-                             {"neg", "", 0, 0, -5},
-                             {"huge", "", 0, 0, 0x7FFFFFFF}}));
+  const std::string path = dir.Write("a.zxc", ArchiveBytes({{"ok", "fine"},
+                                                            {"long", "abc", 0, -1, 4},
+                                                            {"far", "", 0, 1 << 30, 1},
+                                                            {"neg", "", 0, 0, -5},
+                                                            {"huge", "", 0, 0, 0x7FFFFFFF}}));
   TFileFolder folder(path);
   ASSERT_TRUE(folder.OpenError.empty());
   ASSERT_EQ(folder.Count(), 5);
@@ -202,10 +206,9 @@ TEST(FileFolder, SavingAnOpenedArchiveCarriesEveryEntry) {
   folder.AddFile("new", 4, Bytes("4444"));
   folder.Save();
   EXPECT_EQ(folder.Files[3].State, TEntryState::Added);  // Save changes no state
-  EXPECT_EQ(ReadWholeFile(path), ArchiveBytes({{"one", "111", 1},
-                                               {"twin", "22", 2},
-                                               {"TWIN", "3", 3},
-                                               {"new", "4444", 4}}));
+  EXPECT_EQ(
+      ReadWholeFile(path),
+      ArchiveBytes({{"one", "111", 1}, {"twin", "22", 2}, {"TWIN", "3", 3}, {"new", "4444", 4}}));
   TFileFolder back(path);
   EXPECT_EQ(back.Count(), 4);
   EXPECT_EQ(back.Dir[3].Kind, 4);

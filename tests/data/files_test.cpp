@@ -27,7 +27,8 @@ TEST(Files, FailuresNameThePathAndKeepTheOldFile) {
     ReadWholeFile(dir / "missing");
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + (dir / "missing") + "\": No such file or directory");
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot open file \"" + (dir / "missing") + "\": No such file or directory");
   }
   EXPECT_THROW(WriteFileAtomically(dir / "no/such/folder/f", "x"), Error);
   // Renaming over a non-empty folder fails after the temporary was written: it is removed.

@@ -6,8 +6,8 @@ using namespace data;
 
 TEST(LineCodec, ShiftsPrintableBytesAndKeepsControlBytes) {
   EXPECT_EQ(EncodeLine(std::string("\x00\x1f", 2)), std::string("\x00\x1f", 2));
-  EXPECT_EQ(EncodeLine(" A\xCC"), "\x53\x74\xFF");   // 32→83, 65→116, 204→255
-  EXPECT_EQ(EncodeLine("\xCD\xFF"), "\x20\x52");     // 205→32, 255→82
+  EXPECT_EQ(EncodeLine(" A\xCC"), "\x53\x74\xFF");  // 32→83, 65→116, 204→255
+  EXPECT_EQ(EncodeLine("\xCD\xFF"), "\x20\x52");    // 205→32, 255→82
   std::string every;
   for (int c = 0; c < 256; ++c) every.push_back(static_cast<char>(c));
   const std::string stored = EncodeLine(every);

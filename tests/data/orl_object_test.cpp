@@ -12,7 +12,7 @@ enum class TAlign : uint8_t { alNone, alTop, alClient };
 
 // A control as the interface toolkit declares one: every kind of property, one with a setter.
 class TTestButton : public TOrlObject {
-public:
+ public:
   const TOrlClass& Class() const override { return StaticClass(); }
   static const TOrlClass& StaticClass() {
     static const TOrlClass cls = TOrlClass::Make<TTestButton>(
@@ -124,8 +124,8 @@ TEST(OrlObject, AssignCopiesTagAndEngineOnly) {
 TEST(OrlObject, PropertiesListAncestorsFirstAndMatchNamesIgnoringCase) {
   std::vector<std::string> names;
   for (const TPropInfo* p : TTestButton::StaticClass().Properties()) names.push_back(p->Name);
-  EXPECT_EQ(names, (std::vector<std::string>{"ParentName", "Name", "Tag", "Caption", "Hint",
-                                             "Left", "Alpha", "Align", "Visible"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"ParentName", "Name", "Tag", "Caption", "Hint", "Left",
+                                             "Alpha", "Align", "Visible"}));
   EXPECT_EQ(TTestButton::StaticClass().FindProperty("caPTION")->Name, "Caption");
   EXPECT_TRUE(TTestButton::StaticClass().InheritsFrom(TOrlObject::StaticClass()));
   EXPECT_FALSE(TOrlObject::StaticClass().InheritsFrom(TTestButton::StaticClass()));

@@ -22,7 +22,7 @@ namespace {
 
 // Fixed seeds and raw generator output only: the sequence is the same on every machine.
 class Bytes {
-public:
+ public:
   explicit Bytes(uint32_t seed) : gen(seed) {}
   uint32_t Below(uint32_t n) { return static_cast<uint32_t>(gen() % n); }
   std::string Random(size_t maxLength) {
@@ -33,18 +33,21 @@ public:
   // Text built from the pieces the XML reader reacts to, so most inputs reach deep paths.
   std::string XmlLike(int pieces) {
     static const char* const kPieces[] = {
-        "<", ">", "/", "/>", "</", "=", "\"", " ", "\r\n", "\n", "\r", "\t", "<!--", "-->",
-        "<?", "?>", "xml", "a", "b x=\"1\"", "&amp;", "&lt;", "&", "text", "\xC3\xA9", "\x00"};
+        "<",         ">",     "/",    "/>",   "</",   "=",        "\"",  " ",   "\r\n",
+        "\n",        "\r",    "\t",   "<!--", "-->",  "<?",       "?>",  "xml", "a",
+        "b x=\"1\"", "&amp;", "&lt;", "&",    "text", "\xC3\xA9", "\x00"};
     std::string s;
     for (int i = 0; i < pieces; ++i) {
       const uint32_t pick = Below(std::size(kPieces) + 1);
-      if (pick == std::size(kPieces)) s.push_back(static_cast<char>(Below(256)));
-      else s.append(kPieces[pick], pick == std::size(kPieces) - 1 ? 1 : std::strlen(kPieces[pick]));
+      if (pick == std::size(kPieces))
+        s.push_back(static_cast<char>(Below(256)));
+      else
+        s.append(kPieces[pick], pick == std::size(kPieces) - 1 ? 1 : std::strlen(kPieces[pick]));
     }
     return s;
   }
 
-private:
+ private:
   std::mt19937 gen;
 };
 
@@ -67,7 +70,8 @@ void Exercise(std::string_view text) {
 }
 
 const char kRichDocument[] =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- level -->\n<Level n=\"3\" name=\"Caf\xC3\xA9\">"
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- level -->\n<Level n=\"3\" "
+    "name=\"Caf\xC3\xA9\">"
     "\r\n\t<Layer main=\"0\">\n\t\t<Fishka x=\"3\" y=\"4\" />\r\n\t\tline &amp; &lt;text&gt;\r\n"
     "\t</Layer>\n\t<Boss hp = \"10\" bad>x</Boss></Level>\r\n";
 
@@ -129,7 +133,8 @@ TEST(RandomInput, ArchiveReadersSurviveDamagedFiles) {
   for (int i = 0; i < 400; ++i) {
     std::string mutated = good;
     for (uint32_t k = 1 + bytes.Below(4); k > 0; --k)
-      mutated[bytes.Below(static_cast<uint32_t>(mutated.size()))] = static_cast<char>(bytes.Below(256));
+      mutated[bytes.Below(static_cast<uint32_t>(mutated.size()))] =
+          static_cast<char>(bytes.Below(256));
     exercise(mutated);
   }
   EXPECT_EQ(ReadWholeFile(dir / "good.zxc"), good);

@@ -9,7 +9,7 @@
 #include "data/files.hpp"
 
 class TempDir {
-public:
+ public:
   TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zerith-data-XXXXXX").string();
     path = ::mkdtemp(pattern.data()) ? pattern : std::string();

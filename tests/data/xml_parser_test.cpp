@@ -53,7 +53,7 @@ TEST(XmlParser, TextIsTrimmedFlattenedAndDecoded) {
   EXPECT_EQ(Parse("<a>one\r\ntwo</a>")->GetTag(0)->Text, "one two");
   EXPECT_EQ(Parse("<a>one\ntwo</a>")->GetTag(0)->Text, "one two");  // LF becomes CR LF first
   EXPECT_EQ(Parse("<a>  one\t two  </a>")->GetTag(0)->Text, "one  two");
-  EXPECT_EQ(Dump(*Parse("<a>x<b/>y</a>")), "root { a 'y' { b } }");  // the last piece wins
+  EXPECT_EQ(Dump(*Parse("<a>x<b/>y</a>")), "root { a 'y' { b } }");    // the last piece wins
   EXPECT_EQ(Dump(*Parse("<a>1 < 2</a>")), "root { a '1' { 2</a } }");  // "<" must be "&lt;"
   EXPECT_EQ(Dump(*Parse("text<a/>")), "root 'text' { a }");
 }
@@ -138,13 +138,15 @@ TEST(XmlParser, WriterLayoutIsExact) {
             "\t\t<Fishka x=\"3\" y=\"4\" />\r\n"
             "\t</Layer>\r\n"
             "\t<Note>\r\n"
-            "\t" + std::string(80, 'n') + "\r\n"
-            "\t\t<Inner />\r\n"
-            "\t</Note>\r\n"
-            "\t<Short>s\t\t<Kid />\r\n"
-            "</Short>\r\n"
-            "</Level>\r\n"
-            "<Empty />\r\n");
+            "\t" +
+                std::string(80, 'n') +
+                "\r\n"
+                "\t\t<Inner />\r\n"
+                "\t</Note>\r\n"
+                "\t<Short>s\t\t<Kid />\r\n"
+                "</Short>\r\n"
+                "</Level>\r\n"
+                "<Empty />\r\n");
   TMemoryStream stream;
   doc.SaveToStream(stream);
   EXPECT_EQ(stream.View(), doc.SaveToString());

@@ -23,8 +23,8 @@ constexpr const char* kSystems = "<ParticleSystem Name=\"Dots\" Template=\"Dot\"
 
 std::string Doc(std::string functions = kFunctions, std::string morphs = kMorphs,
                 std::string particles = kParticles, std::string systems = kSystems) {
-  return "<ParticleEffect Name=\"Test\"><Functions>" + functions + "</Functions><Morphs>" +
-         morphs + "</Morphs><Particles>" + particles + "</Particles><ParticleSystems>" + systems +
+  return "<ParticleEffect Name=\"Test\"><Functions>" + functions + "</Functions><Morphs>" + morphs +
+         "</Morphs><Particles>" + particles + "</Particles><ParticleSystems>" + systems +
          "</ParticleSystems></ParticleEffect>";
 }
 
@@ -33,8 +33,8 @@ std::string LoadError(const std::string& xml) {
   return ErrorOf([&] { effect.LoadFromText(xml); });
 }
 
-std::string Param(const std::string& inner, const std::string& attrs =
-                                                 "Name=\"Position\" Dim=\"2\" Morph=\"Move\"") {
+std::string Param(const std::string& inner,
+                  const std::string& attrs = "Name=\"Position\" Dim=\"2\" Morph=\"Move\"") {
   return "<Particle Name=\"Dot\"><Parameter " + attrs + ">" + inner + "</Parameter></Particle>";
 }
 
@@ -80,8 +80,10 @@ TEST(EffectLoader, FunctionAndMorphMessages) {
   EXPECT_EQ(LoadError(Doc(std::string(kFunctions) + "<Function Name=\"wave\" Dim=\"1\" "
                                                     "Type=\"parabolic\"/>")),
             "<Function> tag \"wave\" gives another type to an existing function");
-  EXPECT_EQ(LoadError(Doc(kFunctions, "<Morph Dim=\"2\"/>")), "<Morph> tag has no \"Name\" attribute");
-  EXPECT_EQ(LoadError(Doc(kFunctions, "<Morph Name=\"M\"/>")), "<Morph> tag has no \"Dim\" attribute");
+  EXPECT_EQ(LoadError(Doc(kFunctions, "<Morph Dim=\"2\"/>")),
+            "<Morph> tag has no \"Name\" attribute");
+  EXPECT_EQ(LoadError(Doc(kFunctions, "<Morph Name=\"M\"/>")),
+            "<Morph> tag has no \"Dim\" attribute");
   EXPECT_EQ(LoadError(Doc(kFunctions, "<Morph Name=\"M\" Dim=\"2\" StartTime=\"x\"/>")),
             "\"x\" is not a valid integer value");
 }
@@ -90,8 +92,10 @@ TEST(EffectLoader, FunctionAndMorphMessages) {
 // diamonds beyond 256 evaluations are refused at load, however the file builds them.
 TEST(EffectLoader, MorphReferenceChainsStayShallow) {
   auto morph = [](int i, const std::string& properties) {
-    return "<Morph Name=\"M" + std::to_string(i) + "\" Dim=\"1\"><Functions><Function "
-           "Name=\"Wave\"/></Functions><Properties>" + properties + "</Properties></Morph>";
+    return "<Morph Name=\"M" + std::to_string(i) +
+           "\" Dim=\"1\"><Functions><Function "
+           "Name=\"Wave\"/></Functions><Properties>" +
+           properties + "</Properties></Morph>";
   };
   auto position = [](int from) {
     return "<Property Name=\"Position\">M" + std::to_string(from) + "</Property>";
@@ -126,8 +130,8 @@ TEST(EffectLoader, MorphReferenceChainsStayShallow) {
   // Few morphs, many paths: M(k) follows M(k-1) and scales by M(k-2).
   std::string diamonds = morph(0, "") + morph(1, position(0));
   for (int i = 2; i <= 20; ++i)
-    diamonds += morph(i, position(i - 1) + "<Property Name=\"Scale\">M" + std::to_string(i - 2) +
-                             "</Property>");
+    diamonds += morph(
+        i, position(i - 1) + "<Property Name=\"Scale\">M" + std::to_string(i - 2) + "</Property>");
   EXPECT_EQ(LoadError(Doc(kFunctions, diamonds, particles(20))),
             "Morph \"M11\" takes its values through more than 256 morph evaluations");
 }
@@ -139,8 +143,10 @@ TEST(EffectLoader, ParticleMessages) {
   EXPECT_EQ(error("<Particle/>"), "<Particle> tag has no \"Name\" attribute");
   EXPECT_EQ(error("<Particle Name=\"P\"><Param/></Particle>"),
             "<Particle> tag contains invalid tag \"Param\"");
-  EXPECT_EQ(error(Param("", "Dim=\"2\" Morph=\"Move\"")), "<Parameter> tag has no \"Name\" attribute");
-  EXPECT_EQ(error(Param("", "Name=\"A\" Morph=\"Move\"")), "<Parameter> tag has no \"Dim\" attribute");
+  EXPECT_EQ(error(Param("", "Dim=\"2\" Morph=\"Move\"")),
+            "<Parameter> tag has no \"Name\" attribute");
+  EXPECT_EQ(error(Param("", "Name=\"A\" Morph=\"Move\"")),
+            "<Parameter> tag has no \"Dim\" attribute");
   EXPECT_EQ(error(Param("", "Name=\"A\" Dim=\"2\"")), "<Parameter> tag has no \"Morph\" attribute");
   EXPECT_EQ(error(Param("", "Name=\"A\" Dim=\"2\" Morph=\"Gone\"")),
             "<Parameter> tag \"Morph\" attribute contains unknown Morph name \"Gone\"");
@@ -194,10 +200,13 @@ TEST(EffectLoader, WhatALoadBuilds) {
       Param("<LiveValue>(0, -1)-(5, 1)</LiveValue>",
             "Name=\"position\" Dim=\"2\" Morph=\"move\" ClonedMorph=\" true \"") +
           "<Particle Name=\"Dot\"><Parameter Name=\"Glow\" Dim=\"1\" Morph=\"Pulse\"/></Particle>",
-      std::string(kSystems) + "<ParticleSystem Name=\"Free\" Template=\"None\">"
-                              "<InitInterval>0.0125</InitInterval><MaxLifetime>1.5</MaxLifetime>"
-                              "<Resource>  " + std::string(40, 'r') + "</Resource><Position>3,4"
-                              "</Position></ParticleSystem>"));
+      std::string(kSystems) +
+          "<ParticleSystem Name=\"Free\" Template=\"None\">"
+          "<InitInterval>0.0125</InitInterval><MaxLifetime>1.5</MaxLifetime>"
+          "<Resource>  " +
+          std::string(40, 'r') +
+          "</Resource><Position>3,4"
+          "</Position></ParticleSystem>"));
   EXPECT_EQ(effect.Name(), "Test");
   // A second function of an existing name extends it: same Dim, more pieces.
   auto* path = dynamic_cast<fx::TOrlPiecewiseFunc*>(effect.Function(0));

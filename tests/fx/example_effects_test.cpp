@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string Fixture(const char* name) { return std::string(ZERITH_TEST_DATA) + "/fx/" + name; }
+std::string Fixture(const char* name) {
+  return std::string(ZERITH_TEST_DATA) + "/fx/" + name;
+}
 
 std::string RunOk(const tool::Args& args) {
   std::ostringstream out, err;
@@ -66,8 +68,8 @@ TEST(ExampleEffects, TrailSpreadsFiveDotsAlongItsPath) {
 TEST(ExampleEffects, FountainThrowsPairsThatFadeAndDie) {
   std::string times = "1000";
   for (int t = 1020; t <= 3000; t += 20) times += "," + std::to_string(t);
-  const std::vector<Frame> frames =
-      Frames(RunOk({"effect", Fixture("fountain.xml"), "--seed", "1", "--start", "1000", "--at", times}));
+  const std::vector<Frame> frames = Frames(
+      RunOk({"effect", Fixture("fountain.xml"), "--seed", "1", "--start", "1000", "--at", times}));
   ASSERT_EQ(frames.size(), 101u);
   size_t most = 0;
   for (const Frame& f : frames) {
@@ -88,15 +90,16 @@ TEST(ExampleEffects, FountainThrowsPairsThatFadeAndDie) {
   ASSERT_GE(late.particles.size(), 4u);
   EXPECT_NE(late.particles[0][0], late.particles[1][0]);
   // The same seed gives the same fountain.
-  EXPECT_EQ(RunOk({"effect", Fixture("fountain.xml"), "--seed", "1", "--start", "1000", "--at", times}),
-            RunOk({"effect", Fixture("fountain.xml"), "--seed", "1", "--start", "1000", "--at", times}));
+  EXPECT_EQ(
+      RunOk({"effect", Fixture("fountain.xml"), "--seed", "1", "--start", "1000", "--at", times}),
+      RunOk({"effect", Fixture("fountain.xml"), "--seed", "1", "--start", "1000", "--at", times}));
 }
 
 TEST(ExampleEffects, SparkleBurstsCircleADriftingCentre) {
   std::string times = "10000";
   for (int t = 10050; t <= 14000; t += 50) times += "," + std::to_string(t);
-  const std::vector<Frame> frames =
-      Frames(RunOk({"effect", Fixture("sparkle.xml"), "--seed", "3", "--start", "10000", "--at", times}));
+  const std::vector<Frame> frames = Frames(
+      RunOk({"effect", Fixture("sparkle.xml"), "--seed", "3", "--start", "10000", "--at", times}));
   std::vector<std::string> births;
   size_t count = 0;
   for (const Frame& f : frames) {
@@ -109,9 +112,9 @@ TEST(ExampleEffects, SparkleBurstsCircleADriftingCentre) {
       EXPECT_NEAR(p[6], 255, 1e-9);
     }
   }
-  EXPECT_EQ(births, (std::vector<std::string>{"10000", "10100", "10200", "11200", "11300",
-                                              "11400", "12400", "12500", "12600", "13600",
-                                              "13700", "13800"}));
+  EXPECT_EQ(births,
+            (std::vector<std::string>{"10000", "10100", "10200", "11200", "11300", "11400", "12400",
+                                      "12500", "12600", "13600", "13700", "13800"}));
   // Sparks live 1.5 s: the one born at 10000 ms is still there at 11500 and gone at 11550.
   EXPECT_EQ(frames[30].head, "11500 finished=0 live=6");
   EXPECT_EQ(frames[31].head, "11550 finished=0 live=5");
@@ -120,12 +123,15 @@ TEST(ExampleEffects, SparkleBurstsCircleADriftingCentre) {
 
 TEST(ExampleEffects, ToolReportsBadFilesAndArguments) {
   std::ostringstream out, err;
-  EXPECT_EQ(tool::RunTool({"effect", Fixture("missing.xml"), "--start", "0", "--at", "1"}, out, err), 1);
+  EXPECT_EQ(
+      tool::RunTool({"effect", Fixture("missing.xml"), "--start", "0", "--at", "1"}, out, err), 1);
   EXPECT_NE(err.str().find("missing.xml"), std::string::npos);
   std::ostringstream out2, err2;
   EXPECT_EQ(tool::RunTool({"effect", Fixture("trail.xml"), "--at", "1"}, out2, err2), 1);
   EXPECT_NE(err2.str().find("--start is required"), std::string::npos);
   std::ostringstream out3, err3;
-  EXPECT_EQ(tool::RunTool({"effect", Fixture("trail.xml"), "--start", "0", "--at", "1,,2"}, out3, err3), 1);
+  EXPECT_EQ(
+      tool::RunTool({"effect", Fixture("trail.xml"), "--start", "0", "--at", "1,,2"}, out3, err3),
+      1);
   EXPECT_EQ(out3.str(), "");
 }

@@ -13,8 +13,8 @@ using tooltest::Tool;
 using tooltest::TToolResult;
 
 TEST(FxCommands, PathPrintsOneLinePerTime) {
-  TToolResult r = Tool({"path", "Set Linear; Set Timing 0.3; Path (0,0) (30,40); Ending Stop;", "0",
-                   "150", "301"});
+  TToolResult r = Tool(
+      {"path", "Set Linear; Set Timing 0.3; Path (0,0) (30,40); Ending Stop;", "0", "150", "301"});
   EXPECT_EQ(r.Status, 0) << r.Err;
   EXPECT_EQ(r.Out, "0 0.0000 0.0000\n150 15.0000 20.0000\n301 0.0000 0.0000\n");
   r = Tool({"path", "--dim", "3", "Set Linear; Path (0,0,0) (10,-20,30);", "500"});

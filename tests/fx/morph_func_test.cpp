@@ -49,8 +49,8 @@ TEST(PeriodicFunc, DefaultsAndModulation) {
 
   f.SetAxisParams(2, "a2=2; b2=0.5; g3=0.5; a3=3; b3=1");
   const double t = 0.7;
-  EXPECT_NEAR(f.GetValue(700).z,
-              std::sin(t + 0.5 * std::sin(3 * t + 1)) * std::sin(2 * t + 0.5), 1e-5);
+  EXPECT_NEAR(f.GetValue(700).z, std::sin(t + 0.5 * std::sin(3 * t + 1)) * std::sin(2 * t + 0.5),
+              1e-5);
 
   // SetParam changes values on every axis below Dim, but not the flags.
   f.SetDim(2);

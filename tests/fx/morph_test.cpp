@@ -71,9 +71,10 @@ TEST(Morph, WeightsScaleRotationAndPosition) {
   EXPECT_VEC_NEAR(shaped.GetValue(0), 0, -1, 0, 1e-5);  // (1, 1) scaled to (1, 0), turned
 
   // A zero value is ignored, so a Scale of 0 leaves the scale at 1.
-  fx::TOrlMorph& zero = libs.Morph("Zero", 2,
-                                   "<Functions><Function Name=\"Still\"/></Functions>"
-                                   "<Properties><Property Name=\"Scale\">0</Property></Properties>");
+  fx::TOrlMorph& zero =
+      libs.Morph("Zero", 2,
+                 "<Functions><Function Name=\"Still\"/></Functions>"
+                 "<Properties><Property Name=\"Scale\">0</Property></Properties>");
   EXPECT_FALSE(zero.Scaled);
   // A function of another Dim, or an unknown one, adds nothing and its weight is not read.
   fx::TOrlMorph& none = libs.Morph("None", 2,
@@ -111,7 +112,8 @@ TEST(Morph, InitialisersFromRangesAndOtherMorphs) {
     EXPECT_EQ(ranged.Position.x, 1.0f);
   }
 
-  fx::TOrlMorph& leader = libs.Morph("Leader", 2, "<Functions><Function Name=\"Drift\"/></Functions>");
+  fx::TOrlMorph& leader =
+      libs.Morph("Leader", 2, "<Functions><Function Name=\"Drift\"/></Functions>");
   fx::TOrlMorph& follower = libs.Morph("Follower", 2,
                                        "<Functions><Function Name=\"Still\"/></Functions>"
                                        "<Properties><Property Name=\"Position\">LEADER</Property>"
@@ -125,8 +127,9 @@ TEST(Morph, InitialisersFromRangesAndOtherMorphs) {
 
   // A morph never takes its values from itself, directly or through another.
   EXPECT_EQ(ErrorOf([&] {
-              libs.Morph("Loop", 2, "<Properties><Property Name=\"Position\">Loop</Property>"
-                                    "</Properties>");
+              libs.Morph("Loop", 2,
+                         "<Properties><Property Name=\"Position\">Loop</Property>"
+                         "</Properties>");
             }),
             "Morph \"Loop\" cannot take its values from morph \"Loop\", which depends on it");
   EXPECT_NE(ErrorOf([&] { leader.AddInit(fx::kTargetScale, {}, -1, -1, "Follower", {}); }),
@@ -150,12 +153,11 @@ TEST(Morph, FunctionParametersAndClones) {
   EXPECT_EQ(copy->Function(1), m.Function(1));
   EXPECT_EQ(copy->Name(), "Params");
 
-  auto error = [&](const std::string& xml) {
-    return ErrorOf([&] { libs.Morph("Bad", 2, xml); });
-  };
+  auto error = [&](const std::string& xml) { return ErrorOf([&] { libs.Morph("Bad", 2, xml); }); };
   EXPECT_EQ(error("<Functions><Func Name=\"Still\"/></Functions>"),
             "<Functions> tag contains invalid child tag <Func>");
-  EXPECT_EQ(error("<Functions><Function/></Functions>"), "<Function> tag has no \"Name\" attribute");
+  EXPECT_EQ(error("<Functions><Function/></Functions>"),
+            "<Function> tag has no \"Name\" attribute");
   EXPECT_EQ(error("<Properties><Prop/></Properties>"),
             "Morph + \"Bad\" <Properties> tag contains invalid tag \"Prop\"");
   EXPECT_EQ(error("<Properties><Property>1</Property></Properties>"),
@@ -193,13 +195,12 @@ TEST(Morph, RotationPatternsOfThreeDimensionalMorphs) {
   // Both steps carry the translation given before them.
   EXPECT_VEC_NEAR(m.GetValue(0), 0, 1, 10, 1e-5);
 
-  auto error = [&](const char* pattern) {
-    return ErrorOf([&] { m.SetRotationPattern(pattern); });
-  };
+  auto error = [&](const char* pattern) { return ErrorOf([&] { m.SetRotationPattern(pattern); }); };
   EXPECT_EQ(error("X[4]"), "Invalid rotation pattern parameter index");
   EXPECT_EQ(error("Q=1"), "Invalid base axis value \"Q\"");
   EXPECT_EQ(error("Y=abc"), "\"abc\" is not a valid floating point value");
-  fx::TOrlMorph& flat = libs.Morph("Flat", 2, "<Properties><Property Name=\"RotationPattern\">"
-                                              "Q=1</Property></Properties>");
+  fx::TOrlMorph& flat = libs.Morph("Flat", 2,
+                                   "<Properties><Property Name=\"RotationPattern\">"
+                                   "Q=1</Property></Properties>");
   EXPECT_FALSE(flat.Rotated);  // only three-dimensional morphs read patterns
 }

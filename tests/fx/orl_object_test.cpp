@@ -12,7 +12,7 @@
 namespace {
 
 class TFailing : public fx::TOrlObject {
-public:
+ public:
   TFailing() : TOrlObject("TFailing") {}
   const char* ClassName() const override { return "TFailing"; }
   std::unique_ptr<fx::TOrlObject> NewInstance() const override {

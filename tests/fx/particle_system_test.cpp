@@ -20,18 +20,20 @@ std::unique_ptr<fx::TOrlParticleEffect> Effect(const std::string& settings,
       "><Functions><Function Name=\"Fall\" Dim=\"1\" Type=\"parabolic\"><P0>1</P0><V0>-1</V0>"
       "</Function></Functions><Morphs><Morph Name=\"Fade\" Dim=\"1\"><Functions>"
       "<Function Name=\"Fall\"/></Functions></Morph></Morphs><Particles><Particle Name=\"Dot\">"
-      "<Parameter Name=\"Alpha\" Dim=\"1\" Morph=\"Fade\"><LiveValue>(" + lowAlpha +
+      "<Parameter Name=\"Alpha\" Dim=\"1\" Morph=\"Fade\"><LiveValue>(" +
+      lowAlpha +
       ")-(1)</LiveValue></Parameter></Particle></Particles><ParticleSystems>"
-      "<ParticleSystem Name=\"S\" Template=\"Dot\">" + settings +
-      "</ParticleSystem></ParticleSystems></ParticleEffect>");
+      "<ParticleSystem Name=\"S\" Template=\"Dot\">" +
+      settings + "</ParticleSystem></ParticleSystems></ParticleEffect>");
   return effect;
 }
 
 }  // namespace
 
 TEST(ParticleSystem, ThrowsRespectMaxParticlesAndLifetime) {
-  auto effect = Effect("<ThrowInterval>0.1</ThrowInterval><ParticlesPerThrow>2</ParticlesPerThrow>"
-                       "<MaxParticles>10</MaxParticles><MaxLifetime>0.5</MaxLifetime>");
+  auto effect = Effect(
+      "<ThrowInterval>0.1</ThrowInterval><ParticlesPerThrow>2</ParticlesPerThrow>"
+      "<MaxParticles>10</MaxParticles><MaxLifetime>0.5</MaxLifetime>");
   effect->Start(1000);
   ASSERT_TRUE(effect->Init());
   fx::TOrlParticleSystem& s = *effect->System(0);
@@ -44,8 +46,9 @@ TEST(ParticleSystem, ThrowsRespectMaxParticlesAndLifetime) {
   }
   EXPECT_EQ(most, 10);
   // A particle stays while it is exactly 500 ms old and goes at the next update.
-  auto exact = Effect("<ThrowInterval>10</ThrowInterval><ParticlesPerThrow>1</ParticlesPerThrow>"
-                      "<MaxLifetime>0.5</MaxLifetime>");
+  auto exact = Effect(
+      "<ThrowInterval>10</ThrowInterval><ParticlesPerThrow>1</ParticlesPerThrow>"
+      "<MaxLifetime>0.5</MaxLifetime>");
   exact->Start(0);
   exact->Update(10000);
   EXPECT_EQ(exact->System(0)->Particle(0)->Name(), "Dot0");
@@ -56,10 +59,11 @@ TEST(ParticleSystem, ThrowsRespectMaxParticlesAndLifetime) {
 }
 
 TEST(ParticleSystem, BurstsOfThrowsWithPauses) {
-  auto effect = Effect("<EmissionInterval>1</EmissionInterval><ThrowsPerEmission>3"
-                       "</ThrowsPerEmission><ThrowInterval>0.1</ThrowInterval>"
-                       "<ParticlesPerThrow>1</ParticlesPerThrow>",
-                       "", "-100");
+  auto effect = Effect(
+      "<EmissionInterval>1</EmissionInterval><ThrowsPerEmission>3"
+      "</ThrowsPerEmission><ThrowInterval>0.1</ThrowInterval>"
+      "<ParticlesPerThrow>1</ParticlesPerThrow>",
+      "", "-100");
   effect->Start(5000);
   effect->Init();
   std::vector<uint32_t> births;
@@ -73,8 +77,7 @@ TEST(ParticleSystem, BurstsOfThrowsWithPauses) {
 }
 
 TEST(ParticleSystem, LiveRangesRemoveParticlesDownToTheMinimum) {
-  auto effect = Effect("<InitParticles>3</InitParticles><MinParticles>1</MinParticles>", "",
-                       "0.1");
+  auto effect = Effect("<InitParticles>3</InitParticles><MinParticles>1</MinParticles>", "", "0.1");
   effect->Start(0);
   effect->Init();
   effect->Update(850);
@@ -86,8 +89,9 @@ TEST(ParticleSystem, LiveRangesRemoveParticlesDownToTheMinimum) {
 }
 
 TEST(ParticleSystem, SlotsWithoutMorphsKeepDefaultsAndDrift) {
-  auto effect = Effect("<InitParticles>2</InitParticles><InitInterval>0.25</InitInterval>"
-                       "<Position>1, 2</Position>");
+  auto effect = Effect(
+      "<InitParticles>2</InitParticles><InitInterval>0.25</InitInterval>"
+      "<Position>1, 2</Position>");
   effect->Start(100);
   effect->Init();
   const fx::TOrlParticle& p = *effect->System(0)->Particle(1);
@@ -199,6 +203,6 @@ TEST(ParticleSystem, BirthOrdersInitMorphsAndKeepsDefaultsAfterADeadSlot) {
   ASSERT_EQ(effect.System(1)->ParticleCount(), 1);
   const fx::TOrlParticle& ghost = *effect.System(1)->Particle(0);
   EXPECT_TRUE(ghost.Dead);
-  EXPECT_FLOAT_EQ(ghost.Alpha(), 0.5f);  // computed, then found outside (2)-(3)
+  EXPECT_FLOAT_EQ(ghost.Alpha(), 0.5f);                    // computed, then found outside (2)-(3)
   EXPECT_EQ(ghost.Color(), (fx::TVector{255, 255, 255}));  // never reached: still the default
 }

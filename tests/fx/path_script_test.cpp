@@ -12,9 +12,10 @@ TEST(PathScript, StatementsAndStateAreReadLeniently) {
   fx::TOrlPiecewiseFunc f;
   f.SetScript("  ");
   EXPECT_EQ(f.PieceCount(), 0);
-  f.SetScript("SET\tTiming 0.25;\r\nset bogus 3; Fly away; set; Set FirstAngle 5; Set FirstAngle x;"
-              "Set SecondAngle 30; Set PosCorrectionFirst 0.5; Set PosCorrectionSecond 2;"
-              "Set LINEAR; Path (1,1) (2,2)");  // no ";" after the path: ignored
+  f.SetScript(
+      "SET\tTiming 0.25;\r\nset bogus 3; Fly away; set; Set FirstAngle 5; Set FirstAngle x;"
+      "Set SecondAngle 30; Set PosCorrectionFirst 0.5; Set PosCorrectionSecond 2;"
+      "Set LINEAR; Path (1,1) (2,2)");  // no ";" after the path: ignored
   EXPECT_EQ(f.Timing, 0.25f);
   EXPECT_EQ(f.FirstAngle, 0.0f);
   EXPECT_EQ(f.SecondAngle, 30.0f);
@@ -93,8 +94,9 @@ TEST(PathScript, ClosedPathsSmoothTheirFirstPointAgainstTheLastPiece) {
 // Values worked out separately from the smoothing rules, not read off this code.
 TEST(PathScript, PointOptionsCombineInOneSmoothedPath) {
   fx::TOrlPiecewiseFunc f;
-  f.SetScript("Set Timing 0.2; Path (0,0) (100,0)[45,10] (110,50){0.5}\"+0.5\" (200,200);"
-              "Ending ReverseStop (7,8);");
+  f.SetScript(
+      "Set Timing 0.2; Path (0,0) (100,0)[45,10] (110,50){0.5}\"+0.5\" (200,200);"
+      "Ending ReverseStop (7,8);");
   ASSERT_EQ(f.PieceCount(), 3);
   EXPECT_EQ(f.PointCount(), 4);
   // The last piece runs at 0.5 units per ms along its 175.83 units.
@@ -109,10 +111,14 @@ TEST(PathScript, PointOptionsCombineInOneSmoothedPath) {
   const struct {
     uint32_t t;
     float x, y;
-  } expected[] = {{100, 50.0f, -3.1285f},      {250, 107.6688f, 12.0757f},
-                  {399, 109.9593f, 49.8515f},  {550, 141.2044f, 115.1062f},
-                  {752, 200, 200},             {1000, 128.4448f, 91.8913f},
-                  {1503, 0.5953f, -0.0623f},   {1504, 0, 0},
+  } expected[] = {{100, 50.0f, -3.1285f},
+                  {250, 107.6688f, 12.0757f},
+                  {399, 109.9593f, 49.8515f},
+                  {550, 141.2044f, 115.1062f},
+                  {752, 200, 200},
+                  {1000, 128.4448f, 91.8913f},
+                  {1503, 0.5953f, -0.0623f},
+                  {1504, 0, 0},
                   {1505, 7, 8}};  // 1504 is twice the total: back at the start
   for (const auto& e : expected) {
     SCOPED_TRACE(e.t);

@@ -17,9 +17,15 @@ std::string Mutate(std::string text, std::mt19937& rng) {
   for (int e = 0; e < edits && !text.empty(); ++e) {
     const size_t at = rng() % text.size();
     switch (rng() % 3) {
-      case 0: text[at] = kBytes[rng() % kBytes.size()]; break;
-      case 1: text.erase(at, 1 + rng() % 8); break;
-      default: text.insert(at, 1, kBytes[rng() % kBytes.size()]); break;
+      case 0:
+        text[at] = kBytes[rng() % kBytes.size()];
+        break;
+      case 1:
+        text.erase(at, 1 + rng() % 8);
+        break;
+      default:
+        text.insert(at, 1, kBytes[rng() % kBytes.size()]);
+        break;
     }
   }
   return text;
@@ -31,8 +37,7 @@ TEST(RandomInput, DamagedEffectFilesNeverCrash) {
   std::mt19937 rng(20240607);
   int loaded = 0, refused = 0;
   for (const char* name : {"trail.xml", "fountain.xml", "sparkle.xml"}) {
-    const std::string original =
-        data::ReadWholeFile(std::string(ZERITH_TEST_DATA) + "/fx/" + name);
+    const std::string original = data::ReadWholeFile(std::string(ZERITH_TEST_DATA) + "/fx/" + name);
     for (int i = 0; i < 150; ++i) {
       fx::TOrlParticleEffect effect;
       try {
@@ -56,10 +61,36 @@ TEST(RandomInput, DamagedEffectFilesNeverCrash) {
 }
 
 TEST(RandomInput, ScriptsNeverFail) {
-  static const char* kWords[] = {"Set ", "Path ", "Ending ", "Bezier", "Linear", "Timing ",
-                                 "FirstAngle ", "PosCorrectionFirst ", "Loop", "Reverse",
-                                 "ReverseStop ", "Stop ", "(", ")", "[", "]", "{", "}", "\"",
-                                 "..", "--", ",", ";", " ", "+", "-", "0", "1e30", "7.5", "90"};
+  static const char* kWords[] = {"Set ",
+                                 "Path ",
+                                 "Ending ",
+                                 "Bezier",
+                                 "Linear",
+                                 "Timing ",
+                                 "FirstAngle ",
+                                 "PosCorrectionFirst ",
+                                 "Loop",
+                                 "Reverse",
+                                 "ReverseStop ",
+                                 "Stop ",
+                                 "(",
+                                 ")",
+                                 "[",
+                                 "]",
+                                 "{",
+                                 "}",
+                                 "\"",
+                                 "..",
+                                 "--",
+                                 ",",
+                                 ";",
+                                 " ",
+                                 "+",
+                                 "-",
+                                 "0",
+                                 "1e30",
+                                 "7.5",
+                                 "90"};
   std::mt19937 rng(99);
   for (int i = 0; i < 500; ++i) {
     std::string script;

@@ -19,10 +19,10 @@ std::string ErrorOf(Fn&& fn) {
   return "(no error)";
 }
 
-#define EXPECT_VEC_NEAR(actual, ex, ey, ez, tol)                                     \
-  do {                                                                               \
-    const fx::TVector v_ = (actual);                                                 \
-    EXPECT_NEAR(v_.x, (ex), (tol)) << v_;                                            \
-    EXPECT_NEAR(v_.y, (ey), (tol)) << v_;                                            \
-    EXPECT_NEAR(v_.z, (ez), (tol)) << v_;                                            \
+#define EXPECT_VEC_NEAR(actual, ex, ey, ez, tol) \
+  do {                                           \
+    const fx::TVector v_ = (actual);             \
+    EXPECT_NEAR(v_.x, (ex), (tol)) << v_;        \
+    EXPECT_NEAR(v_.y, (ey), (tol)) << v_;        \
+    EXPECT_NEAR(v_.z, (ez), (tol)) << v_;        \
   } while (0)

@@ -3,19 +3,18 @@
 
 #include <sstream>
 
-#include "tests/tool_test_support.hpp"
 #include "data/file_folder.hpp"
 #include "data/files.hpp"
 #include "graphics/jpeg_codec.hpp"
 #include "graphics/png_codec.hpp"
 #include "test_support.hpp"
+#include "tests/tool_test_support.hpp"
 
 namespace graphics {
 namespace {
 
 using testing::Pattern;
 using testing::TScratchDir;
-
 
 TEST(GraphicsCommands, MorfAimAndPngWorkOnArchives) {
   TScratchDir dir;
@@ -26,7 +25,8 @@ TEST(GraphicsCommands, MorfAimAndPngWorkOnArchives) {
     folder->Save();
   }
   data::WriteFileAtomically(dir / "old.zxc", "replaced");
-  tooltest::TToolResult r = tooltest::Tool({"morf", dir / "src.zxc", dir / "old.zxc", "--quality", "75"});
+  tooltest::TToolResult r =
+      tooltest::Tool({"morf", dir / "src.zxc", dir / "old.zxc", "--quality", "75"});
   EXPECT_EQ(r.Status, 0) << r.Err;
   EXPECT_EQ(r.Err, dir / "src.zxc" + ": 0%\n" + dir / "src.zxc" + ": 100%\n");
   EXPECT_EQ(r.Out, "");
@@ -62,7 +62,8 @@ TEST(GraphicsCommands, BadInputIsOneLineAndStatusOne) {
   EXPECT_EQ(missing.Status, 1);
   EXPECT_EQ(missing.Err, "zerith-tool morf: Can not find file " + dir / "none.zxc" + "!\n");
   EXPECT_EQ(tooltest::Tool({"morf", dir / "a.zxc", dir / "o.zxc", "--quality", "101"}).Status, 1);
-  const tooltest::TToolResult junk = tooltest::Tool({"png", dir / "a.zxc", "junk.png", "-o", dir / "j.png"});
+  const tooltest::TToolResult junk =
+      tooltest::Tool({"png", dir / "a.zxc", "junk.png", "-o", dir / "j.png"});
   EXPECT_EQ(junk.Err, "zerith-tool png: Entry \"junk.png\" is neither a PNG nor a JPEG picture\n");
   EXPECT_EQ(tooltest::Tool({"png", dir / "a.zxc", "nothing", "-o", dir / "j.png"}).Err,
             "zerith-tool png: No entry \"nothing\" in " + dir / "a.zxc" + "\n");

@@ -23,8 +23,11 @@ TEST(Bosses, ABossRaisesTheGroupSizeByModeAndShowsWhatIsMissing) {
     int Mode;
     int BossType;
     const char* Text;
-  } cases[] = {{kPuzzle, 0, "+2"}, {kStrategy, 0, "+1"}, {kNoLose, 0, nullptr},
-               {kPuzzle, 1, "+3"}, {kStrategy, 1, "+2"}};
+  } cases[] = {{kPuzzle, 0, "+2"},
+               {kStrategy, 0, "+1"},
+               {kNoLose, 0, nullptr},
+               {kPuzzle, 1, "+3"},
+               {kStrategy, 1, "+2"}};
   for (const auto& c : cases) {
     TWorld world;
     TLevelPlan plan = ColumnLevel(2);

@@ -50,15 +50,17 @@ TEST(Catalogues, ShapeBoundsAndOffsetsFollowTheVertices) {
   // A vertex of 1000 or more never lowers MinX below its start; negative ones count; a shape
   // missing "Score" is skipped without shifting the ones after it.
   TFakeServices services;
-  AddEntry(services.Archive(TArchiveKind::Game), "fishkaShapes.xml",
-           "<S><Shape Name=\"Far\" NextRotateName=\"Far\" Height=\"1\" Sx=\"0\" Sy=\"0\" Score=\"1\">"
-           "<Fishes><Fish Type=\"0\"><Point x=\"1000\" y=\"5\"/><Point x=\"1200\" y=\"7\"/>"
-           "<Point x=\"1100\" y=\"1\"/></Fish></Fishes></Shape>"
-           "<Shape Name=\"NoScore\" NextRotateName=\"X\" Height=\"1\" Sx=\"0\" Sy=\"0\"><Fishes>" +
-               Fish(0) + "</Fishes></Shape>"
-           "<Shape Name=\"Neg\" NextRotateName=\"Neg\" Height=\"1\" Sx=\"0\" Sy=\"0\" Score=\"1\">"
-           "<Fishes><Fish Type=\"2\"><Point x=\"-5\" y=\"0\"/><Point x=\"3\" y=\"9\"/>"
-           "<Point x=\"-5\" y=\"4\"/></Fish></Fishes></Shape></S>");
+  AddEntry(
+      services.Archive(TArchiveKind::Game), "fishkaShapes.xml",
+      "<S><Shape Name=\"Far\" NextRotateName=\"Far\" Height=\"1\" Sx=\"0\" Sy=\"0\" Score=\"1\">"
+      "<Fishes><Fish Type=\"0\"><Point x=\"1000\" y=\"5\"/><Point x=\"1200\" y=\"7\"/>"
+      "<Point x=\"1100\" y=\"1\"/></Fish></Fishes></Shape>"
+      "<Shape Name=\"NoScore\" NextRotateName=\"X\" Height=\"1\" Sx=\"0\" Sy=\"0\"><Fishes>" +
+          Fish(0) +
+          "</Fishes></Shape>"
+          "<Shape Name=\"Neg\" NextRotateName=\"Neg\" Height=\"1\" Sx=\"0\" Sy=\"0\" Score=\"1\">"
+          "<Fishes><Fish Type=\"2\"><Point x=\"-5\" y=\"0\"/><Point x=\"3\" y=\"9\"/>"
+          "<Point x=\"-5\" y=\"4\"/></Fish></Fishes></Shape></S>");
   TCatalogues cat;
   cat.ReadShapes(services);
   ASSERT_EQ(cat.Shapes.size(), 2u);
@@ -147,8 +149,10 @@ TEST(Catalogues, FilesWithoutTagsAndMissingFilesRaise) {
   TCatalogues cat;
   data::TFileFolder& game = services.Archive(TArchiveKind::Game);
   game.Files[static_cast<size_t>(game.IndexOf("MetaColors.xml"))].Stream->Clear();
-  EXPECT_EQ(ErrorOf([&] { cat.ReadColors(services); }), "MetaColors.xmlXML file does not has tags!");
-  EXPECT_EQ(ErrorOf([&] { cat.LoadGameData(services); }), "MetaColors.xmlXML file does not has tags!");
+  EXPECT_EQ(ErrorOf([&] { cat.ReadColors(services); }),
+            "MetaColors.xmlXML file does not has tags!");
+  EXPECT_EQ(ErrorOf([&] { cat.LoadGameData(services); }),
+            "MetaColors.xmlXML file does not has tags!");
   EXPECT_FALSE(cat.Loaded);
   TFakeServices empty;
   EXPECT_EQ(ErrorOf([&] { cat.ReadBossTypes(empty); }), "Cannot load file (wrong file name)");
@@ -162,8 +166,9 @@ TEST(Catalogues, FilesWithoutTagsAndMissingFilesRaise) {
   AddEntry(empty.Archive(TArchiveKind::Game), "BossTypes.xml",
            "<B><Boss Image=\"b.png\" x=\"1x\" y=\"2\" Power=\"1\"/></B>");
   EXPECT_EQ(ErrorOf([&] { cat.ReadBossTypes(empty); }), "'1x' is not a valid integer value");
-  AddEntry(empty.Archive(TArchiveKind::Game), "fishkaShapes.xml",
-           "<S><Shape Name=\"Huge\" NextRotateName=\"Huge\" Height=\"1\" Sx=\"0\" Sy=\"0\" Score=\"1\">"
-           "<Fishes><Fish Type=\"0\"><Point x=\"-2147483648\" y=\"0\"/></Fish></Fishes></Shape></S>");
+  AddEntry(
+      empty.Archive(TArchiveKind::Game), "fishkaShapes.xml",
+      "<S><Shape Name=\"Huge\" NextRotateName=\"Huge\" Height=\"1\" Sx=\"0\" Sy=\"0\" Score=\"1\">"
+      "<Fishes><Fish Type=\"0\"><Point x=\"-2147483648\" y=\"0\"/></Fish></Fishes></Shape></S>");
   EXPECT_EQ(ErrorOf([&] { cat.ReadShapes(empty); }), "'-2147483648' is out of range");
 }

@@ -64,7 +64,15 @@ TEST(Contours, FrontierPointsSurroundTheStructureExceptAtTheBoardEdges) {
     std::vector<TPoint> Frontier;
   } cases[] = {
       // Cell (8,4) from (360,336): its own lower-left corner hint (381,378) is covered.
-      {4, {{402, 420}, {333, 378}, {354, 420}, {429, 378}, {450, 420}, {408, 336}, {360, 336}, {312, 336}}},
+      {4,
+       {{402, 420},
+        {333, 378},
+        {354, 420},
+        {429, 378},
+        {450, 420},
+        {408, 336},
+        {360, 336},
+        {312, 336}}},
       // At the right edge the points 480 or more right of the row start are not offered.
       {9, {{642, 420}, {573, 378}, {594, 420}, {600, 336}, {552, 336}}},
       // At the left edge nothing lies further left.

@@ -20,7 +20,8 @@ namespace rules_test {
 
 using rules::TArchiveKind;
 
-inline void AddEntry(data::TFileFolder& archive, const std::string& name, const std::string& bytes) {
+inline void AddEntry(data::TFileFolder& archive, const std::string& name,
+                     const std::string& bytes) {
   archive.AddFile(name, 0, data::TMemoryStream(bytes));
 }
 
@@ -29,11 +30,12 @@ inline std::string SizeText(int width, int height) {
 }
 
 class TFakeServices : public rules::TRulesServices {
-public:
+ public:
   TFakeServices()
       : game(data::TFileFolder::CreateNew("unused-game.zxc")),
         levels(data::TFileFolder::CreateNew("unused-levels.zxc")) {
-    for (int slot = 0; slot < rules::kEffectSlotCount; ++slot) templates.push_back(MakeTemplate(slot));
+    for (int slot = 0; slot < rules::kEffectSlotCount; ++slot)
+      templates.push_back(MakeTemplate(slot));
   }
 
   // An effect with the path function and particle system the rules steer, living 500 ms.
@@ -114,8 +116,9 @@ public:
   void ForwardMouseDown(int, bool) override { ++Forwarded; }
   void ForwardMouseWheel(int) override { ++Forwarded; }
   const fx::TOrlParticleEffect* EffectTemplate(int slot) override {
-    return slot >= 0 && slot < static_cast<int>(templates.size()) ? templates[static_cast<size_t>(slot)].get()
-                                                                   : nullptr;
+    return slot >= 0 && slot < static_cast<int>(templates.size())
+               ? templates[static_cast<size_t>(slot)].get()
+               : nullptr;
   }
 
   // As if the template's file had been missing at start-up.
@@ -144,8 +147,9 @@ public:
   int BackgroundRedraws = 0;
   int Forwarded = 0;
 
-private:
-  static std::string Between(const std::string& text, const std::string& open, const std::string& close) {
+ private:
+  static std::string Between(const std::string& text, const std::string& open,
+                             const std::string& close) {
     const size_t start = text.find(open);
     if (start == std::string::npos) return {};
     const size_t from = start + open.size();

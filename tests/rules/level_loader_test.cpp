@@ -41,7 +41,8 @@ TEST(LevelLoader, ReadsColoursNullFragsAndSettingsAsWritten) {
   EXPECT_EQ(level.MoveDeadline, 1000 + 12000);
   // Only Cell has a weight, in every colour.
   for (int t = 0; t < world.Catalogues.TypeCount(); ++t)
-    EXPECT_EQ(level.TypeWeights[t], world.Catalogues.Types[static_cast<size_t>(t)].ShapeIndex == kCell ? 1 : 0);
+    EXPECT_EQ(level.TypeWeights[t],
+              world.Catalogues.Types[static_cast<size_t>(t)].ShapeIndex == kCell ? 1 : 0);
 
   // A next level without those elements keeps timing, chances, sound and music, and does not
   // restart the music that already plays.
@@ -95,7 +96,8 @@ TEST(LevelLoader, ShapesWithoutLevelColoursFallBackAndBonusesNeedFiveTriangles) 
   plan.Colors = "2";
   plan.Layers[0] += TLevelPlan::Piece("Nothing", 5, 1) + TLevelPlan::Piece("Bar", 6, 1) +
                     TLevelPlan::Piece("TriA", 6, 6, 1, 21);
-  plan.Probabilities = "<FishkaWithBonus>1.0</FishkaWithBonus><BonusTypeWeights>0 0 5</BonusTypeWeights>";
+  plan.Probabilities =
+      "<FishkaWithBonus>1.0</FishkaWithBonus><BonusTypeWeights>0 0 5</BonusTypeWeights>";
   auto game = world.NewGame(kPuzzle, plan);
   const TLayer& layer = game->Layer();
   EXPECT_EQ(layer.Pieces[2].TypeIndex, 0);  // no such shape: type 0 at the given position
@@ -119,9 +121,12 @@ TEST(LevelLoader, PicturesAndMapLoadTheirImages) {
   TWorld world;
   TLevelPlan plan = BasicLevel();
   plan.Extra =
-      "<Pictures><Picture x=\"10\" y=\"500\" Sx=\"1\" Sy=\"2\" Name=\"p\"><Image Name=\"deco.png\" t=\"100\"/>"
-      "<Image Name=\"deco2.png\" t=\"200\"/><Image Name=\"x.png\"/></Picture><Picture x=\"1\"/></Pictures>"
-      "<PictureMap x=\"0\" y=\"0\" OneWidth=\"48\" OneHeight=\"42\"><Images><Image Name=\"tile.jpg\"/>"
+      "<Pictures><Picture x=\"10\" y=\"500\" Sx=\"1\" Sy=\"2\" Name=\"p\"><Image Name=\"deco.png\" "
+      "t=\"100\"/>"
+      "<Image Name=\"deco2.png\" t=\"200\"/><Image Name=\"x.png\"/></Picture><Picture "
+      "x=\"1\"/></Pictures>"
+      "<PictureMap x=\"0\" y=\"0\" OneWidth=\"48\" OneHeight=\"42\"><Images><Image "
+      "Name=\"tile.jpg\"/>"
       "<Image/></Images><Lines><Line>1 0 1</Line><Line>2 1 x</Line></Lines></PictureMap>";
   auto game = world.NewGame(kPuzzle, plan);
   ASSERT_EQ(game->Level.Pictures.size(), 1u);
@@ -141,13 +146,16 @@ TEST(LevelLoader, PicturesAndMapLoadTheirImages) {
 TEST(LevelLoader, BadLevelsRaiseClearErrors) {
   TWorld world;
   TRulesGame game(world.Catalogues, world.Services);
-  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level9.xml", true); }), "Cannot load file (wrong file name)");
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level9.xml", true); }),
+            "Cannot load file (wrong file name)");
   AddEntry(world.Services.Archive(TArchiveKind::Level), "Level5.xml", "no tags here");
-  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level5.xml", true); }), "Level5.xmlXML file does not has tags!");
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level5.xml", true); }),
+            "Level5.xmlXML file does not has tags!");
   TLevelPlan plan = BasicLevel();
   plan.Weights = "<Shape Name=\"Cell\" Weight=\"heavy\"/>";
   AddEntry(world.Services.Archive(TArchiveKind::Level), "Level6.xml", plan.Xml());
-  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level6.xml", true); }), "'heavy' is not a valid integer value");
+  EXPECT_EQ(ErrorOf([&] { game.LoadLevel("Level6.xml", true); }),
+            "'heavy' is not a valid integer value");
   // Positions and intervals the board arithmetic could not hold are refused by name.
   TLevelPlan far = BasicLevel();
   far.Layers[0] += "<Fishka x=\"5000000\" y=\"0\" Shape=\"Cell\" Count=\"1\"/>";
@@ -211,12 +219,13 @@ TEST(LevelLoader, ChancesThatAreNoDecimalNumbersReadAsZero) {
   const struct {
     const char* Text;
     double Chance;
-  } cases[] = {{" 0.75 ", 0.75}, {"1,5", 0}, {"", 0}, {"nan", 0}, {"inf", 0}, {"0.5x", 0}, {"+0.25", 0.25}};
+  } cases[] = {{" 0.75 ", 0.75}, {"1,5", 0},  {"", 0},        {"nan", 0},
+               {"inf", 0},       {"0.5x", 0}, {"+0.25", 0.25}};
   for (const auto& c : cases) {
     TWorld world;
     TLevelPlan plan = BasicLevel();
-    plan.Probabilities = std::string("<FishkaWithBonus>") + c.Text + "</FishkaWithBonus><NoColorFishka>" +
-                         c.Text + "</NoColorFishka>";
+    plan.Probabilities = std::string("<FishkaWithBonus>") + c.Text +
+                         "</FishkaWithBonus><NoColorFishka>" + c.Text + "</NoColorFishka>";
     auto game = world.NewGame(kPuzzle, plan);
     EXPECT_DOUBLE_EQ(game->Level.BonusChance, c.Chance) << c.Text;
     EXPECT_DOUBLE_EQ(game->Level.NoColorChance, c.Chance) << c.Text;

@@ -40,7 +40,8 @@ TEST(OutlineTracer, OneCellGivesItsFourCornersAndDropsTheSurroundedCentre) {
   // Consecutive points are joined by an outer edge: each step is one side of the cell.
   for (int i = 0; i < 4; ++i) {
     const TPoint a = out.Points[i], b = out.Points[(i + 1) % 4];
-    EXPECT_TRUE((a.Y == b.Y && std::abs(a.X - b.X) == 48) || (std::abs(a.Y - b.Y) == 42 && std::abs(a.X - b.X) == 21))
+    EXPECT_TRUE((a.Y == b.Y && std::abs(a.X - b.X) == 48) ||
+                (std::abs(a.Y - b.Y) == 42 && std::abs(a.X - b.X) == 21))
         << a << " " << b;
   }
 }

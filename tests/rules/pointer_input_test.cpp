@@ -12,8 +12,11 @@ TEST(PointerInput, TheHandFadesOutsideTheBoardByDistance) {
   const struct {
     int X, Y, Alpha;
     bool Over;
-  } cases[] = {{400, 300, 255, true},  {100, 300, 71, false}, {50, 100, 0, false},
-               {700, 500, 64, false}, {600, 400, 225, false}};
+  } cases[] = {{400, 300, 255, true},
+               {100, 300, 71, false},
+               {50, 100, 0, false},
+               {700, 500, 64, false},
+               {600, 400, 225, false}};
   for (const auto& c : cases) {
     game->MouseMoved(c.X, c.Y);
     EXPECT_EQ(game->HandAlpha, c.Alpha) << c.X << "," << c.Y;
@@ -33,8 +36,9 @@ TEST(PointerInput, TheHandFadesOutsideTheBoardByDistance) {
 TEST(PointerInput, PicturesAndBossesUnderTheHandFadeAndAFadeUnderWayContinues) {
   TWorld world;
   TLevelPlan plan = ColumnLevel(2);
-  plan.Extra += "<Pictures><Picture x=\"100\" y=\"300\" Sx=\"0\" Sy=\"0\" Name=\"p\">"
-                "<Image Name=\"deco.png\" t=\"1\"/></Picture></Pictures>";
+  plan.Extra +=
+      "<Pictures><Picture x=\"100\" y=\"300\" Sx=\"0\" Sy=\"0\" Name=\"p\">"
+      "<Image Name=\"deco.png\" t=\"1\"/></Picture></Pictures>";
   auto game = world.NewGame(kPuzzle, plan);
   TFakeServices& s = world.Services;
   const TLevelPicture& picture = game->Level.Pictures[0];

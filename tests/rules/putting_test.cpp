@@ -14,7 +14,8 @@ namespace {
 // A column of five: main (8,4) red with the main boss, then (7,4)..(4,4) in the given colours.
 std::unique_ptr<TRulesGame> Column(TWorld& world, int mode, std::vector<int> colors) {
   auto game = world.NewGame(mode, ColumnLevel(static_cast<int>(colors.size())));
-  for (int i = 0; i < static_cast<int>(colors.size()); ++i) Paint(*game, i, colors[static_cast<size_t>(i)]);
+  for (int i = 0; i < static_cast<int>(colors.size()); ++i)
+    Paint(*game, i, colors[static_cast<size_t>(i)]);
   return game;
 }
 
@@ -43,8 +44,8 @@ TEST(Putting, APutThatTouchesTheStructureFillsItsFragmentsAndAnimatesTheQueue) {
   ASSERT_EQ(effects.size(), 3u);
   EXPECT_EQ(effects[0].Name, "ToMouseMove2");
   EXPECT_EQ(effects[0].Path, "Set Linear; Set Timing 0.3; Path (688,356) (" +
-                                 std::to_string(game->CursorX) + "," + std::to_string(game->CursorY) +
-                                 "); Ending Stop;");
+                                 std::to_string(game->CursorX) + "," +
+                                 std::to_string(game->CursorY) + "); Ending Stop;");
   EXPECT_EQ(effects[1].Path, "Set Linear; Set Timing 0.3; Path (646,440) (688,356); Ending Stop;");
   EXPECT_EQ(effects[2].Path, "Set Linear; Set Timing 0.3; Path (520,692) (646,440); Ending Stop;");
   EXPECT_EQ(effects[2].Clip, kQueueClip);
@@ -113,7 +114,8 @@ TEST(Putting, EdgeSharingChainOfThreeClearsButCornersDoNotJoin) {
   const TPartEffect& started = game->Level.LevelEffects[0];
   ASSERT_TRUE(started.Effect);
   // The path replaced the template's, and the particles line it about every 10 units.
-  const auto* path = dynamic_cast<const fx::TOrlPiecewiseFunc*>(started.Effect->Functions().Find("FContour"));
+  const auto* path =
+      dynamic_cast<const fx::TOrlPiecewiseFunc*>(started.Effect->Functions().Find("FContour"));
   ASSERT_NE(path, nullptr);
   // Four corners and the four points where the column's cells meet, then the first again.
   EXPECT_EQ(std::count(started.Path.begin(), started.Path.end(), '('), 9);

@@ -17,11 +17,12 @@ namespace {
 
 TLevelPlan RandomLevel() {
   TLevelPlan plan;
-  plan.Extra = "<MoveInterval Action=\"4\" Strategic=\"3\"/><NullFrags>" + std::to_string(17 * 40 + 9) +
-               " " + std::to_string(16 * 40 + 20) + "</NullFrags>";
+  plan.Extra = "<MoveInterval Action=\"4\" Strategic=\"3\"/><NullFrags>" +
+               std::to_string(17 * 40 + 9) + " " + std::to_string(16 * 40 + 20) + "</NullFrags>";
   plan.Weights =
       "<Shape Name=\"Cell\" Weight=\"4\"/><Shape Name=\"Bar\" Weight=\"1\"/>"
-      "<Shape Name=\"TriA\" Weight=\"1\"/><Shape Name=\"TriB\" Weight=\"1\"/><Shape Name=\"TriC\" Weight=\"1\"/>";
+      "<Shape Name=\"TriA\" Weight=\"1\"/><Shape Name=\"TriB\" Weight=\"1\"/><Shape Name=\"TriC\" "
+      "Weight=\"1\"/>";
   plan.Probabilities =
       "<FishkaWithBonus>0.6</FishkaWithBonus><NoColorFishka>0.2</NoColorFishka>"
       "<BonusTypeWeights>1 1 1 1 1 1 1 3 1 1 1 0 0 0 0 2</BonusTypeWeights>";

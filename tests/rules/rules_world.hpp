@@ -30,14 +30,15 @@ inline std::string Fish(int kind, int dx = 0) {
 inline std::string ShapeTag(const std::string& name, const std::string& next, int score,
                             const std::string& fishes, int sx = 34, int sy = 21) {
   return "<Shape Name=\"" + name + "\" NextRotateName=\"" + next + "\" Height=\"10\" Sx=\"" +
-         std::to_string(sx) + "\" Sy=\"" + std::to_string(sy) + "\" Score=\"" + std::to_string(score) +
-         "\"><Fishes>" + fishes + "</Fishes></Shape>";
+         std::to_string(sx) + "\" Sy=\"" + std::to_string(sy) + "\" Score=\"" +
+         std::to_string(score) + "\"><Fishes>" + fishes + "</Fishes></Shape>";
 }
 
 inline std::string ShapesXml() {
   const std::string cell = Fish(0) + Fish(1) + Fish(2) + Fish(3);
   return "<Shapes>" + ShapeTag("Cell", "Cell", 10, cell) +
-         ShapeTag("Bar", "Bar", 20, cell + Fish(0, 48) + Fish(1, 48) + Fish(2, 48) + Fish(3, 48), 58) +
+         ShapeTag("Bar", "Bar", 20, cell + Fish(0, 48) + Fish(1, 48) + Fish(2, 48) + Fish(3, 48),
+                  58) +
          ShapeTag("TriA", "TriB", 5, Fish(0)) + ShapeTag("TriB", "TriC", 5, Fish(1)) +
          ShapeTag("TriC", "TriA", 5, Fish(2)) + ShapeTag("Broken", "Nowhere", 5, Fish(3)) +
          "</Shapes>";
@@ -69,7 +70,8 @@ inline void FillArchives(TFakeServices& services) {
     for (const char* material : {"Red", "Green", "Blue"})
       AddEntry(levels, std::string(shape) + "_" + material + ".png",
                SizeText(std::string(shape) == "Bar" ? 118 : 70, 52));
-  for (const char* sign : {"sign_r.png", "sign_g.png", "sign_b.png"}) AddEntry(levels, sign, SizeText(10, 10));
+  for (const char* sign : {"sign_r.png", "sign_g.png", "sign_b.png"})
+    AddEntry(levels, sign, SizeText(10, 10));
   AddEntry(levels, "boss1.png", SizeText(40, 40));
   AddEntry(levels, "boss2.png", SizeText(40, 40));
   AddEntry(levels, "deco.png", SizeText(30, 20));
@@ -88,7 +90,8 @@ struct TLevelPlan {
 
   // Level pieces are placed by their screen-style position; this gives the one that snaps to
   // the cell with its shape's leftmost vertex as given.
-  static std::string Piece(const std::string& shape, int row, int col, int count = 1, int minX = 0) {
+  static std::string Piece(const std::string& shape, int row, int col, int count = 1,
+                           int minX = 0) {
     return "<Fishka x=\"" + std::to_string(48 * col + 21 * row + 11 + minX) + "\" y=\"" +
            std::to_string(42 * row + 49) + "\" Shape=\"" + shape + "\" Count=\"" +
            std::to_string(count) + "\"/>";
@@ -102,8 +105,8 @@ struct TLevelPlan {
 
   std::string Xml() const {
     std::string xml = "<Level><FishkaColors>" + Colors + "</FishkaColors>" + Extra +
-                      "<Probabilities><FishkaShapes>" + Weights + "</FishkaShapes>" + Probabilities +
-                      "</Probabilities><Layers>";
+                      "<Probabilities><FishkaShapes>" + Weights + "</FishkaShapes>" +
+                      Probabilities + "</Probabilities><Layers>";
     for (const std::string& layer : Layers) xml += "<Layer>" + layer + "</Layer>";
     return xml + "</Layers><Bosses>" + Bosses + "</Bosses></Level>";
   }

@@ -13,14 +13,24 @@ namespace {
 
 std::string Box(const std::string& cls, const std::string& name, const std::string& parent,
                 int left, const std::string& group = "0") {
-  return Obj(cls, {{"ParentName", parent}, {"Name", name}, {"Left", std::to_string(left)},
-                   {"Width", "80"}, {"Height", "20"}, {"Visible", "true"}, {"Picture", "off.png"},
-                   {"MouseDownPicture", "on.png"}, {"FontName", "F"}, {"Caption", "ab"},
-                   {"RadioGroup", group}, {"CheckedColor", "9"}, {"Color", "1"}});
+  return Obj(cls, {{"ParentName", parent},
+                   {"Name", name},
+                   {"Left", std::to_string(left)},
+                   {"Width", "80"},
+                   {"Height", "20"},
+                   {"Visible", "true"},
+                   {"Picture", "off.png"},
+                   {"MouseDownPicture", "on.png"},
+                   {"FontName", "F"},
+                   {"Caption", "ab"},
+                   {"RadioGroup", group},
+                   {"CheckedColor", "9"},
+                   {"Color", "1"}});
 }
 
 std::string Form(const std::string& name) {
-  return Obj("TOrlForm", {{"ParentName", "S"}, {"Name", name}, {"Width", "800"}, {"Height", "600"}});
+  return Obj("TOrlForm",
+             {{"ParentName", "S"}, {"Name", name}, {"Width", "800"}, {"Height", "600"}});
 }
 
 void Click(TWorld& w, int x, int y, int upX, int upY) {
@@ -35,7 +45,8 @@ TEST(CheckBox, TogglesOnAClickInsideAndDrawsItsBox) {
   w.graphic->SetPictureSize("off.png", 16, 16);
   w.graphic->SetPictureSize("on.png", 16, 16);
   std::string props = Box("TOrlCheckBox", "W_C", "W", 0);
-  props.erase(props.find("<p n=\"RadioGroup\">"), std::string("<p n=\"RadioGroup\">0</p><p n=\"CheckedColor\">9</p>").size());
+  props.erase(props.find("<p n=\"RadioGroup\">"),
+              std::string("<p n=\"RadioGroup\">0</p><p n=\"CheckedColor\">9</p>").size());
   w.Load(Interface(Form("W") + props));
   w.engine.ShowModal("W");
   auto& box = w.Get<ui::TOrlCheckBox>("W_C");
@@ -63,8 +74,9 @@ TEST(CheckBox, TogglesOnAClickInsideAndDrawsItsBox) {
 TEST(RadioButton, CheckingOneUnchecksItsGroupOnTheSameForm) {
   TWorld w;
   w.Load(Interface(Form("W") + Box("TOrlRadioButton", "W_A", "W", 0) +
-                   Box("TOrlRadioButton", "W_B", "W", 100) + Box("TOrlRadioButton", "W_C", "W", 200, "2") +
-                   Form("V") + Box("TOrlRadioButton", "V_A", "V", 0)));
+                   Box("TOrlRadioButton", "W_B", "W", 100) +
+                   Box("TOrlRadioButton", "W_C", "W", 200, "2") + Form("V") +
+                   Box("TOrlRadioButton", "V_A", "V", 0)));
   auto& a = w.Get<ui::TOrlRadioButton>("W_A");
   auto& b = w.Get<ui::TOrlRadioButton>("W_B");
   auto& c = w.Get<ui::TOrlRadioButton>("W_C");

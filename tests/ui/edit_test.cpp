@@ -11,14 +11,17 @@ using uitest::TWorld;
 namespace {
 
 // An edit at (100, 50), 120 wide, font "F" (6 pixels a character), text 3 pixels in.
-ui::TOrlEdit& LoadEdit(TWorld& w, std::initializer_list<std::pair<std::string, std::string>> extra) {
+ui::TOrlEdit& LoadEdit(TWorld& w,
+                       std::initializer_list<std::pair<std::string, std::string>> extra) {
   std::string props;
   for (const auto& [n, v] : extra) props += "<p n=\"" + n + "\">" + v + "</p>";
-  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "800"}, {"Height", "600"}}) +
-                   "<o c=\"TOrlEdit\"><p n=\"ParentName\">W</p><p n=\"Name\">W_E</p>"
-                   "<p n=\"Left\">100</p><p n=\"Top\">50</p><p n=\"Width\">120</p><p n=\"Height\">20</p>"
-                   "<p n=\"Visible\">true</p><p n=\"FontName\">F</p><p n=\"MaxLength\">8</p>"
-                   "<p n=\"MaxWidth\">60</p><p n=\"TextShiftLeft\">3</p>" + props + "</o>"));
+  w.Load(Interface(
+      Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "800"}, {"Height", "600"}}) +
+      "<o c=\"TOrlEdit\"><p n=\"ParentName\">W</p><p n=\"Name\">W_E</p>"
+      "<p n=\"Left\">100</p><p n=\"Top\">50</p><p n=\"Width\">120</p><p n=\"Height\">20</p>"
+      "<p n=\"Visible\">true</p><p n=\"FontName\">F</p><p n=\"MaxLength\">8</p>"
+      "<p n=\"MaxWidth\">60</p><p n=\"TextShiftLeft\">3</p>" +
+      props + "</o>"));
   w.engine.ShowModal("W");
   auto& edit = w.Get<ui::TOrlEdit>("W_E");
   edit.SetFocused(true);
@@ -157,8 +160,11 @@ TEST(Edit, MousePlacesTheCaretAndSelects) {
 TEST(Edit, PaintsSelectionColoursAndABlinkingCaret) {
   TWorld w;
   w.graphic->SetPictureSize("caret.png", 4, 12);
-  ui::TOrlEdit& edit = LoadEdit(w, {{"Caption", "abc"}, {"Color", "1"}, {"SelectColor", "2"},
-                                    {"CursorPicture", "caret.png"}, {"Alpha", "255"}});
+  ui::TOrlEdit& edit = LoadEdit(w, {{"Caption", "abc"},
+                                    {"Color", "1"},
+                                    {"SelectColor", "2"},
+                                    {"CursorPicture", "caret.png"},
+                                    {"Alpha", "255"}});
   edit.SelStart = 2;
   edit.SelEnd = 3;
   edit.Caret = 3;

@@ -18,9 +18,13 @@ std::string Form(const std::string& name, const std::string& extra = {}) {
 }
 
 std::string Edit(const std::string& name, int tabOrder, const std::string& parent = "W") {
-  return Obj("TOrlEdit", {{"ParentName", parent}, {"Name", name}, {"Width", "100"},
-                          {"Height", "20"}, {"Visible", "true"},
-                          {"TabOrder", std::to_string(tabOrder)}, {"Caption", "abc"}});
+  return Obj("TOrlEdit", {{"ParentName", parent},
+                          {"Name", name},
+                          {"Width", "100"},
+                          {"Height", "20"},
+                          {"Visible", "true"},
+                          {"TabOrder", std::to_string(tabOrder)},
+                          {"Caption", "abc"}});
 }
 
 }  // namespace
@@ -60,9 +64,14 @@ TEST(Form, TabMovesTheFocusThroughTheTabOrder) {
 TEST(Form, TabWithOneFocusedChildAndClicksTakeFocusQuietly) {
   TWorld w;
   w.Load(Interface(Form("W") + Edit("W_E", 0) + Form("V") + Edit("V_A", 0, "V") +
-                   Obj("TOrlEdit", {{"ParentName", "V"}, {"Name", "V_B"}, {"Left", "200"},
-                                    {"Width", "100"}, {"Height", "20"}, {"Visible", "true"},
-                                    {"TabOrder", "1"}, {"Caption", "xyz"}})));
+                   Obj("TOrlEdit", {{"ParentName", "V"},
+                                    {"Name", "V_B"},
+                                    {"Left", "200"},
+                                    {"Width", "100"},
+                                    {"Height", "20"},
+                                    {"Visible", "true"},
+                                    {"TabOrder", "1"},
+                                    {"Caption", "xyz"}})));
   auto& only = w.Get<ui::TOrlEdit>("W_E");
   only.SetFocused(true);
   w.Get<ui::TOrlForm>("W").KeyDown(ui::kKeyTab, 0);
@@ -83,12 +92,24 @@ TEST(Form, TabWithOneFocusedChildAndClicksTakeFocusQuietly) {
 TEST(Form, MouseEventsReachVisibleChildrenInsideTheForm) {
   TWorld w;
   w.Load(Interface(
-      Obj("TOrlForm", {{"ParentName", "Screen"}, {"Name", "W"}, {"Width", "100"}, {"Height", "100"}}) +
-      Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_A"}, {"Width", "50"}, {"Height", "50"},
-                        {"Visible", "true"}, {"OnMouseDown", "ExecMethod Method=\"A\";"}}) +
-      Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_B"}, {"Width", "50"}, {"Height", "50"},
-                        {"Visible", "true"}, {"OnMouseDown", "ExecMethod Method=\"B\";"}}) +
-      Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_C"}, {"Width", "50"}, {"Height", "50"},
+      Obj("TOrlForm",
+          {{"ParentName", "Screen"}, {"Name", "W"}, {"Width", "100"}, {"Height", "100"}}) +
+      Obj("TOrlLabel", {{"ParentName", "W"},
+                        {"Name", "W_A"},
+                        {"Width", "50"},
+                        {"Height", "50"},
+                        {"Visible", "true"},
+                        {"OnMouseDown", "ExecMethod Method=\"A\";"}}) +
+      Obj("TOrlLabel", {{"ParentName", "W"},
+                        {"Name", "W_B"},
+                        {"Width", "50"},
+                        {"Height", "50"},
+                        {"Visible", "true"},
+                        {"OnMouseDown", "ExecMethod Method=\"B\";"}}) +
+      Obj("TOrlLabel", {{"ParentName", "W"},
+                        {"Name", "W_C"},
+                        {"Width", "50"},
+                        {"Height", "50"},
                         {"OnMouseDown", "ExecMethod Method=\"C\";"}})));
   std::string calls;
   for (const char* m : {"A", "B", "C"}) w.host.Publish(m, [&calls, m] { calls += m; });
@@ -102,7 +123,8 @@ TEST(Form, MouseEventsReachVisibleChildrenInsideTheForm) {
 TEST(Form, TabFormsShowOnePageOfAGroup) {
   TWorld w;
   auto page = [](const std::string& name, int group) {
-    return Obj("TOrlTabForm", {{"ParentName", "W"}, {"Name", name}, {"TabGroup", std::to_string(group)}});
+    return Obj("TOrlTabForm",
+               {{"ParentName", "W"}, {"Name", name}, {"TabGroup", std::to_string(group)}});
   };
   w.Load(Interface(Form("W") + page("W_P1", 1) + page("W_P2", 1) + page("W_Q", 2)));
   w.engine.SetObjectProperty("W_P1", "Visible", "true");
@@ -115,8 +137,9 @@ TEST(Form, TabFormsShowOnePageOfAGroup) {
 
 TEST(Form, RenameAndAssignCarryTheChildren) {
   TWorld w;
-  w.Load(Interface(Form("W") + Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "_L"}, {"Left", "4"},
-                                                 {"Caption", "hi"}})));
+  w.Load(Interface(
+      Form("W") +
+      Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "_L"}, {"Left", "4"}, {"Caption", "hi"}})));
   auto& form = w.Get<ui::TOrlForm>("W");
   const int index = w.engine.CreateObject("Copy", "Screen", "TOrlForm");
   auto& copy = dynamic_cast<ui::TOrlForm&>(*w.engine.Object(index));
@@ -138,12 +161,20 @@ TEST(Form, RenameAndAssignCarryTheChildren) {
 TEST(Form, HostileStructuresNeitherLoopNorExhaustMemory) {
   TWorld w;
   // Two windows naming each other as parent, one naming itself, and tab orders far out of range.
-  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "WB"}, {"Name", "WA"}, {"Width", "50"},
-                                    {"Height", "50"}, {"Visible", "true"}}) +
-                   Obj("TOrlForm", {{"ParentName", "WA"}, {"Name", "WB"}, {"Left", "5"},
-                                    {"Width", "50"}, {"Height", "50"}, {"Visible", "true"}}) +
+  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "WB"},
+                                    {"Name", "WA"},
+                                    {"Width", "50"},
+                                    {"Height", "50"},
+                                    {"Visible", "true"}}) +
+                   Obj("TOrlForm", {{"ParentName", "WA"},
+                                    {"Name", "WB"},
+                                    {"Left", "5"},
+                                    {"Width", "50"},
+                                    {"Height", "50"},
+                                    {"Visible", "true"}}) +
                    Obj("TOrlForm", {{"ParentName", "WS"}, {"Name", "WS"}, {"Left", "1"}}) +
-                   Edit("WA_E", 2000000000, "WA") + Edit("WA_F", -5, "WA") + Edit("WA_G", 0, "WA")));
+                   Edit("WA_E", 2000000000, "WA") + Edit("WA_F", -5, "WA") +
+                   Edit("WA_G", 0, "WA")));
   auto& a = w.Get<ui::TOrlForm>("WA");
   auto& b = w.Get<ui::TOrlForm>("WB");
   EXPECT_TRUE(b.Children().empty());

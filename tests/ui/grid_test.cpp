@@ -19,17 +19,28 @@ std::string Rows(int n) {
 
 // A grid at (10, 20): two columns, rows 20 high, border 0, divisor 2, 102 high.
 ui::TOrlGrid& LoadGrid(TWorld& w, bool fixedRow, int rows) {
-  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "800"}, {"Height", "600"}}) +
-                   Obj("TOrlGrid", {{"ParentName", "W"}, {"Name", "W_G"}, {"Left", "10"}, {"Top", "20"},
-                                    {"Width", "200"}, {"Height", "102"}, {"RowsHeight", "20"},
-                                    {"DivisorHeight", "2"}, {"FixedRow", fixedRow ? "true" : "false"},
-                                    {"Visible", "true"}, {"CursorPicture", "cursor.png"},
-                                    {"NotActiveCursorAlpha", "60"}, {"FixedColor", "7"},
-                                    {"RowMouseOverColor", "8"},
-                                    {"AddColumns", "Width=\"120\" FontName=\"F\";Width=\"80\" "
-                                                   "Alignment=\"taRight\""},
-                                    {"AddCells", Rows(rows)}, {"TabOrder", "0"},
-                                    {"OnMouseDown", "ExecMethod Method=\"Row\";"}})));
+  w.Load(Interface(
+      Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "800"}, {"Height", "600"}}) +
+      Obj("TOrlGrid", {{"ParentName", "W"},
+                       {"Name", "W_G"},
+                       {"Left", "10"},
+                       {"Top", "20"},
+                       {"Width", "200"},
+                       {"Height", "102"},
+                       {"RowsHeight", "20"},
+                       {"DivisorHeight", "2"},
+                       {"FixedRow", fixedRow ? "true" : "false"},
+                       {"Visible", "true"},
+                       {"CursorPicture", "cursor.png"},
+                       {"NotActiveCursorAlpha", "60"},
+                       {"FixedColor", "7"},
+                       {"RowMouseOverColor", "8"},
+                       {"AddColumns",
+                        "Width=\"120\" FontName=\"F\";Width=\"80\" "
+                        "Alignment=\"taRight\""},
+                       {"AddCells", Rows(rows)},
+                       {"TabOrder", "0"},
+                       {"OnMouseDown", "ExecMethod Method=\"Row\";"}})));
   w.engine.ShowModal("W");
   return w.Get<ui::TOrlGrid>("W_G");
 }
@@ -51,7 +62,7 @@ TEST(Grid, ColumnsCellsAndRowCounts) {
   EXPECT_THROW(grid.AddCells("Text=\"ok\";Colour=\"1\""), data::Error);
   EXPECT_THROW(grid.AddColumns("Width=\"wide\""), data::Error);
   EXPECT_EQ(grid.GridCells().size(), 20u);  // a bad list adds nothing
-  grid.AddCells("Text=\"half\"");  // half a row is not a row yet...
+  grid.AddCells("Text=\"half\"");           // half a row is not a row yet...
   EXPECT_EQ(grid.RowCount, 10);
   grid.AddCells("Text=\"done\"");  // ...until the second cell arrives
   EXPECT_EQ(grid.RowCount, 11);

@@ -17,7 +17,8 @@ using uitest::TWorld;
 namespace {
 
 std::string Form(const std::string& name) {
-  return Obj("TOrlForm", {{"ParentName", "Screen"}, {"Name", name}, {"Width", "800"}, {"Height", "600"}});
+  return Obj("TOrlForm",
+             {{"ParentName", "Screen"}, {"Name", name}, {"Width", "800"}, {"Height", "600"}});
 }
 
 std::string Label(const std::string& name, const std::string& parent = "W") {
@@ -37,7 +38,8 @@ TEST(InterfaceEngine, CreationPassStopsQuietlyAtTheFirstBadElement) {
   w.Load("<Other>" + Form("W") + "</Other>");
   EXPECT_EQ(w.engine.Count(), 0);  // root is not OrlInterface
 
-  w.Load(Interface(Form("W") + Label("W_A") + Obj("TOrlLabel", {{"ParentName", "W"}}) + Label("W_B")));
+  w.Load(
+      Interface(Form("W") + Label("W_A") + Obj("TOrlLabel", {{"ParentName", "W"}}) + Label("W_B")));
   EXPECT_NE(w.engine.FindObject("W_A"), nullptr);
   EXPECT_EQ(w.engine.FindObject("W_B"), nullptr);
   ASSERT_EQ(w.engine.LoadNotes().size(), 1u);
@@ -47,20 +49,26 @@ TEST(InterfaceEngine, CreationPassStopsQuietlyAtTheFirstBadElement) {
             "does not has Name: \"ParentName\" or \"Name\"!");
 
   const std::pair<std::string, std::string> bad[] = {
-      {"<x/>", "[TOrlInterfaceEngine.CreateInterfaceObjects] OrlInterface XML file contains wrong tag!"},
+      {"<x/>",
+       "[TOrlInterfaceEngine.CreateInterfaceObjects] OrlInterface XML file contains wrong tag!"},
       {"<o c=\"TOrlLabel\" d=\"1\"><p n=\"Name\">X</p></o>",
        "[TOrlInterfaceEngine.CreateInterfaceObjects] Tag <o> has wrong number of attributes!"},
       {"<o k=\"TOrlLabel\"><p n=\"Name\">X</p></o>",
        "[TOrlInterfaceEngine.CreateInterfaceObjects] Tag <o> does not has \"c\" attribute!"},
-      {"<o c=\"TOrlLabel\"></o>", "[TOrlInterfaceEngine.CreateInterfaceObjects] Tag <o> does not has subtags!"},
+      {"<o c=\"TOrlLabel\"></o>",
+       "[TOrlInterfaceEngine.CreateInterfaceObjects] Tag <o> does not has subtags!"},
       {"<o c=\"TOrlLabel\"><q n=\"Name\">X</q></o>",
-       "[TOrlInterfaceEngine.CreateInterfaceObjects] [ClassName:TOrlInterfaceEngine] Tag <o> contains wrong subtag!"},
+       "[TOrlInterfaceEngine.CreateInterfaceObjects] [ClassName:TOrlInterfaceEngine] Tag <o> "
+       "contains wrong subtag!"},
       {"<o c=\"TOrlLabel\"><p>X</p></o>",
-       "[TOrlInterfaceEngine.CreateInterfaceObjects] [ClassName:TOrlInterfaceEngine] Tag <p> has wrong number of attributes!"},
+       "[TOrlInterfaceEngine.CreateInterfaceObjects] [ClassName:TOrlInterfaceEngine] Tag <p> has "
+       "wrong number of attributes!"},
       {"<o c=\"TOrlLabel\"><p m=\"Name\">X</p></o>",
-       "[TOrlInterfaceEngine.CreateInterfaceObjects] [ClassName:TOrlInterfaceEngine] Tag <p> does not has \"n\" attribute!"},
+       "[TOrlInterfaceEngine.CreateInterfaceObjects] [ClassName:TOrlInterfaceEngine] Tag <p> does "
+       "not has \"n\" attribute!"},
       {"<o c=\"TOrlDefaults\"><p n=\"Color\">1</p></o>",
-       "[TOrlInterfaceEngine.CreateInterfaceObjects] [ClassName:TOrlDefaults] Tag <p> has wrong \"n\" attribute value!"},
+       "[TOrlInterfaceEngine.CreateInterfaceObjects] [ClassName:TOrlDefaults] Tag <p> has wrong "
+       "\"n\" attribute value!"},
   };
   for (const auto& [element, message] : bad) {
     TWorld v;
@@ -88,8 +96,10 @@ TEST(InterfaceEngine, UnknownClassesAndDuplicateNamesAreNoted) {
   EXPECT_EQ(w.Prop("W_O", "Tag"), "4");
   EXPECT_NE(w.engine.FindObject("W_C"), nullptr);
   ASSERT_EQ(w.engine.LoadNotes().size(), 2u);
-  EXPECT_EQ(w.engine.LoadNotes()[0].Message, "class \"TOrlButton\" is not registered; nothing created");
-  EXPECT_EQ(w.engine.LoadNotes()[1].Message, "the name \"W\" is already taken; the object stays nameless");
+  EXPECT_EQ(w.engine.LoadNotes()[0].Message,
+            "class \"TOrlButton\" is not registered; nothing created");
+  EXPECT_EQ(w.engine.LoadNotes()[1].Message,
+            "the name \"W\" is already taken; the object stays nameless");
   EXPECT_EQ(w.engine.Count(), 5);  // the form, W_F, W_O, the nameless label, W_C
   EXPECT_EQ(w.Get<ui::TOrlForm>("W").Children().size(), 2u);
   w.engine.ShowModal("W");
@@ -104,9 +114,9 @@ TEST(InterfaceEngine, DefaultLinesFillOnlyWhatTheFileLeavesOut) {
   TWorld w;
   const std::string defaults =
       "<p n=\"DefLine\">TOrlLabel ; Color ;255</p>"
-      "<p n=\"DefLine\">TOrlLabel;Color;7</p>"          // later line for the same property
-      "<p n=\"DefLine\">TOrlLabel;Alpha 9</p>"          // one ";" only: ignored
-      "<p n=\"DefLine\">TOrlLabel;Tag; 12</p>";          // the value keeps its blank
+      "<p n=\"DefLine\">TOrlLabel;Color;7</p>"   // later line for the same property
+      "<p n=\"DefLine\">TOrlLabel;Alpha 9</p>"   // one ";" only: ignored
+      "<p n=\"DefLine\">TOrlLabel;Tag; 12</p>";  // the value keeps its blank
   w.Load(Interface(Form("W") + Label("W_A") +
                        Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_B"}, {"Color", "3"}}),
                    defaults));
@@ -114,28 +124,32 @@ TEST(InterfaceEngine, DefaultLinesFillOnlyWhatTheFileLeavesOut) {
   EXPECT_EQ(w.Prop("W_B", "Color"), "3");
   EXPECT_EQ(w.Prop("W_A", "Tag"), "12");
   ASSERT_EQ(w.engine.LoadNotes().size(), 1u);
-  EXPECT_NE(w.engine.LoadNotes()[0].Message.find("DefLine does not have 3 parameters!"), std::string::npos);
+  EXPECT_NE(w.engine.LoadNotes()[0].Message.find("DefLine does not have 3 parameters!"),
+            std::string::npos);
 }
 
 TEST(InterfaceEngine, FirstElementNeverGetsPropertiesAndPropertyErrorsReachTheCaller) {
   TWorld w;
-  w.Load("<OrlInterface>" + Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "First"}, {"Width", "5"}}) +
-         Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "Second"}, {"Width", "5"}}) + "</OrlInterface>");
+  w.Load("<OrlInterface>" +
+         Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "First"}, {"Width", "5"}}) +
+         Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "Second"}, {"Width", "5"}}) +
+         "</OrlInterface>");
   EXPECT_EQ(w.Prop("First", "Width"), "0");
   EXPECT_EQ(w.Prop("Second", "Width"), "5");
 
   TWorld v;
-  EXPECT_THROW(v.Load(Interface(Form("W") + Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_L"},
-                                                               {"Left", "ten"}}))),
-               data::Error);
+  EXPECT_THROW(
+      v.Load(Interface(Form("W") +
+                       Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_L"}, {"Left", "ten"}}))),
+      data::Error);
   EXPECT_FALSE(v.engine.Reading());  // the reading state never outlives the load
   EXPECT_NE(v.engine.FindObject("W_L"), nullptr);
 }
 
 TEST(InterfaceEngine, ReloadingKeepsObjectsAndSetsTheFirstOfEachName) {
   TWorld w;
-  const std::string file = Interface(Form("W") + Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_L"},
-                                                                  {"Caption", "one"}}));
+  const std::string file = Interface(
+      Form("W") + Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_L"}, {"Caption", "one"}}));
   w.Load(file);
   w.engine.SetObjectProperty("W_L", "Caption", "changed");
   w.Load(file);
@@ -147,10 +161,12 @@ TEST(InterfaceEngine, ReloadingKeepsObjectsAndSetsTheFirstOfEachName) {
 
 TEST(InterfaceEngine, OverlaysRecordTheFirstValueAndRestoreIt) {
   TWorld w;
-  w.Load(Interface(Form("W") + Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_L"}, {"Caption", "Start"}})));
+  w.Load(Interface(Form("W") +
+                   Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_L"}, {"Caption", "Start"}})));
   auto overlay = [&](const std::string& caption) {
-    data::TMemoryStream s("<OrlInterface>" + Obj("TOrlLabel", {{"Name", "W_L"}, {"Caption", caption}}) +
-                          Obj("TOrlLabel", {{"Name", "Missing"}, {"Caption", "x"}}) + "</OrlInterface>");
+    data::TMemoryStream s(
+        "<OrlInterface>" + Obj("TOrlLabel", {{"Name", "W_L"}, {"Caption", caption}}) +
+        Obj("TOrlLabel", {{"Name", "Missing"}, {"Caption", "x"}}) + "</OrlInterface>");
     w.engine.LoadOverlayFromStream(s);
   };
   overlay("Début");
@@ -161,7 +177,8 @@ TEST(InterfaceEngine, OverlaysRecordTheFirstValueAndRestoreIt) {
   EXPECT_EQ(w.Prop("W_L", "Caption"), "Start");
 
   const std::string path = ::testing::TempDir() + "ui_overlay_test.li";
-  std::ofstream(path) << "<OrlInterface>" << Obj("TOrlLabel", {{"Name", "W_L"}, {"Caption", "Fichier"}})
+  std::ofstream(path) << "<OrlInterface>"
+                      << Obj("TOrlLabel", {{"Name", "W_L"}, {"Caption", "Fichier"}})
                       << "</OrlInterface>";
   w.engine.LoadOverlay(path);
   EXPECT_EQ(w.Prop("W_L", "Caption"), "Fichier");
@@ -174,7 +191,7 @@ TEST(InterfaceEngine, ShownFormsStack) {
   w.Load(Interface(Form("X") + Form("Y") + Form("Z") + Form("Q") + Label("X_L", "X")));
   w.engine.ShowModal("X");
   w.engine.ShowModal("Z");
-  w.engine.ShowModal("X");  // already shown: does not move
+  w.engine.ShowModal("X");    // already shown: does not move
   w.engine.ShowModal("X_L");  // not a form
   w.engine.ShowModal("Nobody");
   EXPECT_EQ(Stack(w.engine), (std::vector<std::string>{"X", "Z"}));
@@ -200,12 +217,28 @@ TEST(InterfaceEngine, ShownFormsStack) {
 TEST(InterfaceEngine, DrawingOrderAndHintsOfTheTopForm) {
   TWorld w;
   w.Load(Interface(
-      Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "A"}, {"Width", "800"}, {"Height", "600"}, {"Picture", "a.png"}}) +
-      Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "B"}, {"Width", "800"}, {"Height", "600"}, {"Picture", "b.png"}}) +
-      Obj("TOrlLabel", {{"ParentName", "B"}, {"Name", "B_L"}, {"Picture", "l.png"}, {"Visible", "true"}}) +
-      Obj("TOrlHint", {{"ParentName", "B"}, {"Name", "B_H"}, {"Width", "200"}, {"Height", "5"},
-                       {"FontName", "F"}, {"Caption", "tip"}, {"ShowTime", "1000"}, {"TextShiftTop", "2"},
-                       {"BackGroundColor", "9"}, {"BackGroundAlpha", "128"}})));
+      Obj("TOrlForm", {{"ParentName", "S"},
+                       {"Name", "A"},
+                       {"Width", "800"},
+                       {"Height", "600"},
+                       {"Picture", "a.png"}}) +
+      Obj("TOrlForm", {{"ParentName", "S"},
+                       {"Name", "B"},
+                       {"Width", "800"},
+                       {"Height", "600"},
+                       {"Picture", "b.png"}}) +
+      Obj("TOrlLabel",
+          {{"ParentName", "B"}, {"Name", "B_L"}, {"Picture", "l.png"}, {"Visible", "true"}}) +
+      Obj("TOrlHint", {{"ParentName", "B"},
+                       {"Name", "B_H"},
+                       {"Width", "200"},
+                       {"Height", "5"},
+                       {"FontName", "F"},
+                       {"Caption", "tip"},
+                       {"ShowTime", "1000"},
+                       {"TextShiftTop", "2"},
+                       {"BackGroundColor", "9"},
+                       {"BackGroundAlpha", "128"}})));
   w.engine.ShowModal("A");
   w.engine.ShowModal("B");
   w.now = 5000;
@@ -216,8 +249,8 @@ TEST(InterfaceEngine, DrawingOrderAndHintsOfTheTopForm) {
   w.engine.DrawAll();
   std::vector<std::string> order;
   for (const auto& c : w.graphic->Calls) order.push_back(c.Op + ":" + c.Name);
-  EXPECT_EQ(order, (std::vector<std::string>{"Draw:a.png", "Draw:b.png", "Draw:l.png",
-                                             "DrawRect:1", "ExtDraw:F.png"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"Draw:a.png", "Draw:b.png", "Draw:l.png", "DrawRect:1",
+                                             "ExtDraw:F.png"}));
   EXPECT_EQ(w.graphic->Of("DrawRect")[0].Rect, (ui::TRect{0, 0, 200, 12}));
   EXPECT_EQ(w.graphic->Of("DrawRect")[0].Alpha, 128);
 
@@ -240,11 +273,17 @@ TEST(InterfaceEngine, DrawingOrderAndHintsOfTheTopForm) {
 
 TEST(InterfaceEngine, EventsGoToTheTopFormOnlyAndNeedAShownForm) {
   TWorld w;
-  auto clickable = [](const std::string& name, const std::string& parent, const std::string& method) {
-    return Obj("TOrlLabel", {{"ParentName", parent}, {"Name", name}, {"Width", "800"}, {"Height", "600"},
-                             {"Visible", "true"}, {"OnMouseDown", "ExecMethod Method=\"" + method + "\";"}});
+  auto clickable = [](const std::string& name, const std::string& parent,
+                      const std::string& method) {
+    return Obj("TOrlLabel", {{"ParentName", parent},
+                             {"Name", name},
+                             {"Width", "800"},
+                             {"Height", "600"},
+                             {"Visible", "true"},
+                             {"OnMouseDown", "ExecMethod Method=\"" + method + "\";"}});
   };
-  w.Load(Interface(Form("A") + Form("B") + clickable("A_L", "A", "a") + clickable("B_L", "B", "b")));
+  w.Load(
+      Interface(Form("A") + Form("B") + clickable("A_L", "A", "a") + clickable("B_L", "B", "b")));
   std::string calls;
   w.host.Publish("a", [&] { calls += "a"; });
   w.host.Publish("b", [&] { calls += "b"; });

@@ -13,10 +13,15 @@ using uitest::TWorld;
 namespace {
 
 // A 400 x 300 form at (100, 50) holding one label.
-void LoadFormWithLabel(TWorld& w, std::initializer_list<std::pair<std::string, std::string>> label) {
+void LoadFormWithLabel(TWorld& w,
+                       std::initializer_list<std::pair<std::string, std::string>> label) {
   w.graphic->SetPictureSize("box.png", 40, 20);
-  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "Screen"}, {"Name", "W"}, {"Left", "100"},
-                                    {"Top", "50"}, {"Width", "400"}, {"Height", "300"}}) +
+  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "Screen"},
+                                    {"Name", "W"},
+                                    {"Left", "100"},
+                                    {"Top", "50"},
+                                    {"Width", "400"},
+                                    {"Height", "300"}}) +
                    Obj("TOrlLabel", label)));
 }
 
@@ -24,8 +29,13 @@ void LoadFormWithLabel(TWorld& w, std::initializer_list<std::pair<std::string, s
 
 TEST(InterfaceObject, AlignmentOwnsLeftAndTop) {
   TWorld w;
-  LoadFormWithLabel(w, {{"ParentName", "W"}, {"Name", "W_L"}, {"Width", "100"}, {"Height", "30"},
-                        {"HAlign", "haCenter"}, {"ShiftLeft", "5"}, {"VAlign", "vaBottom"},
+  LoadFormWithLabel(w, {{"ParentName", "W"},
+                        {"Name", "W_L"},
+                        {"Width", "100"},
+                        {"Height", "30"},
+                        {"HAlign", "haCenter"},
+                        {"ShiftLeft", "5"},
+                        {"VAlign", "vaBottom"},
                         {"ShiftTop", "-10"}});
   auto& label = w.Get<ui::TOrlLabel>("W_L");
   EXPECT_EQ(label.Left, 5 + 200 - 50);
@@ -49,22 +59,35 @@ TEST(InterfaceObject, AlignmentOwnsLeftAndTop) {
 
 TEST(InterfaceObject, JustifyAndAutoSize) {
   TWorld w;
-  LoadFormWithLabel(w, {{"ParentName", "W"}, {"Name", "W_L"}, {"Left", "3"}, {"Width", "10"},
-                        {"HAlign", "haJustify"}, {"VAlign", "vaJustify"}});
+  LoadFormWithLabel(w, {{"ParentName", "W"},
+                        {"Name", "W_L"},
+                        {"Left", "3"},
+                        {"Width", "10"},
+                        {"HAlign", "haJustify"},
+                        {"VAlign", "vaJustify"}});
   auto& label = w.Get<ui::TOrlLabel>("W_L");
   EXPECT_EQ(label.Left, 0);
   EXPECT_EQ(label.Width, 400);
   EXPECT_EQ(label.Height, 300);
 
-  LoadFormWithLabel(w, {{"ParentName", "W"}, {"Name", "W_P"}, {"Left", "3"}, {"AutoSize", "asPicture"},
-                        {"Picture", "box.png"}, {"HAlign", "haJustify"}, {"Width", "99"}});
+  LoadFormWithLabel(w, {{"ParentName", "W"},
+                        {"Name", "W_P"},
+                        {"Left", "3"},
+                        {"AutoSize", "asPicture"},
+                        {"Picture", "box.png"},
+                        {"HAlign", "haJustify"},
+                        {"Width", "99"}});
   auto& sized = w.Get<ui::TOrlLabel>("W_P");
   EXPECT_EQ(sized.Width, 40);  // the picture decides; Width and justify leave it alone
   EXPECT_EQ(sized.Height, 20);
   EXPECT_EQ(sized.Left, 3);
 
-  LoadFormWithLabel(w, {{"ParentName", "W"}, {"Name", "W_U"}, {"Width", "30"}, {"Height", "40"},
-                        {"AutoSize", "asPicture"}, {"Picture", "unknown.png"},
+  LoadFormWithLabel(w, {{"ParentName", "W"},
+                        {"Name", "W_U"},
+                        {"Width", "30"},
+                        {"Height", "40"},
+                        {"AutoSize", "asPicture"},
+                        {"Picture", "unknown.png"},
                         {"PictureHAlign", "phaRight"}});
   auto& unknown = w.Get<ui::TOrlLabel>("W_U");
   EXPECT_EQ(unknown.Width, 30);  // an unknown picture (0 x 0) changes nothing
@@ -74,10 +97,16 @@ TEST(InterfaceObject, JustifyAndAutoSize) {
 TEST(InterfaceObject, PicturePlacementAndPlainPaint) {
   TWorld w;
   w.graphic->SetPictureSize("p.png", 20, 10);
-  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "Screen"}, {"Name", "W"}, {"Left", "10"},
-                                    {"Top", "20"}, {"Width", "100"}, {"Height", "50"},
-                                    {"Picture", "p.png"}, {"PictureHAlign", "phaCenter"},
-                                    {"PictureVAlign", "pvaBottom"}, {"PictureAlpha", "128"}})));
+  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "Screen"},
+                                    {"Name", "W"},
+                                    {"Left", "10"},
+                                    {"Top", "20"},
+                                    {"Width", "100"},
+                                    {"Height", "50"},
+                                    {"Picture", "p.png"},
+                                    {"PictureHAlign", "phaCenter"},
+                                    {"PictureVAlign", "pvaBottom"},
+                                    {"PictureAlpha", "128"}})));
   auto& form = w.Get<ui::TOrlForm>("W");
   EXPECT_EQ(form.PictureLeft, 40);
   EXPECT_EQ(form.PictureTop, 40);
@@ -94,8 +123,12 @@ TEST(InterfaceObject, PicturePlacementAndPlainPaint) {
 
 TEST(InterfaceObject, PropertiesReadBackAsText) {
   TWorld w;
-  LoadFormWithLabel(w, {{"ParentName", "W"}, {"Name", "W_L"}, {"Visible", "TRUE"},
-                        {"Caption", "Grüße"}, {"Alignment", "tacenter"}, {"Color", "$FF"}});
+  LoadFormWithLabel(w, {{"ParentName", "W"},
+                        {"Name", "W_L"},
+                        {"Visible", "TRUE"},
+                        {"Caption", "Grüße"},
+                        {"Alignment", "tacenter"},
+                        {"Color", "$FF"}});
   EXPECT_EQ(w.Prop("W_L", "Visible"), "True");
   EXPECT_EQ(w.Prop("W_L", "Caption"), "Grüße");
   EXPECT_EQ(w.Prop("W_L", "Alignment"), "taCenter");
@@ -111,29 +144,74 @@ TEST(InterfaceObject, ExtremeNumbersWrapWithoutFailing) {
   TWorld w;
   w.graphic->SetPictureSize("big.png", 2000000000, 2000000000);
   const std::string max = "2147483647", min = "-2147483648";
-  w.Load(Interface(
-      Obj("TOrlForm", {{"ParentName", "Screen"}, {"Name", "W"}, {"Left", max}, {"Top", min},
-                       {"Width", max}, {"Height", max}, {"Visible", "true"}}) +
-      Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_L"}, {"Left", max}, {"Top", max},
-                        {"Width", max}, {"Height", min}, {"HAlign", "haRight"}, {"ShiftLeft", min},
-                        {"VAlign", "vaCenter"}, {"ShiftTop", max}, {"Picture", "big.png"},
-                        {"PictureHAlign", "phaRight"}, {"PictureVAlign", "pvaCenter"},
-                        {"FontName", "F"}, {"Caption", "a b c"}, {"Alignment", "taJustify"},
-                        {"LineSpace", max}, {"TextShiftLeft", min}, {"Visible", "true"}}) +
-      Obj("TOrlProgressBar", {{"ParentName", "W"}, {"Name", "W_PB"}, {"Width", max},
-                              {"BarShiftLeft", min}, {"Min", min}, {"Max", max}, {"Position", max},
-                              {"StepWidth", "1"}, {"BarPicture", "b"}, {"Visible", "true"}}) +
-      Obj("TOrlSlider", {{"ParentName", "W"}, {"Name", "W_S"}, {"Picture", "big.png"},
-                         {"BarShiftLeft", min}, {"Min", min}, {"Max", max}, {"Step", max},
-                         {"BigStep", max}, {"Position", max}, {"Width", max}, {"Visible", "true"}}) +
-      Obj("TOrlGrid", {{"ParentName", "W"}, {"Name", "W_G"}, {"Width", max}, {"Height", max},
-                       {"RowsHeight", "1"}, {"BorderWidth", min}, {"DivisorHeight", max},
-                       {"FixedRow", "true"}, {"AddColumns", "Width=\"2147483647\";Width=\"9\""},
-                       {"AddCells", "Text=\"a\";Text=\"b\";Text=\"c\";Text=\"d\""},
-                       {"Position", max}, {"CursorPicture", "big.png"}, {"Visible", "true"}}) +
-      Obj("TOrlHint", {{"ParentName", "W"}, {"Name", "W_H"}, {"Width", max}, {"Height", "9"},
-                       {"FontName", "F"}, {"Caption", "{BR 2147483647/}x{HR 2147483647/}y"},
-                       {"ShowTime", max}, {"Visible", "true"}})));
+  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "Screen"},
+                                    {"Name", "W"},
+                                    {"Left", max},
+                                    {"Top", min},
+                                    {"Width", max},
+                                    {"Height", max},
+                                    {"Visible", "true"}}) +
+                   Obj("TOrlLabel", {{"ParentName", "W"},
+                                     {"Name", "W_L"},
+                                     {"Left", max},
+                                     {"Top", max},
+                                     {"Width", max},
+                                     {"Height", min},
+                                     {"HAlign", "haRight"},
+                                     {"ShiftLeft", min},
+                                     {"VAlign", "vaCenter"},
+                                     {"ShiftTop", max},
+                                     {"Picture", "big.png"},
+                                     {"PictureHAlign", "phaRight"},
+                                     {"PictureVAlign", "pvaCenter"},
+                                     {"FontName", "F"},
+                                     {"Caption", "a b c"},
+                                     {"Alignment", "taJustify"},
+                                     {"LineSpace", max},
+                                     {"TextShiftLeft", min},
+                                     {"Visible", "true"}}) +
+                   Obj("TOrlProgressBar", {{"ParentName", "W"},
+                                           {"Name", "W_PB"},
+                                           {"Width", max},
+                                           {"BarShiftLeft", min},
+                                           {"Min", min},
+                                           {"Max", max},
+                                           {"Position", max},
+                                           {"StepWidth", "1"},
+                                           {"BarPicture", "b"},
+                                           {"Visible", "true"}}) +
+                   Obj("TOrlSlider", {{"ParentName", "W"},
+                                      {"Name", "W_S"},
+                                      {"Picture", "big.png"},
+                                      {"BarShiftLeft", min},
+                                      {"Min", min},
+                                      {"Max", max},
+                                      {"Step", max},
+                                      {"BigStep", max},
+                                      {"Position", max},
+                                      {"Width", max},
+                                      {"Visible", "true"}}) +
+                   Obj("TOrlGrid", {{"ParentName", "W"},
+                                    {"Name", "W_G"},
+                                    {"Width", max},
+                                    {"Height", max},
+                                    {"RowsHeight", "1"},
+                                    {"BorderWidth", min},
+                                    {"DivisorHeight", max},
+                                    {"FixedRow", "true"},
+                                    {"AddColumns", "Width=\"2147483647\";Width=\"9\""},
+                                    {"AddCells", "Text=\"a\";Text=\"b\";Text=\"c\";Text=\"d\""},
+                                    {"Position", max},
+                                    {"CursorPicture", "big.png"},
+                                    {"Visible", "true"}}) +
+                   Obj("TOrlHint", {{"ParentName", "W"},
+                                    {"Name", "W_H"},
+                                    {"Width", max},
+                                    {"Height", "9"},
+                                    {"FontName", "F"},
+                                    {"Caption", "{BR 2147483647/}x{HR 2147483647/}y"},
+                                    {"ShowTime", max},
+                                    {"Visible", "true"}})));
   w.now = 4000000000u;
   w.engine.ShowModal("W");
   for (const int x : {INT32_MIN, -1, 0, INT32_MAX}) {

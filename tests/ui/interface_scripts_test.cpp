@@ -21,7 +21,8 @@ std::vector<std::string> Stack(const ui::TOrlInterfaceEngine& engine) {
 struct TScriptWorld : TWorld {
   TScriptWorld() {
     std::string forms;
-    for (const char* n : {"X", "Y", "Z"}) forms += Obj("TOrlForm", {{"ParentName", "S"}, {"Name", n}});
+    for (const char* n : {"X", "Y", "Z"})
+      forms += Obj("TOrlForm", {{"ParentName", "S"}, {"Name", n}});
     Load(Interface(forms + Obj("TOrlLabel", {{"ParentName", "X"}, {"Name", "X_L"}})));
   }
   void Run(const std::string& sender, const std::string& script) {
@@ -60,7 +61,9 @@ TEST(InterfaceScripts, SemicolonsAndBlanksDecideWhatIsACommand) {
   EXPECT_EQ(Stack(w.engine), (std::vector<std::string>{"X", "Y"}));
   w.Run("", "SetProp Object=\"X_L\" Prop=\"Caption\" Value=\"a;b\";");
   EXPECT_EQ(w.Prop("X_L", "Caption"), "a;b");
-  w.Run("", "SetProp Object=\"Nobody\" Prop=\"Caption\" Value=\"x\";ExecMethod Method=\"Unpublished\";");
+  w.Run(
+      "",
+      "SetProp Object=\"Nobody\" Prop=\"Caption\" Value=\"x\";ExecMethod Method=\"Unpublished\";");
   EXPECT_THROW(w.Run("", "SetProp Object=\"X_L\" Prop=\"Left\" Value=\"x\";"), data::Error);
   EXPECT_EQ(w.engine.ScriptQueue().TagCount(), 0);  // an error still empties the queue
   w.engine.QueueScript("", "");

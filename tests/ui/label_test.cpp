@@ -12,14 +12,21 @@ using uitest::TWorld;
 namespace {
 
 // Font "F": every character 6 pixels, lines 10 high; the label is 60 wide (10 characters).
-ui::TOrlLabel& LoadLabel(TWorld& w, std::initializer_list<std::pair<std::string, std::string>> extra) {
+ui::TOrlLabel& LoadLabel(TWorld& w,
+                         std::initializer_list<std::pair<std::string, std::string>> extra) {
   std::string props;
   for (const auto& [n, v] : extra) props += "<p n=\"" + n + "\">" + v + "</p>";
   w.Load(Interface(
-      Obj("TOrlForm", {{"ParentName", "Screen"}, {"Name", "W"}, {"Left", "100"}, {"Top", "100"},
-                       {"Width", "300"}, {"Height", "300"}, {"Visible", "true"}}) +
+      Obj("TOrlForm", {{"ParentName", "Screen"},
+                       {"Name", "W"},
+                       {"Left", "100"},
+                       {"Top", "100"},
+                       {"Width", "300"},
+                       {"Height", "300"},
+                       {"Visible", "true"}}) +
       "<o c=\"TOrlLabel\"><p n=\"ParentName\">W</p><p n=\"Name\">W_L</p><p n=\"Width\">60</p>"
-      "<p n=\"Height\">50</p><p n=\"Visible\">true</p><p n=\"FontName\">F</p>" + props + "</o>"));
+      "<p n=\"Height\">50</p><p n=\"Visible\">true</p><p n=\"FontName\">F</p>" +
+      props + "</o>"));
   w.engine.ShowModal("W");
   return w.Get<ui::TOrlLabel>("W_L");
 }
@@ -60,8 +67,10 @@ TEST(Label, WrapsAtBlanksCutsLongWordsAndFlattensLineBreaks) {
 
 TEST(Label, PlacesLinesByAlignmentAndLayout) {
   TWorld w;
-  ui::TOrlLabel& label = LoadLabel(w, {{"Alignment", "taCenter"}, {"Layout", "tlBottom"},
-                                       {"LineSpace", "2"}, {"TextShiftLeft", "1"},
+  ui::TOrlLabel& label = LoadLabel(w, {{"Alignment", "taCenter"},
+                                       {"Layout", "tlBottom"},
+                                       {"LineSpace", "2"},
+                                       {"TextShiftLeft", "1"},
                                        {"Caption", "hello world foo"}});
   ASSERT_EQ(label.TextLines().size(), 2u);
   EXPECT_EQ(label.TextLines()[0].X, 15 + 1);
@@ -110,10 +119,15 @@ TEST(Label, MouseStatesQueueScriptsWithSounds) {
 
 TEST(Label, PaintsPictureByStateAndTextInItsColour) {
   TWorld w;
-  ui::TOrlLabel& label = LoadLabel(w, {{"Picture", "up.png"}, {"MouseDownPicture", "down.png"},
-                                       {"Caption", "ab"}, {"Color", "1"}, {"MouseOverColor", "2"},
-                                       {"Alpha", "200"}, {"PictureAlpha", "100"},
-                                       {"TextDownShiftLeft", "1"}, {"TextDownShiftTop", "2"}});
+  ui::TOrlLabel& label = LoadLabel(w, {{"Picture", "up.png"},
+                                       {"MouseDownPicture", "down.png"},
+                                       {"Caption", "ab"},
+                                       {"Color", "1"},
+                                       {"MouseOverColor", "2"},
+                                       {"Alpha", "200"},
+                                       {"PictureAlpha", "100"},
+                                       {"TextDownShiftLeft", "1"},
+                                       {"TextDownShiftTop", "2"}});
   w.engine.DrawAll();
   auto draws = w.graphic->Of("Draw");
   ASSERT_EQ(draws.size(), 1u);

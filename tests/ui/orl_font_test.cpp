@@ -38,7 +38,7 @@ TEST(OrlFont, MetricsEntriesFillRecordsAndLaterCodesWin) {
   EXPECT_EQ(font.Glyphs()[1].Width, 0);  // missing trailing fields stay 0
   EXPECT_EQ(font.GlyphOf(u'A').X, 20);   // the later entry for "A" is used
   EXPECT_EQ(font.CharAdvance(u'A'), 10);
-  EXPECT_EQ(font.GlyphOf(u'?').X, 1);  // no glyph of its own: the first record
+  EXPECT_EQ(font.GlyphOf(u'?').X, 1);     // no glyph of its own: the first record
   font.SetMetrics("65:1:2:3:4:5:99:98");  // fields beyond the sixth are ignored
   EXPECT_EQ(font.CharAdvance(u'A'), 12);
 }
@@ -65,9 +65,10 @@ TEST(OrlFont, LongTextsGoOutInSeveralBatches) {
 
 TEST(OrlFont, FontFilesLoadByPropertyAndBadFilesAddNothing) {
   TWorld w;
-  data::TMemoryStream good("<?xml version=\"1.0\"?><Font><Metrics>32:0:0:0:3:0</Metrics>"
-                           "<Height>12</Height><Name>Small</Name><Picture>s.png</Picture></Font>"
-                           "<Other><Name>Ignored</Name></Other>");
+  data::TMemoryStream good(
+      "<?xml version=\"1.0\"?><Font><Metrics>32:0:0:0:3:0</Metrics>"
+      "<Height>12</Height><Name>Small</Name><Picture>s.png</Picture></Font>"
+      "<Other><Name>Ignored</Name></Other>");
   ui::TOrlFont& small = w.fonts.LoadFromStream(good);
   EXPECT_EQ(small.Height, 12);
   EXPECT_EQ(small.Picture, "s.png");

@@ -10,11 +10,17 @@ using uitest::TWorld;
 
 TEST(ProgressBar, DrawsRoundedPiecesWithTiesToEven) {
   TWorld w;
-  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Left", "10"}, {"Top", "20"}}) +
-                   Obj("TOrlProgressBar", {{"ParentName", "W"}, {"Name", "W_PB"}, {"Width", "100"},
-                                           {"StepWidth", "10"}, {"Min", "0"}, {"Max", "100"},
-                                           {"BarPicture", "bar.png"}, {"BarShiftTop", "3"},
-                                           {"PictureAlpha", "77"}})));
+  w.Load(Interface(
+      Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Left", "10"}, {"Top", "20"}}) +
+      Obj("TOrlProgressBar", {{"ParentName", "W"},
+                              {"Name", "W_PB"},
+                              {"Width", "100"},
+                              {"StepWidth", "10"},
+                              {"Min", "0"},
+                              {"Max", "100"},
+                              {"BarPicture", "bar.png"},
+                              {"BarShiftTop", "3"},
+                              {"PictureAlpha", "77"}})));
   auto& bar = w.Get<ui::TOrlProgressBar>("W_PB");
   bar.Position = 55;
   EXPECT_EQ(bar.PieceCount(), 6);

@@ -13,18 +13,23 @@ namespace {
 
 // A horizontal slider at (100, 200), 240 x 20: a centred track of 200 x 20 between two buttons of
 // 20 x 20, a thumb of 20 x 20 travelling 180 pixels.
-ui::TOrlSlider& LoadSlider(TWorld& w, std::initializer_list<std::pair<std::string, std::string>> extra) {
-  for (const char* p : {"track.png", "thumb.png", "up.png", "down.png"}) w.graphic->SetPictureSize(p, 20, 20);
+ui::TOrlSlider& LoadSlider(TWorld& w,
+                           std::initializer_list<std::pair<std::string, std::string>> extra) {
+  for (const char* p : {"track.png", "thumb.png", "up.png", "down.png"})
+    w.graphic->SetPictureSize(p, 20, 20);
   w.graphic->SetPictureSize("track.png", 200, 20);
   std::string props;
   for (const auto& [n, v] : extra) props += "<p n=\"" + n + "\">" + v + "</p>";
-  w.Load(Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "800"}, {"Height", "600"}}) +
-                   "<o c=\"TOrlSlider\"><p n=\"ParentName\">W</p><p n=\"Name\">W_S</p>"
-                   "<p n=\"Left\">100</p><p n=\"Top\">200</p><p n=\"Width\">240</p><p n=\"Height\">20</p>"
-                   "<p n=\"Visible\">true</p><p n=\"PictureHAlign\">phaCenter</p><p n=\"Picture\">track.png</p><p n=\"BarPicture\">thumb.png</p>"
-                   "<p n=\"UpPicture\">up.png</p><p n=\"DownPicture\">down.png</p>"
-                   "<p n=\"Max\">10</p><p n=\"Step\">1</p><p n=\"BigStep\">3</p>"
-                   "<p n=\"OnChange\">ExecMethod Method=\"Changed\";</p>" + props + "</o>"));
+  w.Load(Interface(
+      Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "800"}, {"Height", "600"}}) +
+      "<o c=\"TOrlSlider\"><p n=\"ParentName\">W</p><p n=\"Name\">W_S</p>"
+      "<p n=\"Left\">100</p><p n=\"Top\">200</p><p n=\"Width\">240</p><p n=\"Height\">20</p>"
+      "<p n=\"Visible\">true</p><p n=\"PictureHAlign\">phaCenter</p><p "
+      "n=\"Picture\">track.png</p><p n=\"BarPicture\">thumb.png</p>"
+      "<p n=\"UpPicture\">up.png</p><p n=\"DownPicture\">down.png</p>"
+      "<p n=\"Max\">10</p><p n=\"Step\">1</p><p n=\"BigStep\">3</p>"
+      "<p n=\"OnChange\">ExecMethod Method=\"Changed\";</p>" +
+      props + "</o>"));
   w.engine.ShowModal("W");
   return w.Get<ui::TOrlSlider>("W_S");
 }
@@ -85,10 +90,16 @@ TEST(Slider, ThumbButtonsPagingAndDragging) {
 TEST(Slider, LinkedGridScrollsBothWays) {
   TWorld w;
   LoadSlider(w, {});
-  w.Load(Interface(Obj("TOrlGrid", {{"ParentName", "W"}, {"Name", "W_G"}, {"Width", "100"},
-                                    {"Height", "40"}, {"RowsHeight", "10"}, {"AddColumns", "Width=\"100\""},
-                                    {"AddCells", "Text=\"a\";Text=\"b\";Text=\"c\";Text=\"d\";Text=\"e\";Text=\"f\""},
-                                    {"LinkedObjectName", "W_S"}})));
+  w.Load(Interface(
+      Obj("TOrlGrid",
+          {{"ParentName", "W"},
+           {"Name", "W_G"},
+           {"Width", "100"},
+           {"Height", "40"},
+           {"RowsHeight", "10"},
+           {"AddColumns", "Width=\"100\""},
+           {"AddCells", "Text=\"a\";Text=\"b\";Text=\"c\";Text=\"d\";Text=\"e\";Text=\"f\""},
+           {"LinkedObjectName", "W_S"}})));
   auto& slider = w.Get<ui::TOrlSlider>("W_S");
   auto& grid = w.Get<ui::TOrlGrid>("W_G");
   EXPECT_EQ(slider.LinkedGrid(), &grid);

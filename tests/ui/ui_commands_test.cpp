@@ -15,7 +15,6 @@ using uitest::Obj;
 
 namespace {
 
-
 std::string WriteTemp(const std::string& name, const std::string& text) {
   const std::string path = ::testing::TempDir() + name;
   std::ofstream(path, std::ios::binary) << text;
@@ -28,19 +27,25 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
   const std::string file = WriteTemp(
       "ui_cmd_main.li",
       Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}}) +
-                    Obj("TOrlGrid", {{"ParentName", "W"}, {"Name", "W_G"}, {"AddColumns", "Width=\"5\""}}) +
-                    Obj("TOrlLabel", {{"ParentName", "W"}}) + Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_X"}}),
+                    Obj("TOrlGrid",
+                        {{"ParentName", "W"}, {"Name", "W_G"}, {"AddColumns", "Width=\"5\""}}) +
+                    Obj("TOrlLabel", {{"ParentName", "W"}}) +
+                    Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_X"}}),
                 "<p n=\"DefLine\">TOrlGrid;Tag;4</p><p n=\"DefLine\">broken</p>"));
   const std::string overlay = WriteTemp(
-      "ui_cmd_overlay.li", "<OrlInterface>" + Obj("TOrlGrid", {{"Name", "W_G"}, {"Tag", "9"}}) + "</OrlInterface>");
+      "ui_cmd_overlay.li",
+      "<OrlInterface>" + Obj("TOrlGrid", {{"Name", "W_G"}, {"Tag", "9"}}) + "</OrlInterface>");
 
   const tooltest::TToolResult report = tooltest::Tool({"ui", file});
   EXPECT_EQ(report.Status, 0);
-  EXPECT_EQ(report.Out,
-            "2 objects created from " + file + "\n" + file +
-                ": [TOrlInterfaceEngine.ApplyDefaultLine] DefLine does not have 3 parameters! (DefLine \"broken\")\n" +
-                file + ": element 4 (TOrlLabel): [TOrlInterfaceEngine.CreateInterfaceObjects] "
-                       "[ClassName:TOrlLabel] Attribute <n> does not has Name: \"ParentName\" or \"Name\"!\n");
+  EXPECT_EQ(
+      report.Out,
+      "2 objects created from " + file + "\n" + file +
+          ": [TOrlInterfaceEngine.ApplyDefaultLine] DefLine does not have 3 parameters! (DefLine "
+          "\"broken\")\n" +
+          file +
+          ": element 4 (TOrlLabel): [TOrlInterfaceEngine.CreateInterfaceObjects] "
+          "[ClassName:TOrlLabel] Attribute <n> does not has Name: \"ParentName\" or \"Name\"!\n");
 
   const tooltest::TToolResult dump = tooltest::Tool({"ui", file, "--overlay", overlay, "--dump"});
   EXPECT_EQ(dump.Status, 0);
@@ -59,12 +64,14 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
   EXPECT_EQ(all.back(), "  Cells=");
   EXPECT_EQ(all[all.size() - 2], "  AddCells=");  // write-only
 
-  const std::string bad = WriteTemp("ui_cmd_bad.li", Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"},
-                                                                                {"Width", "wide"}})));
+  const std::string bad = WriteTemp(
+      "ui_cmd_bad.li",
+      Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "wide"}})));
   const tooltest::TToolResult failed = tooltest::Tool({"ui", bad, "--dump"});
   EXPECT_EQ(failed.Status, 1);
-  EXPECT_EQ(failed.Err, "zerith-tool ui: " + bad + ": element 2 (TOrlForm \"W\"): \"wide\" is not a valid "
-                       "integer value for property \"Width\"\n");
+  EXPECT_EQ(failed.Err, "zerith-tool ui: " + bad +
+                            ": element 2 (TOrlForm \"W\"): \"wide\" is not a valid "
+                            "integer value for property \"Width\"\n");
   EXPECT_EQ(tooltest::Tool({"ui", ::testing::TempDir() + "no_such.li"}).Status, 1);
   EXPECT_EQ(tooltest::Tool({"ui"}).Status, 1);
   for (const std::string& path : {file, overlay, bad}) std::remove(path.c_str());
@@ -74,20 +81,22 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
 TEST(UiCommand, DumpListsEveryClassesPropertiesInDeclarationOrder) {
   const std::vector<std::string> object = {"ParentName", "Name", "Tag"};
   std::vector<std::string> base = object;
-  for (const char* n : {"Left", "Top", "AutoSize", "Picture", "PictureHAlign", "PictureVAlign",
-                        "PictureAlpha", "Width", "Height", "HAlign", "VAlign", "ShiftLeft",
-                        "ShiftTop", "Visible"})
+  for (const char* n :
+       {"Left", "Top", "AutoSize", "Picture", "PictureHAlign", "PictureVAlign", "PictureAlpha",
+        "Width", "Height", "HAlign", "VAlign", "ShiftLeft", "ShiftTop", "Visible"})
     base.push_back(n);
   for (const char* kind : {"On", "Sound"})
-    for (const char* e : {"KeyDown", "KeyPress", "KeyUp", "MouseDown", "MouseMove", "MouseUp", "MouseWheel"})
+    for (const char* e :
+         {"KeyDown", "KeyPress", "KeyUp", "MouseDown", "MouseMove", "MouseUp", "MouseWheel"})
       base.push_back(std::string(kind) + e);
   auto with = [](std::vector<std::string> v, std::initializer_list<const char*> own) {
     v.insert(v.end(), own.begin(), own.end());
     return v;
   };
-  const auto label = with(base, {"MouseOverPicture", "MouseDownPicture", "FontName", "Caption", "Alpha",
-                                 "Color", "MouseOverColor", "Alignment", "Layout", "TextShiftLeft",
-                                 "TextShiftTop", "LineSpace", "TextDownShiftLeft", "TextDownShiftTop"});
+  const auto label =
+      with(base, {"MouseOverPicture", "MouseDownPicture", "FontName", "Caption", "Alpha", "Color",
+                  "MouseOverColor", "Alignment", "Layout", "TextShiftLeft", "TextShiftTop",
+                  "LineSpace", "TextDownShiftLeft", "TextDownShiftTop"});
   const auto focused = with(base, {"Focused", "TabOrder"});
   const auto rich = with(label, {"LinkColor", "LinkMouseOverColor"});
   const std::map<std::string, std::vector<std::string>> expected = {
@@ -100,17 +109,19 @@ TEST(UiCommand, DumpListsEveryClassesPropertiesInDeclarationOrder) {
       {"TOrlRadioButton", with(label, {"CheckedColor", "BoxPlace", "Checked", "RadioGroup"})},
       {"TOrlRichLabel", rich},
       {"TOrlHint", with(rich, {"ShowTime", "BackGroundColor", "BackGroundAlpha"})},
-      {"TOrlEdit", with(focused, {"CursorPicture", "FontName", "CharSet", "Caption", "Alpha", "Color",
-                                  "PasswordChar", "InputMode", "ForbiddenChars", "SelectColor",
-                                  "TextShiftLeft", "TextShiftTop", "MaxLength", "MaxWidth", "ReadOnly"})},
-      {"TOrlGrid", with(focused, {"Position", "LinkedObjectName", "CursorPicture", "NotActiveCursorAlpha",
-                                  "RowsHeight", "BorderWidth", "FixedRow", "FixedFontName", "FixedColor",
-                                  "DivisorHeight", "RowMouseOverColor", "AddColumns", "AddCells", "Cells"})},
+      {"TOrlEdit",
+       with(focused, {"CursorPicture", "FontName", "CharSet", "Caption", "Alpha", "Color",
+                      "PasswordChar", "InputMode", "ForbiddenChars", "SelectColor", "TextShiftLeft",
+                      "TextShiftTop", "MaxLength", "MaxWidth", "ReadOnly"})},
+      {"TOrlGrid",
+       with(focused, {"Position", "LinkedObjectName", "CursorPicture", "NotActiveCursorAlpha",
+                      "RowsHeight", "BorderWidth", "FixedRow", "FixedFontName", "FixedColor",
+                      "DivisorHeight", "RowMouseOverColor", "AddColumns", "AddCells", "Cells"})},
       {"TOrlSlider", with(base, {"LinkedObjectName", "BarPicture", "BarShiftLeft", "BarShiftTop",
-                                 "MouseOverBarPicture", "Max", "Min", "Step", "BigStep", "Orientation",
-                                 "Position", "UpPicture", "UpMouseOverPicture", "UpMouseDownPicture",
-                                 "DownPicture", "DownMouseOverPicture", "DownMouseDownPicture",
-                                 "ButtonsSound", "OnChange"})},
+                                 "MouseOverBarPicture", "Max", "Min", "Step", "BigStep",
+                                 "Orientation", "Position", "UpPicture", "UpMouseOverPicture",
+                                 "UpMouseDownPicture", "DownPicture", "DownMouseOverPicture",
+                                 "DownMouseDownPicture", "ButtonsSound", "OnChange"})},
       {"TOrlFont", with(object, {"Height", "Picture", "Metrics"})},
       {"TOrlObject", object},
   };

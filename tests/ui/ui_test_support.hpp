@@ -18,7 +18,7 @@
 namespace uitest {
 
 struct TCall {
-  std::string Op;  // Draw, ExtDraw, DrawRect, DrawColoredAlpha, PlaySound
+  std::string Op;    // Draw, ExtDraw, DrawRect, DrawColoredAlpha, PlaySound
   std::string Name;  // picture, font picture or sound
   int X = 0, Y = 0;
   uint32_t Color = 0;
@@ -33,7 +33,7 @@ inline std::ostream& operator<<(std::ostream& os, const TCall& c) {
 }
 
 class TRecordingGraphic : public ui::TOrlNullGraphic {
-public:
+ public:
   void Draw(const std::string& picture, const std::string&, int x, int y, uint8_t alpha) override {
     Calls.push_back({"Draw", picture, x, y, 0, alpha, {}, {}});
   }
@@ -42,12 +42,14 @@ public:
     c.Op = "ExtDraw";
     c.Name = picture;
     c.Glyphs.assign(glyphs.begin(), glyphs.end());
-    if (!glyphs.empty()) c.X = glyphs[0].X, c.Y = glyphs[0].Y, c.Color = glyphs[0].Color, c.Alpha = glyphs[0].Alpha;
+    if (!glyphs.empty())
+      c.X = glyphs[0].X, c.Y = glyphs[0].Y, c.Color = glyphs[0].Color, c.Alpha = glyphs[0].Alpha;
     Calls.push_back(std::move(c));
   }
   void DrawRect(const std::string&, const ui::TRect& rect, uint32_t color, uint8_t alpha,
                 uint8_t mode) override {
-    Calls.push_back({"DrawRect", std::to_string(mode), rect.Left, rect.Top, color, alpha, rect, {}});
+    Calls.push_back(
+        {"DrawRect", std::to_string(mode), rect.Left, rect.Top, color, alpha, rect, {}});
   }
   void DrawColoredAlpha(const std::string& picture, const std::string&, int x, int y,
                         uint32_t color, uint8_t alpha) override {
