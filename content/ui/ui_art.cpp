@@ -2,10 +2,7 @@
 // left; glass is #15122E at 85 %, edges bevel from #6A5ACD to #2B2160, accents are teal and amber.
 #include "content/ui/ui_art.hpp"
 
-#include <cairo-ft.h>
 #include <cairo.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
 
 #include <cmath>
 #include <cstdio>
@@ -494,56 +491,6 @@ std::string Painter::Veil() const {
   cairo_paint(c.cr);
   cairo_pattern_destroy(fill);
   return c.Save(dir, "UiVeil.png");
-}
-
-std::string Painter::Logo() const {
-  const int w = 420, h = 110;
-  Canvas c(w, h);
-  cairo_t* cr = c.cr;
-  // The face comes from the font file itself, never from the machine's font configuration.
-  FT_Library lib;
-  FT_Face ftFace;
-  if (FT_Init_FreeType(&lib) || FT_New_Face(lib, fontPath.c_str(), 0, &ftFace)) {
-    std::fprintf(stderr, "zerith_ui_gen: cannot open %s\n", fontPath.c_str());
-    std::exit(1);
-  }
-  cairo_font_face_t* face = cairo_ft_font_face_create_for_ft_face(ftFace, 0);
-  cairo_set_font_face(cr, face);
-  cairo_set_font_size(cr, 78);
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(cr, options);
-  cairo_font_options_destroy(options);
-  cairo_text_extents_t ext;
-  cairo_text_extents(cr, "ZERITH", &ext);
-  const double x = (w - ext.width) / 2 - ext.x_bearing, y = 84;
-  for (int i = 6; i >= 1; --i) {
-    cairo_move_to(cr, x, y);
-    cairo_text_path(cr, "ZERITH");
-    Set(cr, 0x3FE0D0, 0.05);
-    cairo_set_line_width(cr, i * 2.5);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
-  }
-  cairo_move_to(cr, x, y);
-  cairo_text_path(cr, "ZERITH");
-  cairo_pattern_t* fill = cairo_pattern_create_linear(0, y - 60, 0, y + 4);
-  Stop(fill, 0, 0xFFFFFF);
-  Stop(fill, 0.45, 0x9FF3EA);
-  Stop(fill, 0.5, 0x3FE0D0);
-  Stop(fill, 1, 0x5B3FC0);
-  cairo_set_source(cr, fill);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(fill);
-  Set(cr, 0x0B0A1F, 0.8);
-  cairo_set_line_width(cr, 1.5);
-  cairo_stroke(cr);
-  Glint(cr, x + ext.width * 0.16, y - 52, 11, 0.95);
-  Glint(cr, x + ext.width * 0.83, y - 10, 7, 0.8);
-  // NOTE: the FreeType face stays open: Cairo's font cache may still hold it.
-  cairo_font_face_destroy(face);
-  return c.Save(dir, "UiLogo.png");
 }
 
 std::string Painter::Badge() const {

@@ -24,8 +24,6 @@ struct Painter {
   std::string BarFrame(int w, int h) const;
   std::string BarSegment(const std::string& name, unsigned rgb, int w, int h) const;
   std::string Veil() const;
-  std::string Logo() const;  // drawn with the font file in fontPath
-  std::string fontPath;
   std::string Badge() const;
   std::string Rule(int w) const;
 };

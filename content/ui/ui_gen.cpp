@@ -1,6 +1,6 @@
 // content/ui/ui_gen.cpp — writes the interface file "Slider.li" and every interface picture.
 //
-// Usage: zerith_ui_gen OUT_DIR TEXTS.txt LEVEL_COUNT FONT.ttf OUTPUTS.txt
+// Usage: zerith_ui_gen OUT_DIR TEXTS.txt LEVEL_COUNT OUTPUTS.txt
 // TEXTS.txt holds the English captions ("ObjectName = text" lines); every caption the windows
 // need must be there, so the English pack and the interface file never disagree. OUTPUTS.txt
 // lists every file written (the build needs the names before the generator runs); a difference
@@ -28,9 +28,8 @@ std::set<std::string> ReadList(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr,
-                 "usage: zerith_ui_gen OUT_DIR TEXTS.txt LEVEL_COUNT FONT.ttf OUTPUTS.txt\n");
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: zerith_ui_gen OUT_DIR TEXTS.txt LEVEL_COUNT OUTPUTS.txt\n");
     return 1;
   }
   const std::string dir = argv[1];
@@ -44,7 +43,6 @@ int main(int argc, char** argv) {
   }
   uiart::Painter painter;
   painter.dir = dir;
-  painter.fontPath = argv[4];
   uigen::TInterface ui(std::move(texts), painter);
   uigen::BuildWindows(ui, std::atoi(argv[3]));
   std::ofstream out(dir + "/Slider.li", std::ios::binary);
@@ -58,8 +56,8 @@ int main(int argc, char** argv) {
   std::set<std::string> written = {"Slider.li"};
   for (const std::string& p : ui.Pictures())
     if (!foreign.count(p)) written.insert(p);
-  if (written != ReadList(argv[5])) {
-    std::fprintf(stderr, "zerith_ui_gen: %s must list exactly:\n", argv[5]);
+  if (written != ReadList(argv[4])) {
+    std::fprintf(stderr, "zerith_ui_gen: %s must list exactly:\n", argv[4]);
     for (const std::string& n : written) std::fprintf(stderr, "%s\n", n.c_str());
     return 1;
   }

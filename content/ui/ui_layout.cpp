@@ -39,11 +39,9 @@ void Confirm(TInterface& ui, const std::string& form, const std::string& ok) {
 
 void TitleWindow(TInterface& ui) {
   ui.Form("WTitle", 0, 0, 800, 600, "Title.jpg");
-  ui.Picture("WTitle", "WTitle_LLogo", 190, 26, ui.Art().Logo());
-  ui.Button("WTitle", "WTitle_BContinue", 280, 146, 240, 44, true, Exec("WTitle_BContinue_MouseUp"))
-      .Props.back()
-      .second = "false";
-  ui.Picture("WTitle", "WTitle_LPlate", 270, 198, ui.Art().Plate(260, 300));
+  // The title picture carries the game's name at the top and a crystal cluster below the menu;
+  // "Continue" (shown by the game while a resume file exists) glows over the cluster.
+  ui.Picture("WTitle", "WTitle_LPlate", 270, 194, ui.Art().Plate(260, 300));
   const struct {
     const char* name;
     std::string script;
@@ -56,7 +54,10 @@ void TitleWindow(TInterface& ui) {
       {"WTitle_BQuit", Exec("WTitle_BQuit_MouseUp")},
   };
   for (int i = 0; i < 6; ++i)
-    ui.Button("WTitle", menu[i].name, 290, 212 + 46 * i, 220, 42, false, menu[i].script);
+    ui.Button("WTitle", menu[i].name, 290, 208 + 46 * i, 220, 42, false, menu[i].script);
+  ui.Button("WTitle", "WTitle_BContinue", 280, 504, 240, 44, true, Exec("WTitle_BContinue_MouseUp"))
+      .Props.back()
+      .second = "false";
   ui.Button("WTitle", "WTitle_BLanguage", 12, 550, 170, 40, false, Show("WLanguage"));
   TObject& link =
       ui.Label("WTitle", "WTitle_LTovrelLink", 560, 560, 226, 24, kDim, "taRight", "tlCenter");
@@ -87,17 +88,17 @@ void StartGameWindow(TInterface& ui) {
 void GameWindow(TInterface& ui) {
   ui.Form("WGame", 0, 0, 800, 600, "");
   // Score column: right of the lattice's slanted edge, above the queue.
-  ui.Picture("WGame", "WGame_LInfoPlate", 702, 150, ui.Art().Plate(96, 200));
-  ui.Label("WGame", "WGame_LScore", 704, 160, 92, 20, kDim, "taCenter");
-  ui.Label("WGame", "WGame_LScoreCount", 704, 180, 92, 20, kAmber, "taCenter");
-  ui.Label("WGame", "WGame_LLevel", 704, 208, 92, 20, kDim, "taCenter");
-  ui.Label("WGame", "WGame_LLevelCount", 704, 228, 92, 20, kAmber, "taCenter");
-  ui.Label("WGame", "WGame_LDead", 704, 258, 92, 20, kDim, "taCenter");
+  ui.Picture("WGame", "WGame_LInfoPlate", 704, 166, ui.Art().Plate(94, 184));
+  ui.Label("WGame", "WGame_LScore", 705, 174, 92, 20, kDim, "taCenter");
+  ui.Label("WGame", "WGame_LScoreCount", 705, 192, 92, 20, kAmber, "taCenter");
+  ui.Label("WGame", "WGame_LLevel", 705, 218, 92, 20, kDim, "taCenter");
+  ui.Label("WGame", "WGame_LLevelCount", 705, 236, 92, 20, kAmber, "taCenter");
+  ui.Label("WGame", "WGame_LDead", 705, 262, 92, 20, kDim, "taCenter");
   // The bar's segments are the art's "DeadProgressBar.png" (10 x 16): nine fill the frame.
-  ui.Progress("WGame", "WGame_PBDead", 704, 280, 92, 22, "DeadProgressBar.png", 10)
+  ui.Progress("WGame", "WGame_PBDead", 705, 284, 92, 22, "DeadProgressBar.png", 10)
       .Props.push_back({"BarShiftTop", "3"});
   TObject& puts =
-      ui.Label("WGame", "WGame_LPutsLeftCount", 737, 308, 26, 20, 0x0B0A1F, "taCenter", "tlCenter");
+      ui.Label("WGame", "WGame_LPutsLeftCount", 738, 316, 26, 20, 0x0B0A1F, "taCenter", "tlCenter");
   puts.Props.insert(puts.Props.begin() + 6, {"Picture", "UiBadge.png"});
   ui.Art().Badge();
   // Move buttons along the bottom edge.
@@ -118,10 +119,11 @@ void GameWindow(TInterface& ui) {
     TObject& badge = ui.Label("WGame", count, x, 540, 26, 20, 0x0B0A1F, "taCenter", "tlCenter");
     badge.Props.insert(badge.Props.begin() + 6, {"Picture", "UiBadge.png"});
   }
-  ui.Hint("WGame", "WGame_HPutFishka", 24, 16, 340);
-  ui.Hint("WGame", "WGame_HDisappear", 24, 16, 340);
-  ui.Hint("WGame", "WGame_HLose", 24, 16, 340);
-  ui.Hint("WGame", "WGame_HBoss", 24, 16, 320);
+  // Hints sit in the corner left of the slanted lattice, over as little of the board as fits.
+  ui.Hint("WGame", "WGame_HPutFishka", 8, 8, 256);
+  ui.Hint("WGame", "WGame_HDisappear", 8, 8, 256);
+  ui.Hint("WGame", "WGame_HLose", 8, 8, 256);
+  ui.Hint("WGame", "WGame_HBoss", 8, 8, 256);
 }
 
 void GameMenuWindow(TInterface& ui) {

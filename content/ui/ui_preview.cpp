@@ -1,9 +1,10 @@
 // content/ui/ui_preview.cpp — draws windows of the generated interface into PNG files, with or
 // without a language pack, so layouts can be looked at in every language without the game.
 //
-// Usage: zerith_ui_preview GAME_DIR OUT.png [--overlay PACK.lng] [--hint NAME] WINDOW...
-// GAME_DIR holds Slider.li, OrlUnicode.xml and the interface pictures; the windows are shown in
-// the order given (later ones on top) over a dark stand-in for the cavern.
+// Usage: zerith_ui_preview GAME_DIR OUT.png [--back PICTURE] [--overlay PACK.lng]
+//        [--hint NAME] [--set OBJECT PROPERTY VALUE] WINDOW...
+// GAME_DIR holds Slider.li, OrlUnicode.xml and the pictures (PNG, or JPEG by name); the windows are
+// shown in the order given (later ones on top) over a dark stand-in for the cavern.
 #include <cairo.h>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 #include "data/files.hpp"
 #include "data/memory_stream.hpp"
+#include "graphics/jpeg_codec.hpp"
 #include "ui/interface_engine.hpp"
 #include "ui/orl_font_engine.hpp"
 #include "ui/orl_graphic.hpp"
@@ -76,13 +78,28 @@ class CairoGraphic : public ui::IOrlGraphic {
   cairo_surface_t* Picture(const std::string& name) {
     auto it = pictures.find(name);
     if (it != pictures.end()) return it->second;
-    cairo_surface_t* s = cairo_image_surface_create_from_png((dir + "/" + name).c_str());
+    cairo_surface_t* s = name.ends_with(".jpg")
+                             ? Jpeg(dir + "/" + name)
+                             : cairo_image_surface_create_from_png((dir + "/" + name).c_str());
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
       cairo_surface_destroy(s);
       s = nullptr;
       std::fprintf(stderr, "preview: no picture %s\n", name.c_str());
     }
     return pictures[name] = s;
+  }
+  static cairo_surface_t* Jpeg(const std::string& path) {
+    const graphics::TImage image = graphics::DecodeJpeg(data::ReadWholeFile(path), path);
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, image.Width, image.Height);
+    unsigned char* pixels = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < image.Height; ++y)
+      for (int x = 0; x < image.Width; ++x) {
+        const uint8_t* p = image.At(x, y);
+        reinterpret_cast<uint32_t*>(pixels + y * stride)[x] = (p[0] << 16) | (p[1] << 8) | p[2];
+      }
+    cairo_surface_mark_dirty(s);
+    return s;
   }
   std::string dir;
   cairo_t* cr;
@@ -121,6 +138,8 @@ int main(int argc, char** argv) {
       const std::string arg = argv[i];
       if (arg == "--overlay" && i + 1 < argc) {
         engine.LoadOverlay(argv[++i]);
+      } else if (arg == "--back" && i + 1 < argc) {
+        graphic->Draw(argv[++i], "", 0, 0, 255);
       } else if (arg == "--hint" && i + 1 < argc) {
         hints.push_back(argv[++i]);
       } else if (arg == "--set" && i + 3 < argc) {
