@@ -80,6 +80,8 @@ class TCheckServices final : public rules::TRulesServices {
   void ForwardMouseDown(int, bool) override {}
   void ForwardMouseWheel(int) override {}
   const fx::TOrlParticleEffect* EffectTemplate(int) override { return nullptr; }
+  void WriteLog(const std::string& line) override { Log.insert(line); }
+  std::set<std::string> Log;  // what the rules accepted but would log for a modder
 
  private:
   void Load(TArchiveKind a, const std::string& name, const std::string& entry, bool jpeg) {
@@ -340,6 +342,7 @@ int RunLevelCheck(const Args& args, std::ostream& out, std::ostream&) {
   if (count == 0) report.Error(pos[0], "no Level1.xml: the archive holds no level");
   for (const std::string& m : services.Missing) report.Error("pictures", "missing " + m);
   for (const std::string& f : services.Failures) report.Error("pictures", f);
+  for (const std::string& line : services.Log) report.Warning("rules", line);
   out << count << " levels checked: " << report.errors << " errors, " << report.warnings
       << " warnings\n";
   return report.errors > 0 ? 1 : 0;
