@@ -162,6 +162,7 @@ class TMainWindow final : public rules::TRulesServices {
   void ForwardMouseDown(int button, bool shiftHeld) override;
   void ForwardMouseWheel(int delta) override;
   const fx::TOrlParticleEffect* EffectTemplate(int slot) override;
+  void WriteLog(const std::string& line) override { log->WriteLog(line); }
 
   // The toolkit's drawing and sound host (ui::IOrlGraphic) over the surface engine.
   TWindowGraphic& Graphic() { return *graphic; }
@@ -189,7 +190,6 @@ class TMainWindow final : public rules::TRulesServices {
   void RouteKey(const platform::TEvent& event);
   void Activate(bool active);
   void ShowLoadingProgress(int percent);
-  void WriteLog(const std::string& message) { log->WriteLog(message); }
 
   TShellHost host;
   TFolders folders;
