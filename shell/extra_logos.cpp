@@ -57,7 +57,8 @@ TLogoEntry ReadEntry(const TOrlXMLTag& tag, const std::string& programFolder, co
     entry.HasUrl = true;
     const data::TOrlParserAttribute* source = link->AttributeByName("Source");
     if (!source)
-      url = programFolder + "/" + link->Text;
+      url = programFolder.empty() || programFolder.back() == '/' ? programFolder + link->Text
+                                                                 : programFolder + "/" + link->Text;
     else if (source->Value == "registry")
       url = RegistryUrl(link->Text, host);
     else

@@ -189,8 +189,12 @@ graphics::TImage PencilSketch(const graphics::TImage& src) {
     for (int x = 0; x < w; ++x) {
       const size_t i = static_cast<size_t>(y) * w + x;
       double v = std::min(1.0, grey[i] / std::max(1e-3, 1.0 - blur[i]));
-      v = std::pow(v, 2.2);                            // darker strokes
-      v = 0.18 + 0.72 * v + grain.Range(-0.03, 0.03);  // paper tone, never pure white
+      v = std::pow(v, 3.5);  // graphite strokes where the scene has edges
+      // Hatching in the shadows, crossed where they are deepest.
+      const double tone = grey[i];
+      if (tone < 0.55 && (x + y) % 6 == 0) v -= (0.55 - tone) * 0.5;
+      if (tone < 0.4 && (x - y + 6000) % 6 == 0) v -= (0.4 - tone) * 0.5;
+      v = 0.2 + 0.74 * std::clamp(v, 0.0, 1.0) + grain.Range(-0.03, 0.03);  // paper tone
       const double shade = 1 - v;
       uint8_t* p = out.At(x, y);
       p[0] = static_cast<uint8_t>(std::clamp((v - shade * 0.06) * 236, 0.0, 255.0));

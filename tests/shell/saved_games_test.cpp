@@ -230,3 +230,31 @@ TEST(SavedGames, FailedWriteKeepsTheOldFileAndSaysWhere) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SavedGames, StrategyLoadShowsPutsLeftAndItsBarOthersHideTheLabel) {
+  TWorld world;
+  TempDir dir;
+  auto game = PlayedGame(world, kStrategy);
+  game->Level.PutLeft = 2;  // of 5 strategic puts: 3 done, 60 %
+  const std::string path = dir / "s.sav";
+  shell::SaveGame(path, *game);
+  auto other = world.NewGame(kPuzzle, ColumnLevel(1), 5);
+  Load(*other, path);
+  shell::ShowRestoredDanger(*other);
+  EXPECT_EQ(world.Services.Property("WGame_LPutsLeftCount", "Visible"), "true");
+  EXPECT_EQ(world.Services.Property("WGame_LPutsLeftCount", "Caption"), "2");
+  EXPECT_EQ(world.Services.Property("WGame_PBDead", "Position"), "60");
+  EXPECT_EQ(other->ScrollY, 0);
+  other->Game.Mode = kNoLose;
+  shell::ShowRestoredDanger(*other);
+  EXPECT_EQ(world.Services.Property("WGame_LPutsLeftCount", "Visible"), "false");
+  // A level without a put count leaves the bar empty instead of dividing by zero.
+  other->Game.Mode = kStrategy;
+  other->Level.StrategicPuts = 0;
+  shell::ShowRestoredDanger(*other);
+  EXPECT_EQ(world.Services.Property("WGame_PBDead", "Position"), "0");
+}
+
+}  // namespace
