@@ -18,6 +18,10 @@ inline constexpr std::string_view kLanguageValue = "LangStr";
 // The per-user values file inside platform::UserValuesFolder(): "LangStr=deu" lines.
 inline constexpr std::string_view kUserValuesFile = "values.cfg";
 
+// platform::UserValuesFolder() + "/" + kUserValuesFile; empty when there is no home folder
+// (the choice is then not remembered).
+std::string UserValuesFile();
+
 // A file CODE_ORDER.lng of the language folder.
 struct TLanguagePack {
   std::string Code;      // the name's first three characters, as written
@@ -45,7 +49,7 @@ void WriteLanguageValue(const std::string& valuesFile, std::string_view language
 //     its problems (a damaged pack) in an error box.
 class TLanguages {
  public:
-  // lngFolder: "<program folder>/lng"; valuesFile: UserValuesFolder() + "/" + kUserValuesFile
+  // lngFolder: "<program folder>/lng"; valuesFile: UserValuesFile()
   TLanguages(ui::TOrlInterfaceEngine& engine, std::string lngFolder, std::string valuesFile)
       : engine(engine), lngFolder(std::move(lngFolder)), valuesFile(std::move(valuesFile)) {}
 
