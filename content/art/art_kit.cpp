@@ -166,10 +166,10 @@ void Veins(cairo_t* cr, TNoise& noise, double x0, double y0, double x1, double y
     double x = noise.Range(x0, x1), y = noise.Range(y0, y1);
     double angle = noise.Range(0, 2 * M_PI);
     cairo_move_to(cr, x, y);
-    const int steps = 6 + static_cast<int>(noise.Next() % 10);
+    const int steps = 3 + static_cast<int>(noise.Next() % 5);
     for (int s = 0; s < steps; ++s) {
       angle += noise.Range(-0.7, 0.7);
-      const double len = noise.Range(6, 18);
+      const double len = noise.Range(5, 13);
       x += std::cos(angle) * len;
       y += std::sin(angle) * len;
       cairo_line_to(cr, x, y);

@@ -131,7 +131,7 @@ void PaintFacets(cairo_t* cr, const TShape& s) {
       TV3 n = Unit(Cross({vb.X - va.X, vb.Y - va.Y, 0}, {c.X - va.X, c.Y - va.Y, c.Z}));
       if (n.Z < 0) n = {-n.X, -n.Y, -n.Z};
       const double diffuse = std::max(0.0, n.X * kLight.X + n.Y * kLight.Y + n.Z * kLight.Z);
-      const double lightness = 0.14 + 0.5 * diffuse * diffuse + 0.05;
+      const double lightness = 0.3 + 0.36 * diffuse * diffuse;
       const TPicturePoint p[3] = {Top(s, va), Top(s, vb), pc};
       TrianglePath(cr, p);
       SetShade(cr, lightness);
@@ -142,7 +142,7 @@ void PaintFacets(cairo_t* cr, const TShape& s) {
     // Soft light inside the crystal.
     cairo_pattern_t* g = cairo_pattern_create_radial(pc.X - 2, pc.Y - 2, 0, pc.X, pc.Y, 14);
     const graphics::TRgb core = GemShade(0.86);
-    cairo_pattern_add_color_stop_rgba(g, 0, core.R / 255.0, core.G / 255.0, core.B / 255.0, 0.45);
+    cairo_pattern_add_color_stop_rgba(g, 0, core.R / 255.0, core.G / 255.0, core.B / 255.0, 0.32);
     cairo_pattern_add_color_stop_rgba(g, 1, core.R / 255.0, core.G / 255.0, core.B / 255.0, 0);
     const TPicturePoint p[3] = {Top(s, t[0]), Top(s, t[1]), Top(s, t[2])};
     TrianglePath(cr, p);
@@ -172,7 +172,7 @@ void PaintEdges(cairo_t* cr, const TShape& s) {
       cairo_set_line_width(cr, outer ? 1.1 : 0.9);
       // Edges facing the light are brighter.
       const double facing = std::clamp(0.5 - 0.5 * (nx * 0.6 + ny * 0.8), 0.0, 1.0);
-      SetShade(cr, outer ? 0.78 + 0.17 * facing : 0.72, outer ? 0.95 : 0.55);
+      SetShade(cr, outer ? 0.74 + 0.18 * facing : 0.66, outer ? 0.85 : 0.45);
       cairo_stroke(cr);
     }
   }

@@ -13,7 +13,7 @@ namespace pieces {
 // picture); its facets differ in lightness only, so a shift moves them all alike.
 constexpr int kGemHue = 170;
 constexpr int kGemSaturation = 110;
-constexpr double kGemMidLightness = 0.5;  // the facet a colour's target is matched to
+constexpr double kGemMidLightness = 0.47;  // the facet a colour's target is matched to
 
 // The picture's real colour for a lightness 0..1 of the gem.
 graphics::TRgb GemShade(double lightness);
