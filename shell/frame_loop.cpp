@@ -117,6 +117,7 @@ void TMainWindow::IntroTimeline(uint32_t now) {
     game->Game.GameState = rules::gsTitle;
     interfaceEngine->ShowModal("WTitle");
     clock.IntroStart = now;
+    if (TitleShownHook) TitleShownHook();
   }
 }
 
@@ -199,6 +200,7 @@ void TMainWindow::RouteMouse(const platform::TEvent& event) {
       game->MouseDown(event.Button == platform::kButtonRight ? rules::TRulesGame::kRightButton
                                                              : rules::TRulesGame::kLeftButton,
                       (keyMods & ui::ssShift) != 0);
+      if (AfterPointerHook) AfterPointerHook();
       return;
     case TEventKind::MouseUp:
       mouseX = event.X;

@@ -140,9 +140,11 @@ class TMainWindow final : public rules::TRulesServices {
 
   std::function<bool(const TKeyEvent&)> KeyDownHook;  // true: the key was a shortcut
   std::function<void(const TKeyEvent&)> KeyUpHook;
-  std::function<void()> PrepareScreensHook;
+  std::function<void()> PrepareScreensHook;  // run once the interface is loaded for play
+  std::function<void()> AfterPointerHook;    // after a pointer press reached the game
+  std::function<void()> TitleShownHook;      // once the intro gives way to the title
   // Headless: where error messages go instead of an error box (stderr when empty).
-  std::function<void(const std::string&)> ErrorSink;  // run once the interface is loaded for play
+  std::function<void(const std::string&)> ErrorSink;
 
   // rules::TRulesServices
   uint32_t Now() override;

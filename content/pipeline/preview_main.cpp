@@ -94,11 +94,78 @@ std::vector<TShapeInfo> ReadShapes(data::TFileFolder& game) {
   return out;
 }
 
+// The level's first layer, its bosses, pictures and map, placed as the game places them.
+template <class TTypeFn>
+void DrawLevel(cairo_t* cr, data::TFileFolder& game, data::TFileFolder& levels,
+               const std::vector<TShapeInfo>& shapes, size_t colours, TTypeFn& type,
+               const std::string& entry) {
+  std::istringstream text(std::string(levels.GetFileStream(entry)->View()));
+  std::vector<std::string> mapImages, lines;
+  std::vector<int> colourList;
+  TNoise noise(9);
+  bool firstLayer = true, inLayer = false;
+  std::vector<std::string> all;
+  for (std::string l; std::getline(text, l);) all.push_back(l);
+  for (const std::string& l : all) {
+    if (l.find("<FishkaColors>") != std::string::npos) {
+      std::istringstream w(l.substr(l.find('>') + 1));
+      for (int c; w >> c;) colourList.push_back(c - 1);
+    }
+    if (l.find("<Image Name=\"tile_") != std::string::npos) {
+      for (size_t at = 0; (at = l.find("Name=\"", at)) != std::string::npos; ++at)
+        mapImages.push_back(l.substr(at + 6, l.find('"', at + 6) - at - 6));
+    }
+    if (l.find("<Line>") != std::string::npos)
+      lines.push_back(l.substr(l.find('>') + 1, l.find("</") - l.find('>') - 1));
+  }
+  // Map: the file's last line is the bottom one.
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int y = static_cast<int>(lines.size() - 1 - i) * 84;
+    std::istringstream w(lines[i]);
+    int t = 0;
+    for (int n; w >> n; ++t) {
+      if (n == 0) continue;
+      const graphics::TImage tile = Picture(levels, mapImages[static_cast<size_t>(n - 1)]);
+      Blit(cr, tile, y / 2 + t * 96 + 11, 593 - y - tile.Height);
+    }
+  }
+  for (const std::string& l : all) {
+    if (l.find("<Picture ") != std::string::npos) {
+      const int x = graphics::StrToInt(graphics::AttrValue(l, " x"));
+      const int y = graphics::StrToInt(graphics::AttrValue(l, " y"));
+      Blit(cr, Picture(levels, graphics::AttrValue(l, "Name") + "1.png"), x + 11, 593 - y);
+    }
+  }
+  for (const std::string& l : all) {
+    if (l.find("<Layer>") != std::string::npos) inLayer = firstLayer;
+    if (l.find("</Layer>") != std::string::npos) firstLayer = inLayer = false;
+    if (!inLayer || l.find("<Fishka ") == std::string::npos) continue;
+    const std::string name = graphics::AttrValue(l, "Shape");
+    size_t s = 0;
+    while (s < shapes.size() && shapes[s].Name != name) ++s;
+    const int x = graphics::StrToInt(graphics::AttrValue(l, " x"));
+    const int y = graphics::StrToInt(graphics::AttrValue(l, " y"));
+    const size_t c = static_cast<size_t>(colourList[noise.Next() % colourList.size()]);
+    const int count = graphics::StrToInt(graphics::AttrValue(l, "Count"));
+    for (int k = count - 1; k >= 0; --k) Blit(cr, type(s, c % colours), x, 590 - y - 9 * k);
+  }
+  for (const std::string& l : all) {
+    if (l.find("<Boss ") == std::string::npos) continue;
+    const int x = graphics::StrToInt(graphics::AttrValue(l, " x"));
+    const int y = graphics::StrToInt(graphics::AttrValue(l, " y"));
+    static const char* names[] = {"boss_heart.png", "boss_imp.png", "boss_bat.png", "boss_wisp.png",
+                                  "boss_warden.png"};
+    const int t = graphics::StrToInt(graphics::AttrValue(l, "Type"));
+    if (y < 700) Blit(cr, Picture(levels, names[t]), x + 11, 593 - y);
+  }
+  (void)game;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: zc_preview GAME.zxc LEVELS.zxc OUT.png\n";
+  if (argc != 4 && argc != 5) {
+    std::cerr << "usage: zc_preview GAME.zxc LEVELS.zxc OUT.png [LEVEL]\n";
     return 1;
   }
   try {
@@ -137,55 +204,60 @@ int main(int argc, char** argv) {
     content::TCanvas canvas(1600, 600);
     cairo_t* cr = canvas.Cr();
     Blit(cr, Picture(game, "GamePlay2.jpg"), 0, 0);
-    // Map tiles: lines of five 2 × 2-cell slabs.
-    for (int line = 0; line < 8; ++line) {
-      for (int t = 0; t < 5; ++t) {
-        const int y = line * 84, x = y / 2 + t * 96;
-        const graphics::TImage tile =
-            Picture(levels, "tile_amethyst" + std::to_string(1 + (line * 7 + t * 3) % 3) + ".png");
-        Blit(cr, tile, x + 11, 593 - y - tile.Height);
+    if (argc == 5) {
+      DrawLevel(cr, game, levels, shapes, colourLines.size(), type,
+                "Level" + std::string(argv[4]) + ".xml");
+    } else {
+      // Map tiles: lines of five 2 × 2-cell slabs.
+      for (int line = 0; line < 8; ++line) {
+        for (int t = 0; t < 5; ++t) {
+          const int y = line * 84, x = y / 2 + t * 96;
+          const graphics::TImage tile = Picture(
+              levels, "tile_amethyst" + std::to_string(1 + (line * 7 + t * 3) % 3) + ".png");
+          Blit(cr, tile, x + 11, 593 - y - tile.Height);
+        }
       }
-    }
-    // A random structure in rows 2..11, filled greedily.
-    TNoise noise(5);
-    std::vector<int> used(12 * 10 * 4, 0);
-    struct TPlaced {
-      size_t Shape, Colour;
-      int Col, Row;
-    };
-    std::vector<TPlaced> placed;
-    for (int attempt = 0; attempt < 4000; ++attempt) {
-      const size_t s = noise.Next() % shapes.size();
-      const int col = static_cast<int>(noise.Next() % 10),
-                row = 2 + static_cast<int>(noise.Next() % 9);
-      bool fits = true;
-      for (const auto& f : shapes[s].Frags) {
-        const int c = col + f[0], r = row + f[1];
-        if (c < 0 || c > 9 || r < 2 || r > 11 || used[(r * 10 + c) * 4 + f[2]]) fits = false;
+      // A random structure in rows 2..11, filled greedily.
+      TNoise noise(5);
+      std::vector<int> used(12 * 10 * 4, 0);
+      struct TPlaced {
+        size_t Shape, Colour;
+        int Col, Row;
+      };
+      std::vector<TPlaced> placed;
+      for (int attempt = 0; attempt < 4000; ++attempt) {
+        const size_t s = noise.Next() % shapes.size();
+        const int col = static_cast<int>(noise.Next() % 10),
+                  row = 2 + static_cast<int>(noise.Next() % 9);
+        bool fits = true;
+        for (const auto& f : shapes[s].Frags) {
+          const int c = col + f[0], r = row + f[1];
+          if (c < 0 || c > 9 || r < 2 || r > 11 || used[(r * 10 + c) * 4 + f[2]]) fits = false;
+        }
+        if (!fits) continue;
+        for (const auto& f : shapes[s].Frags) used[((row + f[1]) * 10 + col + f[0]) * 4 + f[2]] = 1;
+        placed.push_back({s, noise.Next() % colourLines.size(), col, row});
       }
-      if (!fits) continue;
-      for (const auto& f : shapes[s].Frags) used[((row + f[1]) * 10 + col + f[0]) * 4 + f[2]] = 1;
-      placed.push_back({s, noise.Next() % colourLines.size(), col, row});
-    }
-    std::sort(placed.begin(), placed.end(), [&](const TPlaced& a, const TPlaced& b) {
-      return 42 * a.Row + shapes[a.Shape].MaxY > 42 * b.Row + shapes[b.Shape].MaxY;
-    });
-    for (const TPlaced& p : placed) {
-      const TShapeInfo& s = shapes[p.Shape];
-      const graphics::TImage& img = type(p.Shape, p.Colour);
-      const int ax = 48 * p.Col + 21 * p.Row + s.MinX, ay = 42 * p.Row + s.MaxY + 10;
-      Blit(cr, img, ax + 11, 593 - ay);
-      if (s.Triangles >= 5 && noise.Real() < 0.5) {
-        const graphics::TImage coin = Picture(game, "gold_coin_line.png");
-        Blit(cr, coin, ax + 11 + s.Sx - 15, 593 - ay + s.Sy - 15, 0, 30);
+      std::sort(placed.begin(), placed.end(), [&](const TPlaced& a, const TPlaced& b) {
+        return 42 * a.Row + shapes[a.Shape].MaxY > 42 * b.Row + shapes[b.Shape].MaxY;
+      });
+      for (const TPlaced& p : placed) {
+        const TShapeInfo& s = shapes[p.Shape];
+        const graphics::TImage& img = type(p.Shape, p.Colour);
+        const int ax = 48 * p.Col + 21 * p.Row + s.MinX, ay = 42 * p.Row + s.MaxY + 10;
+        Blit(cr, img, ax + 11, 593 - ay);
+        if (s.Triangles >= 5 && noise.Real() < 0.5) {
+          const graphics::TImage coin = Picture(game, "gold_coin_line.png");
+          Blit(cr, coin, ax + 11 + s.Sx - 15, 593 - ay + s.Sy - 15, 0, 30);
+        }
       }
+      const graphics::TImage boss = Picture(levels, "boss_warden.png");
+      Blit(cr, boss, 48 * 4 + 21 * 11 + 11, 593 - 42 * 12 - 18);
+      // The hand piece and the queue.
+      Blit(cr, type(4, 0), 620, 330);
+      Blit(cr, type(10, 3), 650, 430);
+      Blit(cr, Picture(game, "cursor_line.png"), 640, 350, 0, 40);
     }
-    const graphics::TImage boss = Picture(levels, "boss_warden.png");
-    Blit(cr, boss, 48 * 4 + 21 * 11 + 11, 593 - 42 * 12 - 18);
-    // The hand piece and the queue.
-    Blit(cr, type(4, 0), 620, 330);
-    Blit(cr, type(10, 3), 650, 430);
-    Blit(cr, Picture(game, "cursor_line.png"), 640, 350, 0, 40);
     // Greyscale copy on the right.
     cairo_surface_flush(canvas.Surface());
     unsigned char* d = cairo_image_surface_get_data(canvas.Surface());
