@@ -122,6 +122,19 @@ void TCatalogues::ReadShapes(TRulesServices& services) {
     if (!ReadShapeTriangles(*child, shape) || !UsableTriangles(shape)) continue;
     Shapes.push_back(std::move(shape));
   }
+  const std::string warning = MixedHeightsWarning(*this);
+  if (!warning.empty()) services.WriteLog(warning);
+}
+
+std::string MixedHeightsWarning(const TCatalogues& catalogues) {
+  const std::vector<TFishkaShape>& shapes = catalogues.Shapes;
+  for (const TFishkaShape& shape : shapes) {
+    if (shape.Height == shapes.front().Height) continue;
+    return "fishkaShapes.xml mixes shape heights (\"" + shapes.front().Name + "\" has " +
+           std::to_string(shapes.front().Height) + ", \"" + shape.Name + "\" has " +
+           std::to_string(shape.Height) + "): pieces of different heights can never touch";
+  }
+  return {};
 }
 
 void TCatalogues::ReadBossTypes(TRulesServices& services) {

@@ -50,6 +50,14 @@ class TCatalogues {
   void AdvanceBar(TRulesServices& services, int step, int offset);
 };
 
+// Pieces are placed from anchors that include their shape's Height, so shapes of different
+// heights never share a vertex and can never touch. Empty when every shape has the same
+// height; otherwise one line naming the first two heights that differ.
+std::string MixedHeightsWarning(const TCatalogues& catalogues);
+inline bool MixedShapeHeights(const TCatalogues& catalogues) {
+  return !MixedHeightsWarning(catalogues).empty();
+}
+
 // Picture names of the colour bombs and their blast stars, colour 0-based.
 std::string ColorBombPicture(int color);
 std::string ColorStarPicture(int color);

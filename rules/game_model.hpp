@@ -25,7 +25,12 @@ struct TUndoRecord {
   int TypeIndex = 0;
   int X = 0;
   int Y = 0;
-  int PieceIndex = 0;  // the only field undo uses
+  int PieceIndex = 0;
+  // Set when the put's danger check started the danger: the Puzzle clock as it stood before, so
+  // that taking the put back cannot be used to restart the countdown. Not saved with a game.
+  bool StartedDanger = false;
+  TTick DeadlineBefore = 0;
+  TTick GraceBefore = 0;  // ms
 };
 
 struct TGame {

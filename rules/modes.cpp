@@ -184,6 +184,8 @@ void TRulesGame::ResumeTimers() {
   const TTick d = static_cast<TTick>(Services.Now()) - PauseTick;
   Game.DangerStart += d;
   Level.MoveDeadline += d;
+  for (TUndoRecord& record : Game.UndoList)
+    if (record.StartedDanger) record.DeadlineBefore += d;
 }
 
 }  // namespace rules

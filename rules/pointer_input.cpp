@@ -101,8 +101,9 @@ void TRulesGame::MouseDown(int button, bool shiftHeld) {
   if (Game.GameState != gsGamePlay || !HasHand()) return;
   if (button == kLeftButton) {
     bool put = false;
+    const int hand = HandIndex;
     try {
-      put = PutPiece(HandIndex, true, true);
+      put = PutPiece(hand, true, true);
     } catch (...) {
       // A broken level (a layer without a main piece) fails its first clear; the error is
       // shown and play goes on, so the player must still have pieces to play. The group did
@@ -114,7 +115,7 @@ void TRulesGame::MouseDown(int button, bool shiftHeld) {
       throw;
     }
     if (put)
-      AfterPut();
+      AfterPut(hand);
     else if (OverBoard)
       Services.PlaySound("9_wrong_place.ogg");
   } else if (button == kRightButton) {
@@ -126,7 +127,7 @@ void TRulesGame::MouseDown(int button, bool shiftHeld) {
   }
 }
 
-void TRulesGame::AfterPut() {
+void TRulesGame::AfterPut(int put) {
   if (!Level.PutSound.empty()) Services.PlaySound(Level.PutSound);
   if (Game.ShowPutHint) {
     Services.ShowHint("WGame_HDisappear");
@@ -143,10 +144,20 @@ void TRulesGame::AfterPut() {
   AnimateQueue();
   CentrePieceOnCursor(HandIndex);
   RefreshSnapFrags();
+  const bool dangerBefore = Game.Danger;
+  const TTick deadlineBefore = Level.MoveDeadline, graceBefore = Level.DangerGrace;
   if (Game.Mode == kPuzzle)
     CheckDanger();
   else if (Game.Mode == kStrategy)
     StrategyPutDone();
+  // A put that clears leaves no record; otherwise the last record is this put's.
+  if (!dangerBefore && Game.Danger && !Game.UndoList.empty() &&
+      Game.UndoList.back().PieceIndex == put) {
+    TUndoRecord& record = Game.UndoList.back();
+    record.StartedDanger = true;
+    record.DeadlineBefore = deadlineBefore;
+    record.GraceBefore = graceBefore;
+  }
 }
 
 void TRulesGame::MouseWheel(int delta) {

@@ -172,7 +172,7 @@ class TRulesGame {
   TIntegers ColorsOnView();
   void SetType(TFishka& piece, int shapeIndex, int color);
   void CoverTest();
-  void AfterPut();
+  void AfterPut(int put);  // the index of the piece just put
   void ClearGroup();
   // groups.cpp
   std::vector<std::array<TPoint, 3>> TrianglesOf(int index) const;

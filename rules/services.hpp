@@ -75,6 +75,10 @@ class TRulesServices {
 
   // Effect template of slot 0..14, loaded once at start-up; null when that slot is missing.
   virtual const fx::TOrlParticleEffect* EffectTemplate(int slot) = 0;
+
+  // One line for the program's log (the shell adds the time stamp); for data the rules accept
+  // but that a modder should hear about.
+  virtual void WriteLog(const std::string& line) = 0;
 };
 
 }  // namespace rules

@@ -45,6 +45,7 @@ void TRulesGame::UndoPut() {
   CentrePieceOnCursor(s);
   RemoveOccupied(s);
   RemovePaintOrder(s);
+  const TUndoRecord record = Game.UndoList.back();
   Game.UndoList.pop_back();
   UpdateFrontier();
 
@@ -55,7 +56,15 @@ void TRulesGame::UndoPut() {
       CurrentY -= kRowHeight;
       ScrollTarget = (CurrentY - ScrollY) / 2 + ScrollY;
     }
-    CheckDanger();
+  }
+  // In every mode: a danger the taken-back put started must end with it, and the Puzzle clock
+  // goes back to where it stood, not to a fresh interval.
+  CheckDanger();
+  if (!Game.Danger && record.StartedDanger) {
+    Level.MoveDeadline = record.DeadlineBefore;
+    Level.DangerGrace = record.GraceBefore;
+  }
+  if (Game.Mode == kStrategy) {
     SetPosition(std::to_string(PutsProgress()));
     Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
   }

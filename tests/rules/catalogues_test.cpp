@@ -172,3 +172,28 @@ TEST(Catalogues, FilesWithoutTagsAndMissingFilesRaise) {
       "<Fishes><Fish Type=\"0\"><Point x=\"-2147483648\" y=\"0\"/></Fish></Fishes></Shape></S>");
   EXPECT_EQ(ErrorOf([&] { cat.ReadShapes(empty); }), "'-2147483648' is out of range");
 }
+
+TEST(Catalogues, ShapesOfMixedHeightsAreKeptWithOneWarning) {
+  TWorld world;  // every shape of the test world is 10 high
+  EXPECT_FALSE(MixedShapeHeights(world.Catalogues));
+  EXPECT_TRUE(world.Services.Log.empty());
+
+  TFakeServices services;
+  std::string xml = "<S>" + ShapeTag("Low", "Low", 1, Fish(0)) +
+                    ShapeTag("Same", "Same", 1, Fish(1)) + ShapeTag("High", "High", 1, Fish(2)) +
+                    ShapeTag("Higher", "Higher", 1, Fish(3)) + "</S>";
+  const std::pair<const char*, const char*> heights[] = {{"\"High\"", "12"}, {"\"Higher\"", "14"}};
+  for (const auto& [name, height] : heights) {
+    const size_t at = xml.find("Height=\"10\"", xml.find(name));
+    xml.replace(at, 11, std::string("Height=\"") + height + "\"");
+  }
+  AddEntry(services.Archive(TArchiveKind::Game), "fishkaShapes.xml", xml);
+  TCatalogues cat;
+  cat.ReadShapes(services);
+  ASSERT_EQ(cat.Shapes.size(), 4u);  // kept: the arithmetic stays as it is
+  EXPECT_EQ(cat.Shapes[3].Height, 14);
+  EXPECT_TRUE(MixedShapeHeights(cat));
+  EXPECT_EQ(services.Log, (std::vector<std::string>{
+                              "fishkaShapes.xml mixes shape heights (\"Low\" has 10, \"High\" has "
+                              "12): pieces of different heights can never touch"}));
+}

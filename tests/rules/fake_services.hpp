@@ -121,6 +121,8 @@ class TFakeServices : public rules::TRulesServices {
                : nullptr;
   }
 
+  void WriteLog(const std::string& line) override { Log.push_back(line); }
+
   // As if the template's file had been missing at start-up.
   void DropTemplate(int slot) { templates[static_cast<size_t>(slot)].reset(); }
 
@@ -146,6 +148,7 @@ class TFakeServices : public rules::TRulesServices {
   std::vector<std::string> Windows;
   int BackgroundRedraws = 0;
   int Forwarded = 0;
+  std::vector<std::string> Log;
 
  private:
   static std::string Between(const std::string& text, const std::string& open,

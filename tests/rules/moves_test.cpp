@@ -179,3 +179,42 @@ TEST(Moves, ShuffleDealsAFreshQueueWhileStockLasts) {
   EXPECT_EQ(game->Game.Shuffles, 0);
   EXPECT_EQ(world.Services.Sounds.size(), sounds);
 }
+
+TEST(Moves, UndoOfThePutThatStartedTheDangerEndsItAndKeepsThePuzzleClock) {
+  TWorld world;
+  auto game = world.NewGame(kPuzzle, ColumnLevel(2));
+  TFakeServices& s = world.Services;
+  Paint(*game, 0, 0);
+  Paint(*game, 1, 1);
+  // The structure's lowest bottom is 294; a piece at row 6 has its bottom at 252.
+  game->CurrentY = 220;
+  ASSERT_FALSE(game->CheckDanger());
+  ASSERT_FALSE(game->Game.Danger);
+  const TTick deadline = game->Level.MoveDeadline, grace = game->Level.DangerGrace;
+  s.Clock = 4000;
+  ASSERT_TRUE(PutHandAt(*game, 6, 4, world.Type(kCell, 2)));
+  ASSERT_TRUE(game->Game.Danger);
+  EXPECT_EQ(game->Level.DangerGrace, 3000);
+  EXPECT_EQ(game->Level.MoveDeadline, 4000 + 10000);
+  // A pause between the put and the undo moves the remembered clock with the running one.
+  s.Clock = 5000;
+  game->MarkPause();
+  s.Clock = 6500;
+  game->ResumeTimers();
+  game->UndoPut();
+  EXPECT_FALSE(game->Game.Danger);
+  EXPECT_EQ(game->Level.MoveDeadline, deadline + 1500);
+  EXPECT_EQ(game->Level.DangerGrace, grace);
+  EXPECT_EQ(s.Property("WGame_PBDead", "Position"), "0");
+
+  // A danger that was there before the put outlives its undo, clock untouched.
+  game->CurrentY = 260;
+  game->CheckDanger();
+  ASSERT_TRUE(game->Game.Danger);
+  const TTick dangerDeadline = game->Level.MoveDeadline;
+  ASSERT_TRUE(PutHandAt(*game, 6, 4, world.Type(kCell, 2)));
+  game->UndoPut();
+  EXPECT_TRUE(game->Game.Danger);
+  EXPECT_EQ(game->Level.MoveDeadline, dangerDeadline);
+  EXPECT_EQ(game->Level.DangerGrace, 3000);
+}

@@ -1,0 +1,14 @@
+// platform/keys.hpp — SDL key codes and the classic desktop virtual-key codes the game and the
+// interface toolkit use, both ways.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// 0 for a key the game has no code for.
+uint16_t VirtualKeyFromSdl(int32_t sdlKeycode);
+// SDLK_UNKNOWN (0) for a code without an SDL key.
+int32_t SdlFromVirtualKey(uint16_t virtualKey);
+
+}  // namespace platform

@@ -1,0 +1,221 @@
+// shell/game_runner.cpp — starting the platform and the main window, and the frame loop:
+// drain the events, run one frame, then pace (window) or move the virtual clock (headless).
+#include "shell/game_runner.hpp"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <random>
+#include <thread>
+
+#include "data/error.hpp"
+#include "data/files.hpp"
+#include "graphics/image.hpp"
+#include "graphics/png_codec.hpp"
+#include "graphics/surf_engine.hpp"
+#include "platform/clock.hpp"
+#include "platform/display.hpp"
+#include "platform/events.hpp"
+#include "platform/system.hpp"
+#include "shell/autoplay.hpp"
+#include "shell/main_window.hpp"
+#include "shell/run_options.hpp"
+
+namespace shell {
+namespace {
+
+constexpr const char* kVersionLine = "zerith 1.15";
+
+TFolders ChooseFolders(const TRunOptions& options) {
+  TFolders folders;
+  folders.Program = options.DataFolder.empty() ? platform::ProgramFolder() : options.DataFolder;
+  if (folders.Program.back() != '/') folders.Program += '/';
+  folders.User = platform::IsWritableFolder(folders.Program) ? folders.Program
+                                                             : platform::DataHome() + "/zerith/";
+  return folders;
+}
+
+// Keeps a windowed game from spinning when presenting does not wait for the vertical blank.
+class TFramePacer {
+ public:
+  explicit TFramePacer(int hz) : period(std::chrono::microseconds(1000000 / std::max(hz, 1))) {}
+  void Wait() {
+    const auto now = std::chrono::steady_clock::now();
+    if (next > now) std::this_thread::sleep_until(next);
+    next = std::max(next, now) + period;
+    if (next < std::chrono::steady_clock::now()) next = std::chrono::steady_clock::now();
+  }
+
+ private:
+  std::chrono::steady_clock::duration period;
+  std::chrono::steady_clock::time_point next = std::chrono::steady_clock::now();
+};
+
+struct TRun {
+  TRun(TRunOptions runOptions, std::ostream& outStream, std::ostream& errStream)
+      : options(std::move(runOptions)), out(outStream), err(errStream) {}
+
+  TRunOptions options;
+  std::ostream& out;
+  std::ostream& err;
+  platform::TSdlSession session;
+  std::unique_ptr<platform::IClock> systemClock;
+  platform::TVirtualClock virtualClock;
+  std::unique_ptr<platform::IDisplay> display;
+  std::unique_ptr<platform::IEventQueue> events;
+  std::unique_ptr<TMainWindow> window;
+  std::unique_ptr<TAutoplay> autoplay;
+
+  int Start();
+  int Loop();
+  void Report(const std::string& message) {
+    platform::ShowErrorBox("Zerith", message, !options.Headless && display != nullptr);
+  }
+};
+
+int TRun::Start() {
+  if (!session.Start(options.Headless)) {
+    if (options.Headless) {
+      err << "zerith: cannot start SDL: " << session.Error() << "\n";
+    } else {
+      err << "zerith: no display available (" << session.Error()
+          << "); use --headless to run without a window\n";
+    }
+    return 1;
+  }
+  systemClock = platform::CreateSystemClock();
+  events = platform::CreateSdlEventQueue();
+  display = options.Headless ? platform::CreateMemoryDisplay() : platform::CreateSdlDisplay();
+  platform::TDisplayConfig config;
+  config.VSync = !options.NoVSync;
+  if (!display->Open(config)) {
+    err << "zerith: " << display->LastError() << "\n";
+    display.reset();
+    Report("Cannot open the game window: the display cannot be set up.");
+    return 1;
+  }
+  if (!options.Seed && !options.Headless) options.Seed = std::random_device{}();
+  if (!options.Seed) options.Seed = 1;
+  TShellHost host;
+  host.Display = display.get();
+  host.Clock = options.Headless ? static_cast<platform::IClock*>(&virtualClock) : systemClock.get();
+  host.Events = events.get();
+  host.Headless = options.Headless;
+  window = std::make_unique<TMainWindow>(host, ChooseFolders(options), options);
+  try {
+    window->CreateMainWindow();
+    if (!window->PrepareGame()) {
+      Report("Cannot set up the display in 32 or 16 bits: " + display->LastError());
+      return 1;
+    }
+  } catch (const std::exception& e) {
+    Report(e.what());
+    return 1;
+  }
+  return 0;
+}
+
+int TRun::Loop() {
+  if (options.Autoplay) autoplay = std::make_unique<TAutoplay>(options.Mode, options.Levels, out);
+  TFramePacer pacer(display->RefreshRateHz());
+  const bool pace = !options.Headless && !options.NoVSync && !display->VSyncActive();
+  for (int frame = 0; !window->CloseRequested(); ++frame) {
+    if (options.Frames >= 0 && frame >= options.Frames) break;
+    if (autoplay) {
+      autoplay->Step(*window, *events);
+      if (autoplay->Finished()) window->Close();
+    }
+    platform::TEvent event;
+    while (events->Poll(event)) {
+      try {
+        window->HandleEvent(event);
+      } catch (const std::exception& e) {
+        window->ShowError(e.what());
+      }
+    }
+    try {
+      window->FrameTick();
+    } catch (const std::exception& e) {
+      window->ShowError(e.what());
+    }
+    if (options.ShotEvery > 0 && (frame + 1) % options.ShotEvery == 0) {
+      char name[32];
+      std::snprintf(name, sizeof name, "frame_%06d.png", frame + 1);
+      WriteScreenshot(*window, options.ShotFolder + "/" + name);
+    }
+    if (options.Headless)
+      virtualClock.Advance(options.FrameMs);
+    else if (pace)
+      pacer.Wait();
+  }
+  return window->ExitStatus();
+}
+
+}  // namespace
+
+void WriteScreenshot(TMainWindow& window, const std::string& path) {
+  const graphics::TFrameView view = window.SurfEngine().View(graphics::kBackBufferName);
+  if (!view.Pixels) throw data::Error("No frame to write to " + path);
+  graphics::TImage image;
+  image.Width = view.Width;
+  image.Height = view.Height;
+  image.HasAlpha = false;
+  image.Pixels.resize(static_cast<size_t>(view.Width) * view.Height * 3);
+  const auto* base = static_cast<const uint8_t*>(view.Pixels);
+  for (int y = 0; y < view.Height; ++y)
+    for (int x = 0; x < view.Width; ++x) {
+      uint8_t* rgb = &image.Pixels[(static_cast<size_t>(y) * view.Width + x) * 3];
+      if (view.BitCount == 32) {
+        const uint8_t* p = base + static_cast<size_t>(y) * view.PitchBytes + x * 4;
+        rgb[0] = p[2], rgb[1] = p[1], rgb[2] = p[0];
+      } else {
+        uint16_t v;
+        std::memcpy(&v, base + static_cast<size_t>(y) * view.PitchBytes + x * 2, 2);
+        rgb[0] = static_cast<uint8_t>(((v >> 11) & 31) * 255 / 31);
+        rgb[1] = static_cast<uint8_t>(((v >> 5) & 63) * 255 / 63);
+        rgb[2] = static_cast<uint8_t>((v & 31) * 255 / 31);
+      }
+    }
+  std::error_code ec;
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  if (!parent.empty()) std::filesystem::create_directories(parent, ec);
+  data::WriteFileAtomically(path, graphics::EncodePng(image));
+}
+
+int RunZerith(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  TRunOptions options;
+  try {
+    options = ParseRunOptions(args);
+  } catch (const data::Error& e) {
+    err << "zerith: " << e.what() << "\n";
+    return 1;
+  }
+  if (options.Help) {
+    out << RunOptionsHelp();
+    return 0;
+  }
+  if (options.Version) {
+    out << kVersionLine << "\n";
+    return 0;
+  }
+  TRun run(options, out, err);
+  if (const int status = run.Start(); status != 0) return status;
+  int status = run.Loop();
+  try {
+    if (!options.Screenshot.empty()) WriteScreenshot(*run.window, options.Screenshot);
+  } catch (const std::exception& e) {
+    err << "zerith: " << e.what() << "\n";
+    status = 1;
+  }
+  try {
+    run.window->DestroyMainWindow();
+  } catch (const std::exception& e) {
+    err << "zerith: " << e.what() << "\n";
+    status = 1;
+  }
+  return status;
+}
+
+}  // namespace shell

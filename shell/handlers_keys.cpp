@@ -1,0 +1,112 @@
+// shell/handlers_keys.cpp — the keyboard shortcuts of play, menus and the file
+// windows, and the debug keys that the options' debug mode unlocks.
+#include "rules/rules_game.hpp"
+#include "shell/handlers_screens.hpp"
+#include "shell/main_window.hpp"
+#include "ui/input.hpp"
+
+namespace shell {
+
+namespace {
+// Classic desktop virtual-key codes, as the platform layer delivers them.
+constexpr uint16_t kBackspace = 8, kEnter = 13, kEscape = 27, kSpace = 32, kUp = 38, kDown = 40,
+                   kF2 = 113, kF5 = 116, kF6 = 117, kF8 = 119, kF9 = 120;
+constexpr int kDebugMode = 739;
+}  // namespace
+
+bool TScreens::KeyDown(const TKeyEvent& key) {
+  rules::TRulesGame& game = w.Rules();
+  const int state = game.Game.GameState;
+  const bool play = state == rules::gsGamePlay;
+  // Alt+Enter (the display toggle) is the window's own and never reaches here
+  // as a shortcut.
+  if (key.Key == kEnter && (key.Shift & ui::ssAlt)) return false;
+  if (w.Settings().DebugMode == kDebugMode) DebugKey(key);
+  switch (key.Key) {
+    case kEnter:
+      if (state == rules::gsIntro) return false;
+      if (TopFormName() == "WSaveGame")
+        WSaveGame_BSave_MouseUp();
+      else if (TopFormName() == "WLoadGame")
+        WLoadGame_BLoad_MouseUp();
+      else
+        return false;
+      return true;
+    case kF5:
+      if (!play) return false;
+      WGame_BShift_MouseUp();
+      return true;
+    case kF6:
+      if (!play) return false;
+      WGame_BShuffle_MouseUp();
+      return true;
+    case kSpace:
+      // Auto-repeat must not swap again: only the key's release re-arms it.
+      if (!play || !spaceArmed) return false;
+      spaceArmed = false;
+      game.CycleQueue();
+      AfterInput();
+      return true;
+    case kEscape:
+      if (play && !game.Level.LevelDone) {
+        w.MarkPause();
+        WGame_BMenu_MouseUp();
+        w.Interface().ShowModal("WGameMenu");
+        return true;
+      }
+      if (state == rules::gsGameMenu && TopFormName() == "WGameMenu") {
+        WGameMenu_BResume_MouseUp();
+        w.Interface().HideTop();
+        return true;
+      }
+      return false;
+    case kBackspace:
+      if (!play) return false;
+      game.UndoPut();
+      AfterInput();
+      return true;
+    case kF2:
+      if (!play || game.Level.LevelDone) return false;
+      QuickSave();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TScreens::KeyUp(const TKeyEvent& key) {
+  if (key.Key == kSpace && w.Rules().Game.GameState == rules::gsGamePlay) spaceArmed = true;
+}
+
+void TScreens::DebugKey(const TKeyEvent& key) {
+  rules::TRulesGame& game = w.Rules();
+  const bool play = game.Game.GameState == rules::gsGamePlay;
+  if (key.Key == kUp || key.Key == kDown) {
+    game.ScrollY += key.Key == kUp ? 1 : -1;
+    game.ScrollX = game.ScrollY / 2;
+    game.CurrentY = game.ScrollTarget = game.ScrollY;
+  } else if (key.Key == kF9) {
+    w.Clock().ShowFps = !w.Clock().ShowFps;
+  } else if (key.Key == kF8 && play && game.HasLayer()) {
+    if (key.Shift & ui::ssCtrl) {
+      game.LayerCleared();
+      if (!game.Level.LevelDone) game.LiftDeadLine();
+      return;
+    }
+    const uint32_t now = w.Now();
+    game.Level.LevelDone = true;
+    game.Level.LevelDoneTime = now + 1000;
+    rules::TLayer& layer = game.Layer();
+    for (rules::TFishka& piece : layer.Pieces) {
+      if (piece.State != rules::kOnBoard) continue;
+      piece.State = rules::kOffBoard;
+      piece.RemoveAt = now;
+    }
+    layer.Occupied.Clear();
+    layer.Owners.Clear();
+    w.StopMusic();
+    w.PlaySound("6_next_level.ogg");
+  }
+}
+
+}  // namespace shell

@@ -1,0 +1,102 @@
+// shell/run_options.cpp — reading zerith's command line.
+#include "shell/run_options.hpp"
+
+#include <charconv>
+
+#include "data/error.hpp"
+
+namespace shell {
+namespace {
+
+template <typename T>
+T Number(const std::string& flag, const std::string& text, T low, T high) {
+  T value{};
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
+    throw data::Error(flag + " needs a whole number from " + std::to_string(low) + " to " +
+                      std::to_string(high) + ", not \"" + text + "\"");
+  return value;
+}
+
+}  // namespace
+
+TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
+  TRunOptions o;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= args.size()) throw data::Error(a + " needs a value (see zerith --help)");
+      return args[++i];
+    };
+    if (a == "--help" || a == "-h")
+      o.Help = true;
+    else if (a == "--version")
+      o.Version = true;
+    else if (a == "--headless")
+      o.Headless = true;
+    else if (a == "--no-vsync")
+      o.NoVSync = true;
+    else if (a == "--autoplay")
+      o.Autoplay = true;
+    else if (a == "--frames")
+      o.Frames = Number<int>(a, value(), 0, 1 << 30);
+    else if (a == "--frame-ms")
+      o.FrameMs = Number<uint32_t>(a, value(), 1, 1000);
+    else if (a == "--screenshot")
+      o.Screenshot = value();
+    else if (a == "--screenshot-dir")
+      o.ShotFolder = value();
+    else if (a == "--screenshot-every")
+      o.ShotEvery = Number<int>(a, value(), 1, 1 << 30);
+    else if (a == "--input")
+      o.InputFile = value();
+    else if (a == "--record")
+      o.RecordFile = value();
+    else if (a == "--seed")
+      o.Seed = Number<uint32_t>(a, value(), 0, UINT32_MAX);
+    else if (a == "--mode")
+      o.Mode = Number<int>(a, value(), 1, 3);
+    else if (a == "--levels")
+      o.Levels = Number<int>(a, value(), 1, 1 << 20);
+    else if (a == "--data")
+      o.DataFolder = value();
+    else if (!a.empty() && a[0] == '-')
+      throw data::Error("Unknown option \"" + a + "\" (see zerith --help)");
+    else if (o.SavedGame.empty())
+      o.SavedGame = a;
+    else
+      throw data::Error("Only one saved game can be opened, not also \"" + a + "\"");
+  }
+  if (o.ShotEvery > 0 && o.ShotFolder.empty())
+    throw data::Error("--screenshot-every needs --screenshot-dir DIR");
+  if (!o.InputFile.empty() && o.Autoplay)
+    throw data::Error("--input and --autoplay cannot be used together");
+  return o;
+}
+
+std::string RunOptionsHelp() {
+  return R"(Usage: zerith [OPTIONS] [FILE.sav]
+
+Zerith, a puzzle game of crystal pieces. Without options it opens its window.
+
+Options:
+  --help                 this text
+  --version              the version
+  --headless             run without a window or sound (SDL's dummy drivers) on a virtual clock
+  --frames N             stop after N frames
+  --frame-ms MS          headless: milliseconds each frame moves the clock (default 16)
+  --no-vsync             draw frames as fast as possible instead of at the display's rate
+  --screenshot FILE.png  write the last frame as a PNG picture
+  --screenshot-dir DIR   with --screenshot-every N: write every N-th frame into DIR
+  --screenshot-every N
+  --input FILE           replay the events of FILE (as written by --record)
+  --record FILE          write the seed, frame ticks and every input event of this run to FILE
+  --seed N               seed of the game's random numbers (the same seed deals the same pieces)
+  --autoplay             let the built-in player play; one line per level's end on stdout
+  --mode 1|2|3           autoplay's game mode: 1 NoLose, 2 Puzzle (default), 3 Strategy
+  --levels N             autoplay: stop after N levels have ended
+  --data DIR             use the game's data and files in DIR instead of the program's folder
+)";
+}
+
+}  // namespace shell
