@@ -19,7 +19,7 @@ std::string BaseInterface() {
                         {"Caption", "Hi"},
                         {"FontName", "F"}}) +
       Obj("TOrlCheckBox", {{"ParentName", "WMain"}, {"Name", "WMain_CBSound"}}) +
-      Obj("TOrlEdit", {{"ParentName", "WMain"}, {"Name", "WMain_EName"}, {"Text", "x"}}));
+      Obj("TOrlEdit", {{"ParentName", "WMain"}, {"Name", "WMain_EName"}, {"Caption", "x"}}));
 }
 
 }  // namespace

@@ -26,12 +26,13 @@ class AutoImageLimits : public ::testing::Test {
   }
   // A 4×3 canvas holding p.png, then the given lines.
   TImage Run(const std::string& lines) {
-    RenderAutoImageText(
-        "<AutoImage name=\"R\" width=\"4\" height=\"3\">\n"
-        "<AddImage name=\"p.png\" left=\"0\" top=\"0\"/>\n" +
-            lines + "</AutoImage>\n",
-        *folder, work);
-    return DecodePng(work.View(), "R.pNg");
+    const std::string name = "R" + std::to_string(++runs);  // each result is a new entry
+    RenderAutoImageText("<AutoImage name=\"" + name +
+                            "\" width=\"4\" height=\"3\">\n"
+                            "<AddImage name=\"p.png\" left=\"0\" top=\"0\"/>\n" +
+                            lines + "</AutoImage>\n",
+                        *folder, work);
+    return DecodePng(work.View(), name + ".pNg");
   }
   std::string ErrorOf(const std::string& text) {
     try {
@@ -50,6 +51,7 @@ class AutoImageLimits : public ::testing::Test {
 
   std::unique_ptr<data::TFileFolder> folder = data::TFileFolder::CreateNew("unused.zxc");
   data::TMemoryStream work;
+  int runs = 0;
 };
 
 TEST_F(AutoImageLimits, FarPositionsAndSourceBoxesDrawNothingOutsideTheCanvas) {
