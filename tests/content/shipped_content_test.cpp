@@ -2,7 +2,9 @@
 // game does at first start, every picture and catalogue the game asks for is there and decodes,
 // the crystal colours stay apart, and every level passes level-check.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -10,7 +12,9 @@
 #include <set>
 #include <sstream>
 
+#include "content/pieces/colours.hpp"
 #include "data/file_folder.hpp"
+#include "data/files.hpp"
 #include "graphics/attr_text.hpp"
 #include "graphics/auto_image.hpp"
 #include "graphics/jpeg_codec.hpp"
@@ -28,7 +32,8 @@ const std::string kBin = ZERITH_CONTENT_BIN;
 class ShippedContent : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir = new fs::path(fs::temp_directory_path() / "zerith-shipped-content-test");
+    dir = new fs::path(fs::temp_directory_path() /
+                       ("zerith-shipped-content-test-" + std::to_string(getpid())));
     fs::remove_all(*dir);
     fs::create_directories(*dir);
     graphics::TPNGMorf morf(90);
@@ -138,11 +143,25 @@ TEST_F(ShippedContent, CataloguesNamePicturesTheLevelArchiveHolds) {
   for (const char* p : {"1", "2", "3"}) EXPECT_TRUE(powers.count(p)) << "a boss of power " << p;
 }
 
-// Each colour as the game composes it (gem + shift + sign): mean colours far apart in
-// greyscale, and the hue near the colour's target.
+// The hue of a colour in degrees, or -1 for a grey.
+double HueDegrees(double r, double g, double b) {
+  const double mx = std::max({r, g, b}), mn = std::min({r, g, b});
+  if (mx - mn < 1e-6) return -1;
+  double h = mx == r   ? (g - b) / (mx - mn)
+             : mx == g ? 2 + (b - r) / (mx - mn)
+                       : 4 + (r - g) / (mx - mn);
+  h *= 60;
+  return h < 0 ? h + 360 : h;
+}
+
+// Each colour as the game composes it (gem + shift): mean colours far apart in greyscale, and
+// the mean hue near the target the colour list gives.
 TEST_F(ShippedContent, ComposedColoursStayDistinctInGreyscale) {
   data::TFileFolder game = Open("game.zxc"), levels = Open("levels.zxc");
   const auto colours = Lines(game, "MetaColors.xml", "Color");
+  const auto targets = pieces::ReadColours(
+      data::ReadWholeFile(std::string(ZERITH_CONTENT_SRC) + "/pieces/colours.txt"));
+  ASSERT_EQ(targets.size(), colours.size());
   std::vector<double> grey;
   data::TMemoryStream work;
   for (size_t i = 0; i < colours.size(); ++i) {
@@ -156,16 +175,21 @@ TEST_F(ShippedContent, ComposedColoursStayDistinctInGreyscale) {
             "\"/>\r\n</AutoImage>\r\n",
         levels, work);
     const graphics::TImage img = Decode(levels, name + ".pNg");
-    double sum = 0, n = 0;
+    double sum = 0, n = 0, rgb[3] = {0, 0, 0};
     for (int y = 0; y < img.Height; ++y)
       for (int x = 0; x < img.Width; ++x)
         if (img.AlphaAt(x, y) == 255) {
           const uint8_t* p = img.At(x, y);
           sum += 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
+          for (int k = 0; k < 3; ++k) rgb[k] += p[k];
           ++n;
         }
     ASSERT_GT(n, 500);
     grey.push_back(sum / n);
+    const graphics::TRgb& t = targets[i].Target;
+    const double want = HueDegrees(t.R, t.G, t.B), got = HueDegrees(rgb[0], rgb[1], rgb[2]);
+    const double diff = std::min(std::abs(want - got), 360 - std::abs(want - got));
+    EXPECT_LT(diff, 20) << "colour " << i + 1 << ": hue " << got << " for target " << want;
   }
   std::sort(grey.begin(), grey.end());
   for (size_t i = 1; i < grey.size(); ++i)
