@@ -10,6 +10,8 @@
 
 namespace fx {
 
+class TErrorLog;
+
 class TOrlObject {
  public:
   // A new object is named after its class without the leading "T", plus "_Default".
@@ -50,11 +52,16 @@ class TOrlStaticCollection : public TOrlObject {
   // Deep copy through each item's virtual constructor and Assign; on the first failure the
   // collection is left empty and the result is false.
   bool Assign(const TOrlObject* source) override;
-  // Init of every item in order; the first failure is logged and ends the walk.
+  // Init of every item in order; the first failure is reported to the error log (when there is
+  // one) and ends the walk.
   bool Init() override;
+  // NOTE: the log must outlive the collection; null (the default) drops the reports. Copying a
+  // collection's items keeps its own log.
+  void SetErrorLog(TErrorLog* log) { errorLog = log; }
 
  private:
   std::vector<std::unique_ptr<TOrlObject>> items;
+  TErrorLog* errorLog = nullptr;
 };
 
 // A collection whose items are all of one class, with typed access.
