@@ -153,9 +153,8 @@ void TOrlParticleEffect::ReadMorphs(const TOrlXMLTag& tag) {
     const uint32_t baseTime = start ? static_cast<uint32_t>(ParseInt(*start)) : 0;
     TOrlMorph* morph = morphs.Find(name);
     if (!morph) {
-      auto fresh = std::make_unique<TOrlMorph>();
+      auto fresh = std::make_unique<TOrlMorph>(MorphContext());
       fresh->SetName(name);
-      fresh->SetLibraries(&functions, &morphs);
       fresh->SetDim(dim);
       fresh->SetBaseTime(baseTime);
       morph = fresh.get();

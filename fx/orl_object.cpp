@@ -103,7 +103,8 @@ bool TOrlStaticCollection::Assign(const TOrlObject* source) {
 bool TOrlStaticCollection::Init() {
   for (const auto& item : items) {
     if (!item || item->Init()) continue;
-    ReportError(
+    if (!errorLog) return false;
+    errorLog->Report(
         kErrorFailCode,
         "\"" + std::string(item->ClassName()) + "." + item->Name() + "\" initialization failed",
         true, true);

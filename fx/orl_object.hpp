@@ -11,6 +11,7 @@
 
 namespace fx {
 
+class TErrorLog;
 class TOrlStaticCollection;
 
 class TOrlObject {
@@ -57,8 +58,12 @@ class TOrlStaticCollection : public TOrlObject {
   // Deep copy through each item's virtual constructor and Assign; on the first failure the
   // collection is left empty and the result is false.
   bool Assign(const TOrlObject* source) override;
-  // Init of every item in order; the first failure is logged and ends the walk.
+  // Init of every item in order; the first failure is reported to the error log (when there is
+  // one) and ends the walk.
   bool Init() override;
+  // NOTE: the log must outlive the collection; null (the default) drops the reports. Copying a
+  // collection's items keeps its own log.
+  void SetErrorLog(TErrorLog* log) { errorLog = log; }
 
  private:
   friend class TOrlObject;
@@ -66,6 +71,7 @@ class TOrlStaticCollection : public TOrlObject {
   void IndexNames() const;
 
   std::vector<std::unique_ptr<TOrlObject>> items;
+  TErrorLog* errorLog = nullptr;
   // Lower-case name → index of its first item; rebuilt on the first look-up after a rename.
   mutable std::unordered_map<std::string, int> nameIndex;
   mutable bool namesIndexed = false;

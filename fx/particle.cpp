@@ -25,8 +25,8 @@ bool TOrlParticle::Assign(const TOrlObject* source) {
     TParticleSlot slot;
     slot.Value = from.Value;
     if (from.Owned) {
-      slot.Owned = TOrlMorph::CloneFrom(*from.Owned, effect ? &effect->Functions() : nullptr,
-                                        effect ? &effect->Morphs() : nullptr);
+      slot.Owned = TOrlMorph::CloneFrom(*from.Owned,
+                                        effect ? effect->MorphContext() : from.Owned->Context());
       slot.Morph = slot.Owned.get();
     } else if (from.Morph && effect && templ && i < templ->Params.size()) {
       slot.Morph = effect->Morph(templ->Params[i].MorphIndex);

@@ -53,8 +53,6 @@ int TOrlParticleTemplate::ParamIndex(std::string_view paramName) const {
 bool TOrlParticleTemplate::Assign(const TOrlObject* source) {
   const auto* other = dynamic_cast<const TOrlParticleTemplate*>(source);
   if (!other || other == this || !TOrlObject::Assign(source)) return other == this;
-  TOrlMorphFuncLib* funcs = effect ? &effect->Functions() : nullptr;
-  TOrlMorphLib* morphs = effect ? &effect->Morphs() : nullptr;
   std::vector<TTemplateParam> copies;
   copies.reserve(other->Params.size());
   for (const TTemplateParam& param : other->Params) {
@@ -72,7 +70,9 @@ bool TOrlParticleTemplate::Assign(const TOrlObject* source) {
       imCopy.TreeIndex = im.TreeIndex;
       imCopy.LibIndex = im.LibIndex;
       imCopy.Settings = im.Settings;
-      if (im.Clone) imCopy.Clone = TOrlMorph::CloneFrom(*im.Clone, funcs, morphs);
+      if (im.Clone)
+        imCopy.Clone =
+            TOrlMorph::CloneFrom(*im.Clone, effect ? effect->MorphContext() : im.Clone->Context());
       copy.InitMorphs.push_back(std::move(imCopy));
     }
     copies.push_back(std::move(copy));

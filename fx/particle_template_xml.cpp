@@ -123,8 +123,7 @@ void TOrlParticleTemplate::LoadInitMorph(TTemplateParam& param, const std::vecto
     if (im.LibIndex < 0)
       throw Error("<InitMorph> tag \"Name\" attribute contains unknown Morph name \"" + im.Name +
                   "\"");
-    im.Clone =
-        TOrlMorph::CloneFrom(*effect->Morph(im.LibIndex), &effect->Functions(), &effect->Morphs());
+    im.Clone = TOrlMorph::CloneFrom(*effect->Morph(im.LibIndex), effect->MorphContext());
   }
   const TOrlMorph& target = im.IsLocal() ? *tree[static_cast<size_t>(im.TreeIndex)] : *im.Clone;
   bool fromEffectStart = false;

@@ -1,6 +1,8 @@
 // rules/board_tables.cpp
 #include "rules/board_tables.hpp"
 
+#include "rules/names.hpp"
+
 namespace rules {
 
 void TBoardTables::Build(const std::function<void(int row)>& progress) {
@@ -13,10 +15,10 @@ void TBoardTables::Build(const std::function<void(int row)>& progress) {
       LatticePoints.Append({kCellWidth * c + kRowShift * r + 34, kRowHeight * r + 21});
   }
 
-  FragKindTable[0] = {0, 0, 0, {0, 0}, "Frag1.png"};
-  FragKindTable[1] = {1, 0, 1, {0, 0}, "Frag2.png"};
-  FragKindTable[2] = {1, 0, 2, {1, 3}, "Frag3.png"};
-  FragKindTable[3] = {1, 0, 1, {0, 0}, "Frag4.png"};
+  FragKindTable[0] = {0, 0, 0, {0, 0}, names::kFragPictures[0]};
+  FragKindTable[1] = {1, 0, 1, {0, 0}, names::kFragPictures[1]};
+  FragKindTable[2] = {1, 0, 2, {1, 3}, names::kFragPictures[2]};
+  FragKindTable[3] = {1, 0, 1, {0, 0}, names::kFragPictures[3]};
 
   FragTable.Clear();
   FragTable.Reserve(kFragCount);

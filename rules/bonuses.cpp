@@ -1,6 +1,7 @@
 // rules/bonuses.cpp — bonus icons on level pieces and what clearing them pays out: coins, extra
 // moves, bombs, colour bombs and the tricolor.
 #include "rules/effect_runner.hpp"
+#include "rules/names.hpp"
 #include "rules/rounding.hpp"
 #include "rules/rules_game.hpp"
 
@@ -8,39 +9,30 @@ namespace rules {
 namespace {
 
 struct TBonusKind {
-  const char* Icon;  // empty for the colour bombs, whose picture depends on the colour
   int FrameCount;
   int Slot;
   int Offset;  // board units the icon sits above the piece's centre
 };
 
 constexpr TBonusKind kBonusTable[kBonusKinds] = {
-    {"small_coin_line.png", 12, kSlotBonusCoin, 0},
-    {"silver_coin_line.png", 12, kSlotBonusCoin, 0},
-    {"gold_coin_line.png", 12, kSlotBonusCoin, 0},
-    {"smallshuffle_small_line.png", 24, kSlotBonusBomb, 0},
-    {"shuffle_small_line.png", 24, kSlotBonusBomb, 9},
-    {"smallshift_small_line.png", 24, kSlotBonusBomb, 0},
-    {"shift_small_line.png", 24, kSlotBonusBomb, 0},
-    {"bomb_small_line.png", 24, kSlotBonusBomb, 0},
-    {"", 24, kSlotBonusBomb, 12},
-    {"", 24, kSlotBonusBomb, 12},
-    {"", 24, kSlotBonusBomb, 12},
-    {"", 24, kSlotBonusBomb, 12},
-    {"", 24, kSlotBonusBomb, 12},
-    {"", 24, kSlotBonusBomb, 12},
-    {"", 24, kSlotBonusBomb, 12},
-    {"tricolor_line.png", 24, kSlotBonusBomb, 9},
+    {12, kSlotBonusCoin, 0},  {12, kSlotBonusCoin, 0},  {12, kSlotBonusCoin, 0},
+    {24, kSlotBonusBomb, 0},  {24, kSlotBonusBomb, 9},  {24, kSlotBonusBomb, 0},
+    {24, kSlotBonusBomb, 0},  {24, kSlotBonusBomb, 0},  {24, kSlotBonusBomb, 12},
+    {24, kSlotBonusBomb, 12}, {24, kSlotBonusBomb, 12}, {24, kSlotBonusBomb, 12},
+    {24, kSlotBonusBomb, 12}, {24, kSlotBonusBomb, 12}, {24, kSlotBonusBomb, 12},
+    {24, kSlotBonusBomb, 9},
 };
 
 constexpr int kCoinPoints[3] = {50, 100, 200};
 constexpr int kFirstColorBomb = 8;
 constexpr int kBomb = 7;
 constexpr int kTricolor = 15;
+constexpr int kBlastRadius = 100;  // board units around the bonus piece's centre
 
 std::string BonusIcon(int kind) {
-  return kBonusTable[kind].Icon[0] ? kBonusTable[kind].Icon
-                                   : ColorBombPicture(kind - kFirstColorBomb);
+  // The colour bombs' pictures depend on their colour.
+  return names::kBonusStrips[kind][0] ? names::kBonusStrips[kind]
+                                      : ColorBombPicture(kind - kFirstColorBomb);
 }
 
 }  // namespace
@@ -87,25 +79,25 @@ void TRulesGame::ApplyBonus(int index) {
   if (kind <= 2) {
     if (Game.Mode != kNoLose) Game.Score += kCoinPoints[kind];
     ShowScore();
-    Services.PlaySound("7_bonus.ogg");
+    Services.PlaySound(names::kSoundBonus);
     AddLevelEffect(BonusIcon(kind), c, kSlotGiveBonus, 12);
   } else if (kind <= 6) {
     const bool shuffle = kind <= 4;
     int& stock = shuffle ? Game.Shuffles : Game.Shifts;
     stock += shuffle ? kind - 2 : kind - 4;
-    Services.SetObjectProperty(shuffle ? "WGame_LShuffleCount" : "WGame_LShiftCount", "Caption",
+    Services.SetObjectProperty(shuffle ? names::kShuffleLabel : names::kShiftLabel, names::kCaption,
                                std::to_string(stock));
-    Services.PlaySound("7_bonus.ogg");
+    Services.PlaySound(names::kSoundBonus);
     AddLevelEffect(BonusIcon(kind), c, kSlotGiveBonus, 24);
   } else if (kind == kBomb) {
-    BombBlast(c, 100);
-    AddLevelEffect("boomstar.png", c, kSlotGiveBonusBomb, 1);
+    BombBlast(c, kBlastRadius);
+    AddLevelEffect(names::kBoomStar, c, kSlotGiveBonusBomb, 1);
   } else if (kind < kTricolor) {
-    ColorBombBlast(c, 100, kind - kFirstColorBomb);
+    ColorBombBlast(c, kBlastRadius, kind - kFirstColorBomb);
     AddLevelEffect(ColorStarPicture(kind - kFirstColorBomb), c, kSlotGiveBonusColorBomb, 1);
   } else {
     Tricolor();
-    AddLevelEffect("tricolor_line.png", c, kSlotGiveBonus, 24);
+    AddLevelEffect(names::kTricolorStrip, c, kSlotGiveBonus, 24);
   }
 }
 
@@ -115,15 +107,15 @@ void TRulesGame::BombBlast(TPoint c, int radius) {
     if (piece.State != kOnBoard || piece.BossIndex >= 0) continue;
     const TPoint at = Centre(piece);
     if (RoundedDistance(at.X - c.X, at.Y - c.Y) >= radius) continue;
-    AddLevelEffect("boomstar.png", at, kSlotGiveBonusBomb, 1);
-    piece.RemoveAt = now + 500;
+    AddLevelEffect(names::kBoomStar, at, kSlotGiveBonusBomb, 1);
+    piece.RemoveAt = now + kDropDelayMs;
     piece.State = kOffBoard;
     FreeBonusEffect(piece);
     piece.Bonus = kNoBonus;
-    RemoveOccupied(i);
+    RemoveOccupied(Layer(), i);
   }
-  DropLoose(now + 1000);
-  Services.PlaySound("BonusBoom.ogg");
+  DropLoose(now + kBombDropDelayMs);
+  Services.PlaySound(names::kSoundBoom);
 }
 
 void TRulesGame::ColorBombBlast(TPoint c, int radius, int color) {
@@ -132,9 +124,9 @@ void TRulesGame::ColorBombBlast(TPoint c, int radius, int color) {
     const TPoint at = Centre(piece);
     if (RoundedDistance(at.X - c.X, at.Y - c.Y) >= radius) continue;
     SetType(piece, ShapeIndexOf(piece), color);
-    piece.FlashUntil = now + 600;
+    piece.FlashUntil = now + kRecolorFlashMs;
   }
-  Services.PlaySound("BonusBoom.ogg");
+  Services.PlaySound(names::kSoundBoom);
 }
 
 void TRulesGame::Tricolor() {
@@ -145,7 +137,7 @@ void TRulesGame::Tricolor() {
     int color = k < Level.Colors.Count() ? Level.Colors[k] - 1 : previous;
     if (color < 0) color = ColorOf(piece);
     SetType(piece, ShapeIndexOf(piece), color);
-    piece.FlashUntil = now + 600;
+    piece.FlashUntil = now + kRecolorFlashMs;
     previous = color;
   }
 }

@@ -1,6 +1,7 @@
 // rules/bosses.cpp — bosses raising the size a group needs, blocking it visibly, sinking when
 // their piece is hit and dying when it goes.
 #include "rules/effect_runner.hpp"
+#include "rules/names.hpp"
 #include "rules/rules_game.hpp"
 
 namespace rules {
@@ -43,7 +44,7 @@ void TRulesGame::BlockGroup(const TIntegers& group, int needed) {
     AddLevelEffect("+" + std::to_string(needed - group.Count()),
                    {boss.X + type->Width, boss.Y - type->Height / 3}, kSlotBossText, 1, true);
   }
-  Services.PlaySound("BossPrevent.ogg");
+  Services.PlaySound(names::kSoundBossPrevent);
 }
 
 void TRulesGame::KillBoss(int b) {
@@ -54,7 +55,8 @@ void TRulesGame::KillBoss(int b) {
     const TBoss& boss = Level.Bosses[static_cast<size_t>(b)];
     AddLevelEffect(type->Image, {boss.X + type->Width / 2, boss.Y - type->Height / 2}, kSlotBossDie,
                    1);
-    AddLevelEffect("particle1.png", {boss.X + type->X, boss.Y - type->Y}, kSlotBossDieParticles, 1);
+    AddLevelEffect(names::kParticle, {boss.X + type->X, boss.Y - type->Y}, kSlotBossDieParticles,
+                   1);
   }
   Level.Bosses.erase(Level.Bosses.begin() + b);
   for (TLayer& layer : Level.Layers)
@@ -70,8 +72,8 @@ void TRulesGame::KillBoss(int b) {
 void TRulesGame::CheckBossHint() {
   if (!Game.ShowBossHint) return;
   for (const TBoss& boss : Level.Bosses) {
-    if (boss.PreventUntil > now || ScrollY - boss.Y + 590 <= 30) continue;
-    Services.ShowHintAt("WGame_HBoss", 300, 100);
+    if (boss.PreventUntil > now || ViewY(boss.Y) <= 30) continue;
+    Services.ShowHintAt(names::kBossHint, 300, 100);
     Game.ShowBossHint = false;
     return;
   }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "data/file_folder.hpp"
+#include "rules/names.hpp"
 #include "rules/rounding.hpp"
 #include "rules/services.hpp"
 #include "rules/xml_reading.hpp"
@@ -13,16 +14,16 @@
 namespace rules {
 
 std::string ColorBombPicture(int color) {
-  return "ColorBomb" + std::to_string(color);
+  return names::kColorBombPrefix + std::to_string(color);
 }
 std::string ColorStarPicture(int color) {
-  return "boomcolorstar" + std::to_string(color);
+  return names::kColorStarPrefix + std::to_string(color);
 }
 
 void TCatalogues::AdvanceBar(TRulesServices& services, int step, int offset) {
   if (step <= lastBarStep) return;
   lastBarStep = step;
-  services.SetObjectProperty("WGameLoading_PBGameLoading", "Position",
+  services.SetObjectProperty(names::kLoadingBar, names::kPosition,
                              std::to_string(step * 10 + offset));
   services.PresentScreen();
 }

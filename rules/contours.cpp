@@ -1,6 +1,7 @@
 // rules/contours.cpp — the particle outlines around clearing groups, dropping pieces and groups
 // a boss blocks.
 #include "rules/effect_runner.hpp"
+#include "rules/names.hpp"
 #include "rules/outline_tracer.hpp"
 #include "rules/rules_game.hpp"
 
@@ -47,7 +48,7 @@ void TRulesGame::OutlineEffect(const TIntegers& pieces, TTick t, int slot, bool 
       path += PointText(outlines.Points[i].X - cx, outlines.Points[i].Y - cy) + " ";
     path += PointText(outlines.Points[from].X - cx, outlines.Points[from].Y - cy) + ";";
     TPartEffect entry;
-    entry.ImageName = "particle1.png";
+    entry.ImageName = names::kParticle;
     entry.X = cx;
     entry.Y = cy + 9;
     entry.Clip = kFullScreenClip;

@@ -30,8 +30,7 @@ void TRulesGame::DealPiece() {
   piece.RemoveAt = -1;
   piece.NoColor = Rand.RandomReal() < Level.NoColorChance;
   Layer().Pieces.push_back(std::move(piece));
-  PieceQueue.Append(PieceCount() - 1);
-  HandIndex = PieceQueue[0];
+  Enqueue(PieceCount() - 1);
 }
 
 void TRulesGame::RecolorQueue() {

@@ -1,6 +1,7 @@
 // rules/groups.cpp — same-coloured groups, and the pieces that lose their hold on the layer's
 // main piece and drop.
 #include "data/error.hpp"
+#include "rules/names.hpp"
 #include "rules/piece_geometry.hpp"
 #include "rules/placed_index.hpp"
 #include "rules/rules_game.hpp"
@@ -90,16 +91,16 @@ void TRulesGame::RemovePieces(const TIntegers& pieces, TTick removeAt, bool scor
     FreeBonusEffect(piece);
     piece.Bonus = kNoBonus;
   }
-  RemoveOccupied(pieces);
+  RemoveOccupied(Layer(), pieces, PieceCount());
 }
 
 void TRulesGame::DropLoose(TTick t) {
   const TIntegers loose = LoosePieces();
-  for (const TIntegers& cluster : EdgeClusters(loose)) ClearContour(cluster, t + 500);
-  RemovePieces(loose, t + 500, true);
+  for (const TIntegers& cluster : EdgeClusters(loose)) ClearContour(cluster, t + kDropDelayMs);
+  RemovePieces(loose, t + kDropDelayMs, true);
   if (!loose.Empty()) {
-    Level.DelayedSound = "3_crystal.ogg";
-    Level.DelayedSoundTime = t + 500;
+    Level.DelayedSound = names::kSoundDrop;
+    Level.DelayedSoundTime = t + kDropDelayMs;
   }
   if (LiftDeadLine() && Game.Mode == kStrategy) Level.PutLeft = Level.StrategicPuts + 1;
 }

@@ -1,4 +1,5 @@
 // rules/layer_end.cpp — a cleared main piece ends its layer; the last layer ends the level.
+#include "rules/names.hpp"
 #include "rules/rules_game.hpp"
 
 namespace rules {
@@ -11,13 +12,13 @@ void TRulesGame::LayerCleared() {
   HandIndex = -1;
   Level.CurrentLayer += 1;
   RebuildPaintOrder();
-  PieceQueue.Clear();
+  EmptyQueue();
   for (int i = 0; i < kQueueLength; ++i) DealPiece();
-  ScrollStepTick = now + 1000;  // the view rests for a second
+  ScrollStepTick = now + kLayerRestMs;
   ScrollSpeed = 0;
   Level.MoveDeadline = now + Level.MoveInterval;
   UpdateFrontier();
-  Services.PlaySound("5_crystal.ogg");
+  Services.PlaySound(names::kSoundLayer);
   Game.Danger = false;
   SetPosition("0");
   RecolorQueue();
@@ -29,7 +30,7 @@ void TRulesGame::LayerCleared() {
   if (Game.Mode == kStrategy) {
     Level.PutLeft = Level.StrategicPuts;
     SetPosition(std::to_string(PutsProgress()));
-    Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+    ShowPutsLeft();
   }
 }
 
@@ -41,14 +42,14 @@ void TRulesGame::RebuildPaintOrder() {
 
 void TRulesGame::LevelCompleted() {
   Level.LevelDone = true;
-  Level.LevelDoneTime = now + 3000;
+  Level.LevelDoneTime = now + kLevelDoneMs;
   TIntegers placed;
   for (int i = 0; i < PieceCount(); ++i)
     if (Piece(i).State == kOnBoard) placed.Append(i);
-  for (const TIntegers& cluster : EdgeClusters(placed)) ClearContour(cluster, now + 1500);
-  RemovePieces(placed, now + 1500, false);
+  for (const TIntegers& cluster : EdgeClusters(placed)) ClearContour(cluster, now + kLevelBurstMs);
+  RemovePieces(placed, now + kLevelBurstMs, false);
   Services.StopMusic();
-  Services.PlaySound("6_next_level.ogg");
+  Services.PlaySound(names::kSoundLevelDone);
 }
 
 }  // namespace rules

@@ -28,11 +28,10 @@ void TRulesGame::ResetLevel() {
   Level.PictureMap.Lines.Clear();
   Level.BonusWeights.Clear();
   // The queue, the hand and the preview named pieces of the layers just emptied.
-  PieceQueue.Clear();
-  HandIndex = -1;
+  EmptyQueue();
   GroupList.Clear();
   Level.SnapFrags.Clear();
-  ScrollX = ScrollY = 0;
+  ResetView();
   Game.Danger = false;
   SetPosition("0");
 }
@@ -228,8 +227,7 @@ void TRulesGame::SetUpForPlay() {
   Level.CurrentLayer = 0;
   RebuildPaintOrder();
   AttachBosses();
-  PieceQueue.Clear();
-  HandIndex = -1;
+  EmptyQueue();
   for (int i = 0; i < kQueueLength; ++i) DealPiece();
   LiftDeadLine();
   UpdateFrontier();

@@ -1,15 +1,17 @@
 // rules/modes.cpp — the dead line in the three modes, the danger bar, the second chance and
 // losing, and the per-frame rules update with the scroll glide.
+#include "rules/names.hpp"
 #include "rules/rounding.hpp"
 #include "rules/rules_game.hpp"
 
 namespace rules {
 namespace {
 
-constexpr int kWarnDistance = 40;  // board units between a picture bottom and the line
-constexpr const char* kBar = "DeadProgressBar.png";
-constexpr const char* kBarOn = "DeadProgressBarOn.png";
-constexpr const char* kBarGreen = "DeadProgressBarGreen.png";
+constexpr int kWarnDistance = 40;       // board units between a picture bottom and the line
+constexpr int kSecondChanceDrop = 126;  // board units the line goes below the lowest piece
+using names::kBarGreen;
+using names::kBarOn;
+using names::kBarSafe;
 
 }  // namespace
 
@@ -24,7 +26,7 @@ bool TRulesGame::CheckDanger() {
     }
   }
   if (warn) {
-    if (Game.Mode == kStrategy) SetBarPicture(kBar);
+    if (Game.Mode == kStrategy) SetBarPicture(kBarSafe);
     if (!Game.Danger) {
       Game.Danger = true;
       Level.DangerGrace = Game.DangerTime;
@@ -35,28 +37,28 @@ bool TRulesGame::CheckDanger() {
     Game.Danger = false;
     Level.DangerGrace = 0;
     SetPosition("0");
-    SetBarPicture(Game.Mode == kStrategy && Level.PutLeft > 1 ? kBarGreen : kBar);
+    SetBarPicture(Game.Mode == kStrategy && Level.PutLeft > 1 ? kBarGreen : kBarSafe);
   }
   return dead;
 }
 
 void TRulesGame::Lose() {
   if (Game.SecondChance) {
-    Services.ShowHint("WGame_HLose");
-    CurrentY = LowestBottom() - 126;
-    ScrollTarget = (CurrentY - ScrollY) / 2 + ScrollY;
+    Services.ShowHint(names::kLoseHint);
+    CurrentY = LowestBottom() - kSecondChanceDrop;
+    AimHalfway();
     Game.SecondChance = false;
     SetPosition("0");
     Game.Danger = false;
     return;
   }
-  Services.ShowWindow("WGameOver");
+  Services.ShowWindow(names::kGameOverWindow);
   Game.GameState = gsGameOver;
   SetPosition("100");
   Services.InvalidateBackground();
   Services.StopMusic();
   Level.Music.clear();
-  Services.PlaySound("10_looser.ogg");
+  Services.PlaySound(names::kSoundLose);
 }
 
 void TRulesGame::StrategyPutDone() {
@@ -68,7 +70,7 @@ void TRulesGame::StrategyPutDone() {
   } else {
     Level.PutLeft = Level.StrategicPuts;
     CurrentY += kRowHeight;
-    ScrollTarget = (CurrentY - ScrollY) / 2 + ScrollY;
+    AimHalfway();
     if (!CheckDanger()) {
       SetPosition("0");
     } else {
@@ -76,7 +78,7 @@ void TRulesGame::StrategyPutDone() {
       if (Game.GameState == gsGameOver) return;
     }
   }
-  Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+  ShowPutsLeft();
 }
 
 bool TRulesGame::LiftDeadLine() {
@@ -94,24 +96,24 @@ void TRulesGame::UpdateRules(TTick tick) {
   if (Level.LevelDone && now > Level.LevelDoneTime) {
     Game.GameState = gsBetweenLevels;
     Services.InvalidateBackground();
-    Services.ShowWindow("WLevelComplete");
+    Services.ShowWindow(names::kLevelCompleteWindow);
   }
   if (!Level.DelayedSound.empty() && now > Level.DelayedSoundTime) {
     Services.PlaySound(Level.DelayedSound);
     Level.DelayedSound.clear();
   }
   if (now > Level.ColorCycleTick) {
-    ColorCycle = ColorCycle >= Cat.ColorCount() - 1 ? 0 : ColorCycle + 1;
-    Level.ColorCycleTick = now + 100;
+    NextColor(Cat.ColorCount());
+    Level.ColorCycleTick = now + kColorCycleMs;
   }
   if (Game.Mode == kPuzzle && !PuzzleTimer()) return;
   if (Game.Mode == kStrategy && Game.Danger && Level.PutLeft == 1 && now >= Game.BlinkTick) {
-    Game.BlinkTick = now + 500;
-    if (BarPicture == kBar) {
+    Game.BlinkTick = now + kStrategyBlinkMs;
+    if (BarPicture == kBarSafe) {
       SetBarPicture(kBarGreen);
     } else {
-      SetBarPicture(kBar);
-      Services.PlaySound("alert.ogg");
+      SetBarPicture(kBarSafe);
+      Services.PlaySound(names::kSoundAlert);
     }
   }
   ScrollGlide();
@@ -134,44 +136,15 @@ bool TRulesGame::PuzzleTimer() {
       SetPosition(std::to_string(
           RoundHalfEven(static_cast<double>(now - Game.DangerStart) * 100.0 / Level.MoveInterval)));
   } else if (now >= Game.BlinkTick) {
-    Game.BlinkTick = now + 300;
-    SetBarPicture(BarPicture == kBar ? kBarOn : kBar);
-    Services.PlaySound("alert.ogg");
+    Game.BlinkTick = now + kPuzzleBlinkMs;
+    SetBarPicture(BarPicture == kBarSafe ? kBarOn : kBarSafe);
+    Services.PlaySound(names::kSoundAlert);
   }
   return true;
 }
 
 void TRulesGame::ScrollGlide() {
-  if (now < ScrollStepTick) return;
-  ScrollStepTick = now + kScrollStepInterval;
-  int speed = ScrollSpeed;
-  if (CurrentY > ScrollY) {
-    if (ScrollTarget >= ScrollY)
-      speed += 1;
-    else if (speed > 0)
-      speed -= 1;
-    ScrollY += speed != 0 ? speed : 1;
-    if (ScrollY >= CurrentY) {
-      ScrollY = CurrentY;
-      ScrollTarget = ScrollY;
-      speed = 0;
-    }
-  } else if (CurrentY < ScrollY) {
-    if (ScrollY >= ScrollTarget)
-      speed -= 1;
-    else if (speed < 0)
-      speed += 1;
-    ScrollY += speed != 0 ? speed : -1;
-    if (ScrollY <= CurrentY) {
-      ScrollY = CurrentY;
-      ScrollTarget = ScrollY;
-      speed = 0;
-    }
-  } else {
-    return;
-  }
-  ScrollSpeed = static_cast<int8_t>(std::clamp(speed, -127, 127));
-  ScrollX = ScrollY / 2;
+  if (!Glide(now)) return;
   if (HasHand()) RefreshSnapFrags();
   Services.InvalidateBackground();
 }

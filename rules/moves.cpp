@@ -1,6 +1,8 @@
 // rules/moves.cpp — rotating the hand piece and cycling the queue, and the game window's move
 // buttons.
 #include "rules/effect_runner.hpp"
+#include "rules/layout.hpp"
+#include "rules/names.hpp"
 #include "rules/rounding.hpp"
 #include "rules/rules_game.hpp"
 
@@ -33,7 +35,7 @@ void TRulesGame::RotateForward() {
   TFishka& hand = Piece(HandIndex);
   hand.TypeIndex = NextRotation(hand.TypeIndex);
   CentrePieceOnCursor(HandIndex);
-  Services.PlaySound("rotate.ogg");
+  Services.PlaySound(names::kSoundRotate);
 }
 
 void TRulesGame::RotateBackward() {
@@ -53,7 +55,7 @@ void TRulesGame::RotateBackward() {
     type = next;
   }
   CentrePieceOnCursor(HandIndex);
-  Services.PlaySound("rotate.ogg");
+  Services.PlaySound(names::kSoundRotate);
 }
 
 // The keys reach the moves directly, not through the buttons: each move reads the clock.
@@ -61,31 +63,27 @@ void TRulesGame::CycleQueue() {
   BeginInput();
   if (!CanMove()) return;
   for (int k = 2; k <= kQueueLength - 1; ++k)
-    AddQueueFlight(PieceQueue[k], "",
-                   LinearPath(730 - 42 * k, 84 * k + 272, 772 - 42 * k, 84 * k + 188),
-                   kFullScreenClip);
-  const int oldHand = PieceQueue[0];
-  for (int k = 0; k < kQueueLength - 1; ++k) PieceQueue[k] = PieceQueue[k + 1];
-  PieceQueue[kQueueLength - 1] = oldHand;
-  HandIndex = PieceQueue[0];
+    AddQueueFlight(PieceQueue[k], "", LinearPath(QueueSlot(k), QueueSlot(k - 1)), kFullScreenClip);
+  const int oldHand = CycleLeft();
   CentrePieceOnCursor(HandIndex);
 
+  // Both flights bend towards the slot's side of the pointer.
   const int mx = CursorX, my = CursorY;
-  const int v = 356 - my;
+  const TPoint first = QueueSlot(1);
+  const int v = first.Y - my;
   const double f = v <= 0 ? 0.25 : 0.75, g = v <= 0 ? 0.75 : 0.25;
-  const TPoint control{RoundHalfEven(mx + (688 - mx) * f), RoundHalfEven(my + v * g)};
-  AddQueueFlight(HandIndex, "ToMouseMove3", BezierPath({688, 356}, control, {mx, my}),
+  const TPoint control{RoundHalfEven(mx + (first.X - mx) * f), RoundHalfEven(my + v * g)};
+  AddQueueFlight(HandIndex, names::kToMouseMove3, BezierPath(first, control, {mx, my}),
                  kFullScreenClip);
 
-  const int q = kQueueLength;
-  const TPoint slot{772 - 42 * q, 84 * q + 188};
+  const TPoint slot = QueueSlot(kQueueLength - 1);
   const int s = slot.X - mx, u = slot.Y - my;
   const double g2 = u <= 0 ? 0.25 : 0.75, f2 = u <= 0 ? 0.75 : 0.25;
   const TPoint back{RoundHalfEven(mx + s * f2), RoundHalfEven(my + u * g2)};
   AddQueueFlight(oldHand, "", BezierPath({mx, my}, back, slot), kFullScreenClip);
 
   RefreshSnapFrags();
-  Services.PlaySound("4_change.ogg");
+  Services.PlaySound(names::kSoundSwap);
 }
 
 void TRulesGame::WGame_BSwap_MouseUp() {
@@ -103,7 +101,7 @@ void TRulesGame::WGame_BShuffle_MouseUp() {
   if (Game.Shuffles <= 0 || !CanMove()) return;
   Shuffle();
   Game.Shuffles -= 1;
-  Services.SetObjectProperty("WGame_LShuffleCount", "Caption", std::to_string(Game.Shuffles));
+  Services.SetObjectProperty(names::kShuffleLabel, names::kCaption, std::to_string(Game.Shuffles));
 }
 
 void TRulesGame::WGame_BShift_MouseUp() {
@@ -111,7 +109,7 @@ void TRulesGame::WGame_BShift_MouseUp() {
   if (Game.Shifts <= 0 || Game.GameState != gsGamePlay || !HasLayer()) return;
   Shift();
   Game.Shifts -= 1;
-  Services.SetObjectProperty("WGame_LShiftCount", "Caption", std::to_string(Game.Shifts));
+  Services.SetObjectProperty(names::kShiftLabel, names::kCaption, std::to_string(Game.Shifts));
 }
 
 }  // namespace rules

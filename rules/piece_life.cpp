@@ -19,8 +19,8 @@ void TRulesGame::DeletePiece(int index) {
   layer.Pieces.erase(layer.Pieces.begin() + index);  // frees the bonus effect with the record
   RemovePaintOrder(index);
   Renumber(layer.Owners, index);
-  Renumber(PaintOrder.Pieces, index);
-  Renumber(PieceQueue, index);
+  RenumberPaintOrder(index);
+  RenumberQueue(index);
   for (TUndoRecord& record : Game.UndoList)
     if (record.PieceIndex > index) --record.PieceIndex;
   // The main piece leaves only after the layer ended; nothing may point at a stranger then.
@@ -28,11 +28,23 @@ void TRulesGame::DeletePiece(int index) {
     layer.MainIndex = -1;
   else if (layer.MainIndex > index)
     --layer.MainIndex;
-  if (HandIndex >= index) --HandIndex;
 }
 
+// A cleared piece stays drawn, fading, for kHitMs and then leaves the array; a piece with
+// Count n needs n clears, and a second clear within kHitMs counts at once.
 void TRulesGame::UpdatePieces(TTick tick) {
   now = tick;
+  AdvanceLevelEffects();
+  AdvanceBonusIcons();
+  if (Game.GameState == gsGamePlay && HasLayer()) {
+    EndHits();
+    StartRemovals();
+  }
+  AdvanceScreenEffects();
+}
+
+// Running entries advance and leave when finished; a delayed contour starts once due.
+void TRulesGame::AdvanceLevelEffects() {
   auto& levelEffects = Level.LevelEffects;
   for (size_t i = 0; i < levelEffects.size();) {
     TPartEffect& entry = levelEffects[i];
@@ -51,32 +63,43 @@ void TRulesGame::UpdatePieces(TTick tick) {
     }
     ++i;
   }
-  if (HasLayer()) {
-    for (TFishka& piece : Layer().Pieces)
-      if (piece.BonusEffect.Effect) UpdatePartEffect(piece.BonusEffect, now);
-  }
-  if (Game.GameState == gsGamePlay && HasLayer()) {
-    for (int i = 0; i < PieceCount();) {
-      TFishka& piece = Piece(i);
-      if (piece.Hit && piece.HitUntil < now) {
-        if (piece.Count <= 1) {
-          DeletePiece(i);
-          continue;
-        }
-        piece.Count -= 1;
-        piece.Hit = false;
+}
+
+void TRulesGame::AdvanceBonusIcons() {
+  if (!HasLayer()) return;
+  for (TFishka& piece : Layer().Pieces)
+    if (piece.BonusEffect.Effect) UpdatePartEffect(piece.BonusEffect, now);
+}
+
+// A hit that has run its course removes a piece on its last count, else takes one count.
+void TRulesGame::EndHits() {
+  for (int i = 0; i < PieceCount();) {
+    TFishka& piece = Piece(i);
+    if (piece.Hit && piece.HitUntil < now) {
+      if (piece.Count <= 1) {
+        DeletePiece(i);
+        continue;  // the next piece now has index i
       }
-      ++i;
+      piece.Count -= 1;
+      piece.Hit = false;
     }
-    for (TFishka& piece : Layer().Pieces) {
-      if (piece.State != kOffBoard || !(0 < piece.RemoveAt && piece.RemoveAt < now)) continue;
-      piece.Hit = true;
-      FreeBonusEffect(piece);
-      piece.HitUntil = now + 1000;
-      if (piece.Count > 1) piece.Count = 1;
-      piece.RemoveAt = -1;
-    }
+    ++i;
   }
+}
+
+// Pieces removed with a delay (dropped, blasted) start fading once due.
+void TRulesGame::StartRemovals() {
+  for (TFishka& piece : Layer().Pieces) {
+    if (piece.State != kOffBoard || !(0 < piece.RemoveAt && piece.RemoveAt < now)) continue;
+    piece.Hit = true;
+    FreeBonusEffect(piece);
+    piece.HitUntil = now + kHitMs;
+    if (piece.Count > 1) piece.Count = 1;
+    piece.RemoveAt = -1;
+  }
+}
+
+void TRulesGame::AdvanceScreenEffects() {
   auto& screenEffects = Game.ScreenEffects;
   for (size_t i = 0; i < screenEffects.size();) {
     if (UpdatePartEffect(screenEffects[i], now)) {

@@ -5,6 +5,7 @@
 
 #include "data/file_folder.hpp"
 #include "rules/catalogues.hpp"
+#include "rules/names.hpp"
 #include "rules/rounding.hpp"
 #include "rules/services.hpp"
 
@@ -75,8 +76,7 @@ void TCatalogues::BuildColorBombPictures(TRulesServices& services) {
   for (int i = 0; i < ColorCount(); ++i) {
     const TFishkaColor& color = Colors[static_cast<size_t>(i)];
     const std::pair<std::string, const char*> pictures[] = {
-        {ColorBombPicture(i), "colorbomb_small_line.png"},
-        {ColorStarPicture(i), "boomcolorstar.png"}};
+        {ColorBombPicture(i), names::kColorBombBase}, {ColorStarPicture(i), names::kColorStarBase}};
     for (const auto& [name, base] : pictures) {
       const std::string entry = name + kPictureExtension;
       if (game.IndexOf(entry) < 0) {

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "rules/effect_runner.hpp"
+#include "rules/layout.hpp"
+#include "rules/names.hpp"
 #include "rules/rules_game.hpp"
 
 namespace rules {
 namespace {
-
-constexpr int kCoverFadeMs = 500;
 
 // Moves a cover fade's start back by what remains of the opposite fade, so a fade under way
 // continues from where it is instead of jumping.
@@ -36,20 +36,7 @@ void SetCovered(T& item, bool covered, TTick now) {
 
 void TRulesGame::MouseMoved(int x, int y) {
   BeginInput();
-  CursorX = x;
-  CursorY = y;
-  const int a = 2 * x + y - 593;
-  const int b = x + y / 2 - 790;
-  OverBoard = a > 0 && b < 0;
-  if (OverBoard) {
-    HandAlpha = 255;
-  } else {
-    const int m = std::max(b, (-a) / 2);
-    if (m >= 64)
-      HandAlpha = a < 0 ? 0 : 64;
-    else
-      HandAlpha = a < 0 ? 255 - 4 * m : 255 - 3 * m;
-  }
+  PointerAt(x, y);
   Services.ForwardMouseMove(x, y);
   if (HasHand() && Game.GameState == gsGamePlay) {
     CentrePieceOnCursor(HandIndex);
@@ -57,8 +44,8 @@ void TRulesGame::MouseMoved(int x, int y) {
     RefreshSnapFrags();
   }
   for (TPartEffect& entry : Game.ScreenEffects) {
-    if (entry.Name == "ToMouseMove3") MovePathPoint(entry, 2, x, y);
-    if (entry.Name == "ToMouseMove2") MovePathPoint(entry, 1, x, y);
+    if (entry.Name == names::kToMouseMove3) MovePathPoint(entry, 2, x, y);
+    if (entry.Name == names::kToMouseMove2) MovePathPoint(entry, 1, x, y);
   }
 }
 
@@ -72,7 +59,7 @@ void TRulesGame::CoverTest() {
       if (std::find(points.begin(), points.end(), p) == points.end()) points.push_back(p);
     }
   for (TLevelPicture& picture : Level.Pictures) {
-    const bool covered = AnyPointInRect(points, picture.X - ScrollX + 11, ScrollY - picture.Y + 590,
+    const bool covered = AnyPointInRect(points, ViewX(picture.X) + kViewLeft, ViewY(picture.Y),
                                         picture.Width, picture.Height);
     SetCovered(picture, covered, now);
   }
@@ -80,8 +67,8 @@ void TRulesGame::CoverTest() {
     const TBossType* type = BossTypeOf(b);
     if (!type) continue;
     TBoss& boss = Level.Bosses[static_cast<size_t>(b)];
-    const bool covered = AnyPointInRect(points, boss.X - ScrollX + 11, ScrollY - boss.Y + 590,
-                                        type->Width, type->Height);
+    const bool covered =
+        AnyPointInRect(points, ViewX(boss.X) + kViewLeft, ViewY(boss.Y), type->Width, type->Height);
     SetCovered(boss, covered, now);
   }
 }
@@ -117,7 +104,7 @@ void TRulesGame::MouseDown(int button, bool shiftHeld) {
     if (put)
       AfterPut(hand);
     else if (OverBoard)
-      Services.PlaySound("9_wrong_place.ogg");
+      Services.PlaySound(names::kSoundWrongPlace);
   } else if (button == kRightButton) {
     if (shiftHeld)
       RotateBackward();
@@ -130,7 +117,7 @@ void TRulesGame::MouseDown(int button, bool shiftHeld) {
 void TRulesGame::AfterPut(int put) {
   if (!Level.PutSound.empty()) Services.PlaySound(Level.PutSound);
   if (Game.ShowPutHint) {
-    Services.ShowHint("WGame_HDisappear");
+    Services.ShowHint(names::kPutHint);
     Game.ShowPutHint = false;
   }
   if (Level.LayerDone) {
@@ -145,7 +132,7 @@ void TRulesGame::AfterPut(int put) {
   CentrePieceOnCursor(HandIndex);
   RefreshSnapFrags();
   const bool dangerBefore = Game.Danger;
-  const TTick deadlineBefore = Level.MoveDeadline, graceBefore = Level.DangerGrace;
+  const TTick deadline = Level.MoveDeadline, grace = Level.DangerGrace;
   if (Game.Mode == kPuzzle)
     CheckDanger();
   else if (Game.Mode == kStrategy)
@@ -155,8 +142,8 @@ void TRulesGame::AfterPut(int put) {
       Game.UndoList.back().PieceIndex == put) {
     TUndoRecord& record = Game.UndoList.back();
     record.StartedDanger = true;
-    record.DeadlineBefore = deadlineBefore;
-    record.GraceBefore = graceBefore;
+    record.DeadlineBefore = deadline;
+    record.GraceBefore = grace;
   }
 }
 

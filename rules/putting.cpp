@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "rules/names.hpp"
 #include "rules/piece_geometry.hpp"
 #include "rules/rounding.hpp"
 #include "rules/rules_game.hpp"
@@ -102,11 +103,7 @@ bool TRulesGame::PutPiece(int index, bool score, bool check) {
   Piece(index).State = kOnBoard;
   HandIndex = -1;
   if (check) InsertPaintOrder(index);
-  TLayer& layer = Layer();
-  for (int frag : covered) {
-    layer.Occupied.Append(frag);
-    layer.Owners.Append(index);
-  }
+  Occupy(Layer(), covered, index);
   // Level pieces are put while the queue may still hold the previous level's entries.
   if (!PieceQueue.Empty() && PieceQueue[0] == index) PieceQueue.DeleteAt(0);
   if (score) {
@@ -116,7 +113,7 @@ bool TRulesGame::PutPiece(int index, bool score, bool check) {
       ClearGroup();
     } else {
       TFishka& piece = Piece(index);
-      piece.FlashUntil = now + 200;
+      piece.FlashUntil = now + kPutFlashMs;
       Game.UndoList.push_back({piece.TypeIndex, piece.X, piece.Y, index});
     }
     GroupList.Clear();
@@ -133,7 +130,7 @@ void TRulesGame::ClearGroup() {
     if (Game.Mode != kNoLose) Game.Score += ShapeOf(q).Score;
     q.Hit = true;
     if (0 <= q.HitUntil && frameStart < q.HitUntil && q.Count > 1) q.Count -= 1;
-    q.HitUntil = now + 1000;
+    q.HitUntil = now + kHitMs;
     // The boss is judged after the count: a second clear within the second removes the piece
     // at once, and its boss must go with it rather than stay behind on nothing.
     if (q.BossIndex >= 0 && q.BossIndex < static_cast<int>(Level.Bosses.size())) {
@@ -146,7 +143,7 @@ void TRulesGame::ClearGroup() {
       FreeBonusEffect(q);
       q.State = kOffBoard;
       if (member == Layer().MainIndex) Level.LayerDone = true;
-      RemoveOccupied(member);
+      RemoveOccupied(Layer(), member);
     }
   }
   if (!Level.LayerDone) {
@@ -156,7 +153,7 @@ void TRulesGame::ClearGroup() {
       if (member < PieceCount() && Piece(member).State == kOffBoard) ApplyBonus(member);
     RecolorQueue();
   }
-  Services.PlaySound("2_crystal.ogg");
+  Services.PlaySound(names::kSoundClear);
   Game.UndoList.clear();
 }
 

@@ -1,12 +1,15 @@
 // rules/queue_animation.cpp — pieces flying between the queue slots and the hand.
 #include "rules/effect_runner.hpp"
+#include "rules/layout.hpp"
+#include "rules/names.hpp"
 #include "rules/rules_game.hpp"
 
 namespace rules {
 
-std::string LinearPath(int x0, int y0, int x1, int y1) {
-  return "Set Linear; Set Timing 0.3; Path (" + std::to_string(x0) + "," + std::to_string(y0) +
-         ") (" + std::to_string(x1) + "," + std::to_string(y1) + "); Ending Stop;";
+std::string LinearPath(TPoint from, TPoint to) {
+  return "Set Linear; Set Timing 0.3; Path (" + std::to_string(from.X) + "," +
+         std::to_string(from.Y) + ") (" + std::to_string(to.X) + "," + std::to_string(to.Y) +
+         "); Ending Stop;";
 }
 
 void TRulesGame::AddQueueFlight(int index, const std::string& name, const std::string& path,
@@ -20,20 +23,19 @@ void TRulesGame::AddQueueFlight(int index, const std::string& name, const std::s
   entry.StartAt = now;
   StartPartEffect(entry, Services.EffectTemplate(kSlotSwap), now);
   Game.ScreenEffects.push_back(std::move(entry));
-  piece.MoveUntil = now + 300;
+  piece.MoveUntil = now + kFlightMs;
 }
 
+// After a put: the new hand flies from slot 1 to the pointer, the others move up a slot and
+// the new last piece comes in from below the queue.
 void TRulesGame::AnimateQueue() {
   if (PieceQueue.Count() < kQueueLength) return;
-  AddQueueFlight(PieceQueue[0], "ToMouseMove2", LinearPath(688, 356, CursorX, CursorY),
+  AddQueueFlight(PieceQueue[0], names::kToMouseMove2, LinearPath(QueueSlot(1), {CursorX, CursorY}),
                  kFullScreenClip);
   for (int k = 1; k <= kQueueLength - 2; ++k)
-    AddQueueFlight(PieceQueue[k], "",
-                   LinearPath(688 - 42 * k, 356 + 84 * k, 730 - 42 * k, 272 + 84 * k),
-                   kFullScreenClip);
+    AddQueueFlight(PieceQueue[k], "", LinearPath(QueueSlot(k + 1), QueueSlot(k)), kFullScreenClip);
   const int k = kQueueLength - 1;
-  AddQueueFlight(PieceQueue[k], "",
-                 LinearPath(604 - 42 * k, 524 + 84 * k, 730 - 42 * k, 272 + 84 * k), kQueueClip);
+  AddQueueFlight(PieceQueue[k], "", LinearPath(QueueSlot(k + 3), QueueSlot(k)), kQueueClip);
 }
 
 }  // namespace rules

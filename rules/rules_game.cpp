@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "rules/names.hpp"
 #include "rules/piece_geometry.hpp"
 #include "rules/rounding.hpp"
 
@@ -15,9 +16,9 @@ TRulesGame::~TRulesGame() = default;
 
 void TRulesGame::StartNewGame(int mode) {
   Game.Mode = mode;
-  Game.DangerTime = 3000;
+  Game.DangerTime = kDangerTimeMs;
   Game.Danger = false;
-  ScrollY = ScrollX = 0;
+  ResetView();
   CurrentY = 0;
   Game.Level = 1;
   Game.Score = Game.PrevScore = 0;
@@ -26,13 +27,12 @@ void TRulesGame::StartNewGame(int mode) {
   Game.UndoList.clear();
   SetPosition("0");
   const bool strategy = mode == kStrategy;
-  SetBarPicture(strategy ? "DeadProgressBarGreen.png" : "DeadProgressBar.png");
-  Services.SetObjectProperty("WGame_LPutsLeftCount", "Visible", strategy ? "true" : "false");
-  if (strategy)
-    Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+  SetBarPicture(strategy ? names::kBarGreen : names::kBarSafe);
+  Services.SetObjectProperty(names::kPutsLeftLabel, names::kVisible, strategy ? "true" : "false");
+  if (strategy) ShowPutsLeft();
   ShowScore();
-  Services.SetObjectProperty("WGame_LShiftCount", "Caption", std::to_string(Game.Shifts));
-  Services.SetObjectProperty("WGame_LShuffleCount", "Caption", std::to_string(Game.Shuffles));
+  Services.SetObjectProperty(names::kShiftLabel, names::kCaption, std::to_string(Game.Shifts));
+  Services.SetObjectProperty(names::kShuffleLabel, names::kCaption, std::to_string(Game.Shuffles));
 }
 
 void TRulesGame::StartNextLevel() {
@@ -42,12 +42,12 @@ void TRulesGame::StartNextLevel() {
   CurrentY = ScrollTarget = 0;
   ScrollSpeed = 0;
   LoadLevel(LevelEntryName(Game.Level), true);
-  Game.DangerTime = 3000;
+  Game.DangerTime = kDangerTimeMs;
   Game.Danger = false;
   Game.PrevScore = Game.Score;
   if (Game.Mode == kStrategy) {
-    SetBarPicture(Level.PutLeft > 1 ? "DeadProgressBarGreen.png" : "DeadProgressBar.png");
-    Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+    SetBarPicture(Level.PutLeft > 1 ? names::kBarGreen : names::kBarSafe);
+    ShowPutsLeft();
   }
 }
 
@@ -78,47 +78,20 @@ void TRulesGame::SetType(TFishka& piece, int shapeIndex, int color) {
 }
 
 void TRulesGame::SetPosition(const std::string& value) {
-  Services.SetObjectProperty("WGame_PBDead", "Position", value);
+  Services.SetObjectProperty(names::kDeadBar, names::kPosition, value);
 }
 
 void TRulesGame::SetBarPicture(const std::string& value) {
   BarPicture = value;
-  Services.SetObjectProperty("WGame_PBDead", "BarPicture", value);
+  Services.SetObjectProperty(names::kDeadBar, names::kBarPicture, value);
+}
+
+void TRulesGame::ShowPutsLeft() {
+  Services.SetObjectProperty(names::kPutsLeftLabel, names::kCaption, std::to_string(Level.PutLeft));
 }
 
 void TRulesGame::ShowScore() {
-  Services.SetObjectProperty("WGame_LScoreCount", "Caption", std::to_string(Game.Score));
-}
-
-void TRulesGame::RemoveOccupied(int piece) {
-  TLayer& layer = Layer();
-  for (int i = layer.Owners.Count() - 1; i >= 0; --i) {
-    if (layer.Owners[i] != piece) continue;
-    layer.Owners.DeleteAt(i);
-    layer.Occupied.DeleteAt(i);
-  }
-}
-
-void TRulesGame::RemoveOccupied(const TIntegers& pieces) {
-  std::vector<bool> gone(static_cast<size_t>(PieceCount()), false);
-  for (int piece : pieces) gone[static_cast<size_t>(piece)] = true;
-  TLayer& layer = Layer();
-  TIntegers occupied, owners;
-  for (int i = 0; i < layer.Owners.Count(); ++i) {
-    if (gone[static_cast<size_t>(layer.Owners[i])]) continue;
-    occupied.Append(layer.Occupied[i]);
-    owners.Append(layer.Owners[i]);
-  }
-  layer.Occupied = std::move(occupied);
-  layer.Owners = std::move(owners);
-}
-
-void TRulesGame::RemovePaintOrder(int piece) {
-  for (int i = PaintOrder.Count() - 1; i >= 0; --i) {
-    if (PaintOrder.Pieces[i] != piece) continue;
-    PaintOrder.Pieces.DeleteAt(i);
-    PaintOrder.Strips.DeleteAt(i);
-  }
+  Services.SetObjectProperty(names::kScoreLabel, names::kCaption, std::to_string(Game.Score));
 }
 
 void TRulesGame::FreeBonusEffect(TFishka& piece) {

@@ -1,5 +1,17 @@
-// rules/rules_game.hpp — one running game: the level, the game record, the board variables and
-// every rule operation. NOTE: pieces are addressed by their index in the current layer.
+// rules/rules_game.hpp — one running game: the level, the game record and the board's parts,
+// with every rule operation. NOTE: pieces are addressed by their index in the current layer.
+//
+// Where the state lives:
+// - Level (TLevel, level_model.hpp): layers with their pieces and occupancy, bosses, pictures,
+//   the Puzzle clock, effects on the board; Game (TGame, game_model.hpp): mode, score, stocks,
+//   undo list, danger state, screen effects.
+// - THandQueue (hand_queue.hpp): HandIndex, PieceQueue, ColorCycle, OverBoard, HandAlpha,
+//   CursorX, CursorY.
+// - TDeadLine (dead_line.hpp): ScrollY, ScrollX, CurrentY, ScrollTarget, ScrollSpeed,
+//   ScrollStepTick, PauseTick, BarPicture.
+// - TBoardState (board_state.hpp): GroupList, PaintOrder, and the occupancy operations.
+// The parts are public bases, so their fields read as the game's own (game.HandIndex); Hand(),
+// Line() and Board() hand out one part to code that needs only that.
 #pragma once
 
 #include <array>
@@ -7,11 +19,15 @@
 #include <string>
 #include <vector>
 
+#include "rules/board_state.hpp"
 #include "rules/catalogues.hpp"
+#include "rules/dead_line.hpp"
 #include "rules/game_model.hpp"
+#include "rules/hand_queue.hpp"
 #include "rules/level_model.hpp"
 #include "rules/random_source.hpp"
 #include "rules/services.hpp"
+#include "rules/timings.hpp"
 
 namespace data {
 class TOrlXMLTag;
@@ -21,10 +37,7 @@ namespace rules {
 
 class TPlacedIndex;
 
-constexpr int kQueueLength = 3;
-constexpr int kScrollStepInterval = 30;  // ms between steps of the scroll glide
-
-class TRulesGame {
+class TRulesGame : public THandQueue, public TDeadLine, public TBoardState {
  public:
   // NOTE: both references must outlive the game; the catalogues must be loaded.
   TRulesGame(const TCatalogues& catalogues, TRulesServices& services, uint32_t seed = 0);
@@ -66,6 +79,7 @@ class TRulesGame {
   void UpdateFrontier();
   void InsertPaintOrder(int piece);
   void DeletePiece(int index);
+  // Every frame, before UpdateRules (piece_life.cpp).
   void UpdatePieces(TTick now);
 
   // Modes, dead line and the end of a level (modes.cpp, layer_end.cpp).
@@ -76,6 +90,8 @@ class TRulesGame {
   void LayerCleared();
   void MarkPause();
   void ResumeTimers();
+  // Shows the boss hint the first time a boss comes into view; called every frame.
+  void CheckBossHint();
 
   // Player moves (moves.cpp, undo_shuffle.cpp) and the game window's buttons.
   void RotateForward();
@@ -97,7 +113,15 @@ class TRulesGame {
   void Tricolor();
   void KillBoss(int boss);
 
-  // Helpers shared by the rules and the board drawing.
+  // The parts.
+  THandQueue& Hand() { return *this; }
+  const THandQueue& Hand() const { return *this; }
+  TDeadLine& Line() { return *this; }
+  const TDeadLine& Line() const { return *this; }
+  TBoardState& Board() { return *this; }
+  const TBoardState& Board() const { return *this; }
+
+  // Look-ups shared by the rules and the board drawing.
   TLayer& Layer() { return Level.Layers[static_cast<size_t>(Level.CurrentLayer)]; }
   const TLayer& Layer() const { return Level.Layers[static_cast<size_t>(Level.CurrentLayer)]; }
   bool HasLayer() const {
@@ -106,7 +130,11 @@ class TRulesGame {
   TFishka& Piece(int index) { return Layer().Pieces[static_cast<size_t>(index)]; }
   const TFishka& Piece(int index) const { return Layer().Pieces[static_cast<size_t>(index)]; }
   int PieceCount() const { return HasLayer() ? static_cast<int>(Layer().Pieces.size()) : 0; }
+  bool HasHand() const { return HandIndex >= 0 && HandIndex < PieceCount(); }
   const TFishkaShape& ShapeOf(const TFishka& piece) const { return Cat.ShapeOf(piece.TypeIndex); }
+  int ShapeIndexOf(const TFishka& piece) const {
+    return Cat.Types[static_cast<size_t>(piece.TypeIndex)].ShapeIndex;
+  }
   int ColorOf(const TFishka& piece) const { return Cat.ColorOf(piece.TypeIndex); }
   // Cached per type: piece pictures keep their size for the whole run.
   TPictureSize PictureSize(const TFishka& piece) const;
@@ -115,44 +143,17 @@ class TRulesGame {
   TPoint Centre(const TFishka& piece) const;  // board units
   // Board point inside a placed piece's triangles, edges included.
   bool PointInPiece(const TFishka& piece, TPoint point) const;
+  // Offset from a piece's anchor to the point held under the cursor (mean of its vertices).
+  TPoint CentringOffset(const TFishka& piece) const;
+  const TBossType* BossTypeOf(int boss) const;  // null for an index or type out of range
+  // PaintBefore (a, b) in the strip whose top is top: a triangle of b borders a's from above.
+  bool PaintBefore(int a, int b, int top) const;
 
   const TCatalogues& Cat;
   TRulesServices& Services;
   TRandomSource Rand;
   TLevel Level;
   TGame Game;
-
-  int ScrollY = 0;   // board y at the bottom of the view
-  int ScrollX = 0;   // always ScrollY / 2
-  int CurrentY = 0;  // the dead line, board y
-  int ScrollTarget = 0;
-  int8_t ScrollSpeed = 0;
-  int HandIndex = -1;
-  TIntegers PieceQueue;  // entry 0 is the hand piece
-  TIntegers GroupList;
-  TPaintOrder PaintOrder;
-  int ColorCycle = 0;
-  TTick ScrollStepTick = 0;
-  TTick PauseTick = 0;
-  bool OverBoard = false;
-  int HandAlpha = 255;  // 0..255
-  int CursorX = 0;      // screen px
-  int CursorY = 0;
-
-  // The picture the danger bar shows now.
-  std::string BarPicture = "DeadProgressBar.png";
-
-  // Shows the boss hint the first time a boss comes into view; called every frame.
-  void CheckBossHint();
-  bool HasHand() const { return HandIndex >= 0 && HandIndex < PieceCount(); }
-  int ShapeIndexOf(const TFishka& piece) const {
-    return Cat.Types[static_cast<size_t>(piece.TypeIndex)].ShapeIndex;
-  }
-  // Offset from a piece's anchor to the point held under the cursor (mean of its vertices).
-  TPoint CentringOffset(const TFishka& piece) const;
-  const TBossType* BossTypeOf(int boss) const;  // null for an index or type out of range
-  // PaintBefore (a, b) in the strip whose top is top: a triangle of b borders a's from above.
-  bool PaintBefore(int a, int b, int top) const;
 
  private:
   mutable std::vector<TPictureSize> typeSizes;
@@ -186,9 +187,16 @@ class TRulesGame {
   void AddQueueFlight(int piece, const std::string& name, const std::string& path, TClipRect clip);
   int StripKey(int position) const;
   void RebuildPaintOrder();
+  // piece_life.cpp: the steps of UpdatePieces
+  void AdvanceLevelEffects();
+  void AdvanceBonusIcons();
+  void EndHits();
+  void StartRemovals();
+  void AdvanceScreenEffects();
   // modes.cpp, layer_end.cpp
   void SetPosition(const std::string& value);
   void SetBarPicture(const std::string& value);
+  void ShowPutsLeft();
   int PutsProgress() const;  // percent of the puts before the next rise, for the bar
   void ShowScore();
   int LowestBottom() const;  // least picture bottom of the placed pieces; 100000 for none
@@ -204,14 +212,10 @@ class TRulesGame {
   const TPartEffect* AddLevelEffect(const std::string& image, TPoint at, int slot, int frameCount,
                                     bool isText = false);
   void BlockGroup(const TIntegers& group, int needed);
-  // rules_game.cpp
-  void RemoveOccupied(int piece);
-  void RemoveOccupied(const TIntegers& pieces);  // one pass for many
-  void RemovePaintOrder(int piece);
   void FreeBonusEffect(TFishka& piece);
 };
 
-// The linear flight path of queue animations, screen px.
-std::string LinearPath(int x0, int y0, int x1, int y1);
+// The linear flight path of queue animations between two screen points.
+std::string LinearPath(TPoint from, TPoint to);
 
 }  // namespace rules

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "rules/effect_runner.hpp"
+#include "rules/layout.hpp"
+#include "rules/names.hpp"
 #include "rules/rules_game.hpp"
 
 namespace rules {
@@ -15,35 +17,30 @@ void TRulesGame::UndoPut() {
     Game.UndoList.pop_back();  // a record that no longer names a placed piece
     return;
   }
-  const int mx = CursorX, my = CursorY;
-  AddQueueFlight(PieceQueue[0], "", LinearPath(mx, my, 688, 356), kFullScreenClip);
+  const TPoint cursor{CursorX, CursorY};
+  AddQueueFlight(PieceQueue[0], "", LinearPath(cursor, QueueSlot(1)), kFullScreenClip);
   for (int k = 1; k <= kQueueLength - 2; ++k)
-    AddQueueFlight(PieceQueue[k], "",
-                   LinearPath(730 - 42 * k, 84 * k + 272, 688 - 42 * k, 84 * k + 356),
-                   kFullScreenClip);
+    AddQueueFlight(PieceQueue[k], "", LinearPath(QueueSlot(k), QueueSlot(k + 1)), kFullScreenClip);
   const int last = kQueueLength - 1;
-  AddQueueFlight(PieceQueue[last], "",
-                 LinearPath(730 - 42 * last, 84 * last + 272, 646 - 42 * last, 84 * last + 440),
+  AddQueueFlight(PieceQueue[last], "", LinearPath(QueueSlot(last), QueueSlot(last + 2)),
                  kQueueClip);
   {
     const TFishka& piece = Piece(s);
     const TPoint offset = CentringOffset(piece);
-    AddQueueFlight(
-        s, "",
-        LinearPath(piece.X + offset.X - ScrollX + 11, ScrollY + offset.Y - piece.Y + 593, mx, my),
-        kFullScreenClip);
+    const TPoint from{ViewX(piece.X + offset.X) + kViewLeft, ViewY(piece.Y - offset.Y) + kViewTop};
+    AddQueueFlight(s, "", LinearPath(from, cursor), kFullScreenClip);
   }
+  // The piece dealt after that put goes; deleting it renumbers the hand (s) with the rest.
   HandIndex = s;
   DeletePiece(PieceQueue[last]);
+  ReturnToHand(HandIndex);
   s = HandIndex;
-  for (int k = last; k >= 1; --k) PieceQueue[k] = PieceQueue[k - 1];
-  PieceQueue[0] = s;
 
   TFishka& piece = Piece(s);
   piece.State = kOffBoard;
-  piece.MoveUntil = now + 300;
+  piece.MoveUntil = now + kFlightMs;
   CentrePieceOnCursor(s);
-  RemoveOccupied(s);
+  RemoveOccupied(Layer(), s);
   RemovePaintOrder(s);
   const TUndoRecord record = Game.UndoList.back();
   Game.UndoList.pop_back();
@@ -54,7 +51,7 @@ void TRulesGame::UndoPut() {
     if (Level.PutLeft > Level.StrategicPuts) {
       Level.PutLeft = 1;
       CurrentY -= kRowHeight;
-      ScrollTarget = (CurrentY - ScrollY) / 2 + ScrollY;
+      AimHalfway();
     }
   }
   // In every mode: a danger the taken-back put started must end with it, and the Puzzle clock
@@ -66,9 +63,9 @@ void TRulesGame::UndoPut() {
   }
   if (Game.Mode == kStrategy) {
     SetPosition(std::to_string(PutsProgress()));
-    Services.SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(Level.PutLeft));
+    ShowPutsLeft();
   }
-  Services.PlaySound("8_undo.ogg");
+  Services.PlaySound(names::kSoundUndo);
 }
 
 void TRulesGame::Shift() {
@@ -79,31 +76,29 @@ void TRulesGame::Shift() {
     ScrollTarget = (CurrentY + ScrollY) / 2 + 1;
     Level.MoveDeadline = now + Level.MoveInterval;
   }
-  AddScreenEffect("particle_shift.png", kSlotShift);
+  AddScreenEffect(names::kShiftParticles, kSlotShift);
   Game.Danger = false;
   SetPosition("0");
-  Services.PlaySound("11_magic.ogg");
+  Services.PlaySound(names::kSoundShift);
 }
 
 void TRulesGame::Shuffle() {
   BeginInput();
   if (!CanMove()) return;
   for (int k = 1; k <= kQueueLength - 1; ++k)
-    AddQueueFlight(PieceQueue[k], "",
-                   LinearPath(730 - 42 * k, 84 * k + 272, 856 - 42 * k, 84 * k + 20), kQueueClip);
+    AddQueueFlight(PieceQueue[k], "", LinearPath(QueueSlot(k), QueueSlot(k - 3)), kQueueClip);
   while (!PieceQueue.Empty()) {
     const int index = PieceQueue[0];
     PieceQueue.DeleteAt(0);
     DeletePiece(index);
   }
-  HandIndex = -1;
+  EmptyQueue();
   for (int i = 0; i < kQueueLength; ++i) DealPiece();
   CentrePieceOnCursor(HandIndex);
-  AddScreenEffect("particle_shuffle.png", kSlotShuffle);
+  AddScreenEffect(names::kShuffleParticles, kSlotShuffle);
   for (int k = 1; k <= kQueueLength - 1; ++k)
-    AddQueueFlight(PieceQueue[k], "",
-                   LinearPath(604 - 42 * k, 84 * k + 524, 730 - 42 * k, 84 * k + 272), kQueueClip);
-  Services.PlaySound("12_magic.ogg");
+    AddQueueFlight(PieceQueue[k], "", LinearPath(QueueSlot(k + 3), QueueSlot(k)), kQueueClip);
+  Services.PlaySound(names::kSoundShuffle);
 }
 
 void TRulesGame::AddScreenEffect(const std::string& image, int slot) {

@@ -93,9 +93,8 @@ int RunEffect(const Args& args, std::ostream& out, std::ostream& err) {
   if (!at) throw UsageError{"--at is required"};
   const uint32_t startTime = ParseTimeArg(*start, "--start");
   const std::vector<uint32_t> times = ParseTimeList(*at);
-  if (seed) fx::Random().Seed(ParseTimeArg(*seed, "--seed"));
-
   fx::TOrlParticleEffect effect;
+  if (seed) effect.Seed(ParseTimeArg(*seed, "--seed"));
   try {
     effect.LoadFromFile(rest[0]);
   } catch (const data::Error& e) {

@@ -86,7 +86,7 @@ TEST(LevelLoader, PutsLevelPiecesOnTheGridAndAttachesBosses) {
   EXPECT_EQ(game->HandIndex, 2);
   EXPECT_EQ(game->PaintOrder.Pieces, (TIntegers{0, 1}));
   // The dead line sits 252 below the lowest picture bottom (row 7 -> 294).
-  EXPECT_EQ(game->CurrentY, 294 - 252);
+  EXPECT_EQ(game->Line().CurrentY, 294 - 252);
   EXPECT_FALSE(layer.Frontier.Empty());
 }
 

@@ -13,7 +13,7 @@ TEST(Modes, ANewGameStartsWithFullStocksAndTheBarOfItsMode) {
     TWorld world;
     TFakeServices& s = world.Services;
     TRulesGame game(world.Catalogues, s);
-    game.CurrentY = game.ScrollY = 300;
+    game.Line().CurrentY = game.Line().ScrollY = 300;
     game.Game.Score = 70;
     game.StartNewGame(mode);
     const bool strategy = mode == kStrategy;
@@ -24,7 +24,7 @@ TEST(Modes, ANewGameStartsWithFullStocksAndTheBarOfItsMode) {
     EXPECT_EQ(s.Property("WGame_LScoreCount", "Caption"), "0");
     EXPECT_EQ(s.Property("WGame_LShiftCount", "Caption"), "3");
     EXPECT_EQ(s.Property("WGame_LShuffleCount", "Caption"), "3");
-    EXPECT_EQ(game.CurrentY + game.ScrollY + game.Game.PrevScore, 0);
+    EXPECT_EQ(game.Line().CurrentY + game.Line().ScrollY + game.Game.PrevScore, 0);
     EXPECT_EQ(game.Game.Level, 1);
     EXPECT_EQ(game.Game.DangerTime, 3000);
     EXPECT_TRUE(game.Game.SecondChance && game.Game.ShowBossHint && game.Game.ShowPutHint);
@@ -35,16 +35,16 @@ TEST(Modes, DangerStartsWithin40AndDeathOneBelowTheLine) {
   TWorld world;
   auto game = world.NewGame(kPuzzle, ColumnLevel(2));
   // The lowest picture bottom is 294 (row 7).
-  game->CurrentY = 254;
+  game->Line().CurrentY = 254;
   EXPECT_FALSE(game->CheckDanger());
   EXPECT_FALSE(game->Game.Danger);
-  game->CurrentY = 255;
+  game->Line().CurrentY = 255;
   EXPECT_FALSE(game->CheckDanger());
   EXPECT_TRUE(game->Game.Danger);
   EXPECT_EQ(game->Level.DangerGrace, 3000);
-  game->CurrentY = 295;  // bottom = line - 1
+  game->Line().CurrentY = 295;  // bottom = line - 1
   EXPECT_FALSE(game->CheckDanger());
-  game->CurrentY = 296;  // bottom = line - 2
+  game->Line().CurrentY = 296;  // bottom = line - 2
   EXPECT_TRUE(game->CheckDanger());
 }
 
@@ -52,15 +52,15 @@ TEST(Modes, PuzzleLineRisesOnTimeFillsTheBarBlinksAndGivesOneSecondChance) {
   TWorld world;
   auto game = world.NewGame(kPuzzle, ColumnLevel(2));
   TFakeServices& s = world.Services;
-  EXPECT_EQ(game->CurrentY, 42);
+  EXPECT_EQ(game->Line().CurrentY, 42);
   game->UpdateRules(11000);
-  EXPECT_EQ(game->CurrentY, 42);
+  EXPECT_EQ(game->Line().CurrentY, 42);
   game->UpdateRules(11001);
-  EXPECT_EQ(game->CurrentY, 84);
-  EXPECT_EQ(game->ScrollTarget, game->ScrollY + 21);
+  EXPECT_EQ(game->Line().CurrentY, 84);
+  EXPECT_EQ(game->Line().ScrollTarget, game->Line().ScrollY + 21);
   EXPECT_EQ(game->Level.MoveDeadline, 21001);
 
-  game->CurrentY = 260;  // 34 below the lowest bottom: danger from the next check on
+  game->Line().CurrentY = 260;  // 34 below the lowest bottom: danger from the next check on
   game->CheckDanger();
   ASSERT_TRUE(game->Game.Danger);
   const TTick start = game->Game.DangerStart;
@@ -76,15 +76,15 @@ TEST(Modes, PuzzleLineRisesOnTimeFillsTheBarBlinksAndGivesOneSecondChance) {
   EXPECT_EQ(s.Sounds, (std::vector<std::string>{"alert.ogg", "alert.ogg"}));
   // The rise comes DangerTime after the bar filled; the piece then lies below the line.
   game->UpdateRules(deadline + 3000);
-  EXPECT_EQ(game->CurrentY, 260);
+  EXPECT_EQ(game->Line().CurrentY, 260);
   game->UpdateRules(deadline + 3001);
   EXPECT_EQ(s.Hints.back(), "WGame_HLose");
   EXPECT_EQ(s.Hints.front(), "WGame_HBoss@300,100");  // the boss came into view on the way
-  EXPECT_EQ(game->CurrentY, 294 - 126);
+  EXPECT_EQ(game->Line().CurrentY, 294 - 126);
   EXPECT_FALSE(game->Game.SecondChance);
   EXPECT_EQ(game->Game.GameState, gsGamePlay);
 
-  game->CurrentY = 280;
+  game->Line().CurrentY = 280;
   game->UpdateRules(game->Level.MoveDeadline + game->Level.DangerGrace + 1);
   EXPECT_EQ(s.Windows, (std::vector<std::string>{"WGameOver"}));
   EXPECT_EQ(game->Game.GameState, gsGameOver);
@@ -107,9 +107,9 @@ TEST(Modes, StrategyRaisesTheLineEveryFifthPut) {
     EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), std::to_string(4 - i));
   }
   EXPECT_EQ(s.Property("WGame_PBDead", "Position"), "80");
-  EXPECT_EQ(game->CurrentY, 42);
+  EXPECT_EQ(game->Line().CurrentY, 42);
   ASSERT_TRUE(PutHandAt(*game, 2, 4, world.Type(kCell, colors[4])));
-  EXPECT_EQ(game->CurrentY, 84);
+  EXPECT_EQ(game->Line().CurrentY, 84);
   EXPECT_EQ(game->Level.PutLeft, 5);
   EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), "5");
   EXPECT_TRUE(game->Game.Danger);  // the lowest bottom, 84, now sits on the line
@@ -117,7 +117,7 @@ TEST(Modes, StrategyRaisesTheLineEveryFifthPut) {
 
   // Undo with PutLeft at StrategicPuts lowers the line again and leaves one put.
   game->UndoPut();
-  EXPECT_EQ(game->CurrentY, 42);
+  EXPECT_EQ(game->Line().CurrentY, 42);
   EXPECT_EQ(game->Level.PutLeft, 1);
   EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), "1");
   // With one put left in danger the bar blinks green and red.
@@ -143,36 +143,36 @@ TEST(Modes, NoLoseNeverRisesAndPausesDoNotBringARiseNearer) {
   game->ResumeTimers();
   EXPECT_EQ(game->Level.MoveDeadline, 11000 + 100000);
   game->UpdateRules(110999);
-  EXPECT_EQ(game->CurrentY, 42);
+  EXPECT_EQ(game->Line().CurrentY, 42);
 }
 
 TEST(Modes, TheViewGlidesToTheDeadLineSpeedingUpToTheMidpointThenSlowing) {
   TWorld world;
   auto game = world.NewGame(kNoLose, ColumnLevel(2));
   // Lowest bottom 294: the line goes to 42 and the midpoint to (294 - 252) / 2 + 1.
-  ASSERT_EQ(game->CurrentY, 42);
-  ASSERT_EQ(game->ScrollTarget, 22);
+  ASSERT_EQ(game->Line().CurrentY, 42);
+  ASSERT_EQ(game->Line().ScrollTarget, 22);
   std::vector<int> ys, xs;
   for (TTick t = 1000; t < 1300; t += 30) {
     game->UpdateRules(t);
     game->UpdateRules(t + 10);  // between steps nothing moves
-    ys.push_back(game->ScrollY);
-    xs.push_back(game->ScrollX);
+    ys.push_back(game->Line().ScrollY);
+    xs.push_back(game->Line().ScrollX);
   }
   EXPECT_EQ(ys, (std::vector<int>{1, 3, 6, 10, 15, 21, 28, 34, 39, 42}));
   EXPECT_EQ(xs, (std::vector<int>{0, 1, 3, 5, 7, 10, 14, 17, 19, 21}));
-  EXPECT_EQ(game->ScrollSpeed, 0);
-  EXPECT_EQ(game->ScrollTarget, 42);
+  EXPECT_EQ(game->Line().ScrollSpeed, 0);
+  EXPECT_EQ(game->Line().ScrollTarget, 42);
   // Downwards the same way, mirrored.
-  game->CurrentY = 0;
-  game->ScrollTarget = 21;
+  game->Line().CurrentY = 0;
+  game->Line().ScrollTarget = 21;
   ys.clear();
   for (TTick t = 5000; t < 5300; t += 30) {
     game->UpdateRules(t);
-    ys.push_back(game->ScrollY);
+    ys.push_back(game->Line().ScrollY);
   }
   EXPECT_EQ(ys, (std::vector<int>{41, 39, 36, 32, 27, 21, 14, 8, 3, 0}));
-  EXPECT_EQ(game->ScrollX, 0);
+  EXPECT_EQ(game->Line().ScrollX, 0);
 }
 
 TEST(Modes, ClearingTheMainPieceDealsTheNextLayerAtTheCursor) {
@@ -193,7 +193,7 @@ TEST(Modes, ClearingTheMainPieceDealsTheNextLayerAtTheCursor) {
   EXPECT_EQ(game->Piece(3).X, 342 - 34);
   EXPECT_EQ(game->Piece(3).Y, 352 - 21);
   EXPECT_FALSE(game->Level.SnapFrags.Empty());
-  EXPECT_EQ(game->ScrollStepTick, 6000);
+  EXPECT_EQ(game->Line().ScrollStepTick, 6000);
   EXPECT_EQ(game->Level.MoveDeadline, 15000);
   EXPECT_EQ(game->Level.PutLeft, 5);
   EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), "5");
@@ -220,18 +220,19 @@ TEST(Modes, ANextLevelStartsWithTheLineAtTheBottomAndShowsItsPuts) {
     TFakeServices& s = world.Services;
     auto game = world.NewGame(mode, ColumnLevel(2));
     AddEntry(s.Archive(TArchiveKind::Level), "Level2.xml", low.Xml());
-    game->CurrentY = game->ScrollY = game->ScrollTarget = 168;  // level 1 rose four rows
+    game->Line().CurrentY = game->Line().ScrollY = game->Line().ScrollTarget =
+        168;  // level 1 rose four rows
     game->Level.PutLeft = 2;
     game->StartNextLevel();
-    EXPECT_EQ(game->CurrentY, 0);
-    EXPECT_EQ(game->ScrollY, 0);
+    EXPECT_EQ(game->Line().CurrentY, 0);
+    EXPECT_EQ(game->Line().ScrollY, 0);
     if (mode == kStrategy) {
       EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), "5");
       EXPECT_EQ(s.Property("WGame_PBDead", "BarPicture"), "DeadProgressBarGreen.png");
       continue;
     }
     game->UpdateRules(11001);  // the first rise: one row, the structure well above it
-    EXPECT_EQ(game->CurrentY, 42);
+    EXPECT_EQ(game->Line().CurrentY, 42);
     EXPECT_EQ(std::count(s.Hints.begin(), s.Hints.end(), "WGame_HLose"), 0);
     EXPECT_FALSE(game->Game.Danger);
   }
@@ -243,17 +244,17 @@ TEST(Modes, TheLastStrategicPutLosesWhenItSinksAPieceBelowTheLine) {
   auto game = world.NewGame(kStrategy, ColumnLevel(2));
   Paint(*game, 0, 0);
   Paint(*game, 1, 1);
-  game->CurrentY = 252;
+  game->Line().CurrentY = 252;
   game->Level.PutLeft = 1;
   // The put's bottom, 252, lies below the risen line at 294: the second chance drops the line.
   ASSERT_TRUE(PutHandAt(*game, 6, 4, world.Type(kCell, 2)));
   EXPECT_EQ(s.Hints.back(), "WGame_HLose");
-  EXPECT_EQ(game->CurrentY, 252 - 126);
-  EXPECT_EQ(game->ScrollTarget, 63);
+  EXPECT_EQ(game->Line().CurrentY, 252 - 126);
+  EXPECT_EQ(game->Line().ScrollTarget, 63);
   EXPECT_EQ(game->Level.PutLeft, 5);
   EXPECT_EQ(s.Property("WGame_LPutsLeftCount", "Caption"), "5");
   EXPECT_EQ(game->Game.GameState, gsGamePlay);
-  game->CurrentY = 210;
+  game->Line().CurrentY = 210;
   game->Level.PutLeft = 1;
   ASSERT_TRUE(PutHandAt(*game, 5, 4, world.Type(kCell, 0)));
   EXPECT_EQ(game->Game.GameState, gsGameOver);

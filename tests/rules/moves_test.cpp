@@ -127,23 +127,23 @@ TEST(Moves, ShiftLowersTheLineOnlyWhenTheStructureIsNearAndNeverBelowZero) {
   // Lowest bottom 294, view bottom 0: far enough, the line stays.
   game->Game.Danger = true;
   game->WGame_BShift_MouseUp();
-  EXPECT_EQ(game->CurrentY, 42);
+  EXPECT_EQ(game->Line().CurrentY, 42);
   EXPECT_FALSE(game->Game.Danger);
   EXPECT_EQ(game->Game.Shifts, 2);
   EXPECT_EQ(s.Property("WGame_LShiftCount", "Caption"), "2");
   EXPECT_EQ(s.Sounds.back(), "11_magic.ogg");
   EXPECT_EQ(game->Game.ScreenEffects.back().ImageName, "particle_shift.png");
   // A view close to the structure: the line goes 252 below it, but not under 0.
-  game->ScrollY = 100;
+  game->Line().ScrollY = 100;
   s.Clock = 3000;
   game->WGame_BShift_MouseUp();
-  EXPECT_EQ(game->CurrentY, 42);
-  EXPECT_EQ(game->ScrollTarget, (42 + 100) / 2 + 1);
+  EXPECT_EQ(game->Line().CurrentY, 42);
+  EXPECT_EQ(game->Line().ScrollTarget, (42 + 100) / 2 + 1);
   EXPECT_EQ(game->Level.MoveDeadline, 13000);
-  game->ScrollY = 200;
-  game->CurrentY = 250;
+  game->Line().ScrollY = 200;
+  game->Line().CurrentY = 250;
   game->WGame_BShift_MouseUp();
-  EXPECT_EQ(game->CurrentY, 42);
+  EXPECT_EQ(game->Line().CurrentY, 42);
   EXPECT_EQ(game->Game.Shifts, 0);
   game->WGame_BShift_MouseUp();
   EXPECT_EQ(game->Game.Shifts, 0);
@@ -152,9 +152,9 @@ TEST(Moves, ShiftLowersTheLineOnlyWhenTheStructureIsNearAndNeverBelowZero) {
   plan.Layers = {TLevelPlan::Piece("Cell", 2, 4)};
   plan.Bosses = TLevelPlan::Boss(2, 4, 0, true);
   auto near = low.NewGame(kPuzzle, plan);
-  near->CurrentY = 60;
+  near->Line().CurrentY = 60;
   near->Shift();
-  EXPECT_EQ(near->CurrentY, 0);
+  EXPECT_EQ(near->Line().CurrentY, 0);
 }
 
 TEST(Moves, ShuffleDealsAFreshQueueWhileStockLasts) {
@@ -187,7 +187,7 @@ TEST(Moves, UndoOfThePutThatStartedTheDangerEndsItAndKeepsThePuzzleClock) {
   Paint(*game, 0, 0);
   Paint(*game, 1, 1);
   // The structure's lowest bottom is 294; a piece at row 6 has its bottom at 252.
-  game->CurrentY = 220;
+  game->Line().CurrentY = 220;
   ASSERT_FALSE(game->CheckDanger());
   ASSERT_FALSE(game->Game.Danger);
   const TTick deadline = game->Level.MoveDeadline, grace = game->Level.DangerGrace;
@@ -208,7 +208,7 @@ TEST(Moves, UndoOfThePutThatStartedTheDangerEndsItAndKeepsThePuzzleClock) {
   EXPECT_EQ(s.Property("WGame_PBDead", "Position"), "0");
 
   // A danger that was there before the put outlives its undo, clock untouched.
-  game->CurrentY = 260;
+  game->Line().CurrentY = 260;
   game->CheckDanger();
   ASSERT_TRUE(game->Game.Danger);
   const TTick dangerDeadline = game->Level.MoveDeadline;

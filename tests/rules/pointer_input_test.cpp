@@ -70,8 +70,8 @@ TEST(PointerInput, SnapPreviewFollowsTheHandAndTheScroll) {
   MoveHandTo(*game, 6, 5);
   EXPECT_EQ(game->Level.SnapFrags, (TIntegers{6 * 40 + 20, 6 * 40 + 21, 6 * 40 + 22, 6 * 40 + 23}));
   // The view glides up to the dead line (by one row); the same pointer lies one row higher.
-  for (TTick t = 1000; game->ScrollY < game->CurrentY; t += 30) game->UpdateRules(t);
-  EXPECT_EQ(game->ScrollY, 42);
+  for (TTick t = 1000; game->Line().ScrollY < game->Line().CurrentY; t += 30) game->UpdateRules(t);
+  EXPECT_EQ(game->Line().ScrollY, 42);
   EXPECT_EQ(game->Level.SnapFrags, (TIntegers{7 * 40 + 20, 7 * 40 + 21, 7 * 40 + 22, 7 * 40 + 23}));
 }
 

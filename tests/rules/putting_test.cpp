@@ -199,7 +199,7 @@ TEST(Putting, ClearingTheMainPieceEndsTheLayerWithoutDropsOrBonuses) {
   EXPECT_EQ(game->Level.Bosses.size(), 1u);  // the first layer's main boss died
   EXPECT_EQ(game->Layer().MainIndex, 0);
   EXPECT_EQ(game->Layer().Pieces[0].BossIndex, 0);
-  EXPECT_EQ(game->ScrollStepTick, 2000);
+  EXPECT_EQ(game->Line().ScrollStepTick, 2000);
 
   // The last layer ends the level: everything bursts, and three seconds later it is complete.
   for (int i = 0; i < 4; ++i) Paint(*game, i, 2);
@@ -236,7 +236,7 @@ TEST(Putting, DealingUsesColoursOnViewOrALevelColour) {
     const int color = game->ColorOf(game->Piece(game->PieceCount() - 1));
     EXPECT_TRUE(color == 0 || color == 1);
   }
-  game->CurrentY = -1000;  // nothing in view
+  game->Line().CurrentY = -1000;  // nothing in view
   game->DealPiece();
   EXPECT_EQ(game->ColorOf(game->Piece(game->PieceCount() - 1)), 2);
 }

@@ -142,8 +142,8 @@ inline void MoveHandTo(TRulesGame& game, int row, int col) {
   const TFishkaShape& shape = game.ShapeOf(hand);
   const int h = game.PictureSize(hand).Height;
   const TPoint offset = game.CentringOffset(hand);
-  const int x = 48 * col + 21 * row + 11 + shape.MinX - game.ScrollX;
-  const int y = game.ScrollY - h + 593 - 42 * row;
+  const int x = 48 * col + 21 * row + 11 + shape.MinX - game.Line().ScrollX;
+  const int y = game.Line().ScrollY - h + 593 - 42 * row;
   game.MouseMoved(x + offset.X, y + offset.Y);
 }
 
