@@ -1,6 +1,7 @@
 // fx/orl_object.cpp
 #include "fx/orl_object.hpp"
 
+#include "data/text_helpers.hpp"
 #include "fx/error_log.hpp"
 #include "fx/text_utils.hpp"
 
@@ -42,7 +43,7 @@ int TOrlStaticCollection::Add(std::unique_ptr<TOrlObject> item) {
 int TOrlStaticCollection::IndexOf(std::string_view itemName) const {
   for (int i = 0; i < Count(); ++i) {
     const TOrlObject* item = items[static_cast<size_t>(i)].get();
-    if (item && SameText(item->Name(), itemName)) return i;
+    if (item && data::SameText(item->Name(), itemName)) return i;
   }
   return -1;
 }
