@@ -155,12 +155,14 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
   const int firstNewPiece = PieceCount();
   for (size_t i = 0; i + 1 < points.size(); ++i)
     AddPiece(points[i].Kind, points[i].At, points[i + 1].At);
+  // Numbered once: smoothing moves handles only, so the numbering holds throughout.
+  const std::vector<TPointRef> refs = AllPoints();
   auto smooth = [&](int m) {
     const size_t scriptPoint = static_cast<size_t>(m - firstNewPoint - 1);
-    if (scriptPoint >= points.size()) return;
+    if (scriptPoint >= points.size() || m < 1 || static_cast<size_t>(m) > refs.size()) return;
     const TPathPoint& p = points[scriptPoint];
-    SmoothPoint(m, false, false, p.SecondAngle * kDegToRad, p.FirstAngle * kDegToRad,
-                p.PosCorrectionFirst, p.PosCorrectionFirst);
+    SmoothAt(refs[static_cast<size_t>(m - 1)], false, false, p.SecondAngle * kDegToRad,
+             p.FirstAngle * kDegToRad, p.PosCorrectionFirst, p.PosCorrectionFirst);
   };
   for (int m = firstNewPoint + 2; m <= pointCount; ++m) smooth(m);
   smooth(firstNewPoint + 1);

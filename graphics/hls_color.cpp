@@ -9,8 +9,9 @@
 namespace graphics {
 namespace {
 
-uint8_t ToByte(int v) {
-  return static_cast<uint8_t>(std::clamp(v, 0, 255));
+// Clamped before rounding, so a value far outside the int range is still a byte.
+uint8_t ToByte(double v) {
+  return static_cast<uint8_t>(data::RoundHalfEven(std::clamp(v, 0.0, 255.0)));
 }
 
 }  // namespace
@@ -48,14 +49,16 @@ THls RgbToHls(int r, int g, int b) {
 
 TRgb HlsToRgb(const THls& c) {
   if (c.S == 0) {
-    const uint8_t v = ToByte(data::RoundHalfEven(c.L * 255.0 / 240.0));
+    const uint8_t v = ToByte(c.L * 255.0 / 240.0);
     return {v, v, v};
   }
-  const float m2 =
-      c.L <= 120 ? static_cast<float>((c.L * (240.0 + c.S) + 120.0) / 240.0)
-                 : static_cast<float>(c.L + c.S - (c.L * static_cast<double>(c.S) + 120.0) / 240.0);
+  const float m2 = c.L <= 120
+                       ? static_cast<float>((c.L * (240.0 + c.S) + 120.0) / 240.0)
+                       : static_cast<float>(static_cast<double>(c.L) + c.S -
+                                            (c.L * static_cast<double>(c.S) + 120.0) / 240.0);
   const float m1 = static_cast<float>(2.0 * c.L - m2);
-  auto v = [&](int h) {
+  // Hues arrive shifted by anything in the int range, so they are worked on in 64 bits.
+  auto v = [&](int64_t h) {
     if (h < 0) h += 240;
     if (h > 240) h -= 240;
     if (h < 40) return m1 + ((static_cast<double>(m2) - m1) * h + 20.0) / 40.0;
@@ -63,8 +66,8 @@ TRgb HlsToRgb(const THls& c) {
     if (h < 160) return m1 + ((static_cast<double>(m2) - m1) * (160 - h) + 20.0) / 40.0;
     return static_cast<double>(m1);
   };
-  auto channel = [&](int h) { return ToByte(data::RoundHalfEven((v(h) * 255.0 + 120.0) / 240.0)); };
-  return {channel(c.H + 80), channel(c.H), channel(c.H - 80)};
+  auto channel = [&](int64_t h) { return ToByte((v(h) * 255.0 + 120.0) / 240.0); };
+  return {channel(int64_t{c.H} + 80), channel(c.H), channel(int64_t{c.H} - 80)};
 }
 
 }  // namespace graphics

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <numbers>
 #include <vector>
@@ -29,6 +30,12 @@ void SampleBilinear(const TImage& img, double sx, double sy, uint8_t* out) {
   }
 }
 
+// A value of 0..240 moved by any shift the text gives; the sum saturates at the ends of int,
+// where every channel is long since clamped to 0 or 255.
+int ShiftBy(int value, int shift) {
+  return static_cast<int>(std::clamp<int64_t>(int64_t{value} + shift, INT32_MIN, INT32_MAX));
+}
+
 }  // namespace
 
 void FlipRows(TImage& image) {
@@ -51,9 +58,9 @@ void ChangeHue(TImage& image, int hue, int saturation, int lightness) {
     // The conversion sees (blue, green, red) as its (r, g, b) and writes them back the same
     // way round; the game's tinted pictures were all made like this.
     THls hls = RgbToHls(p[2], p[1], p[0]);
-    hls.H += hue;
-    hls.L += lightness;
-    hls.S += saturation;
+    hls.H = ShiftBy(hls.H, hue);
+    hls.L = ShiftBy(hls.L, lightness);
+    hls.S = ShiftBy(hls.S, saturation);
     const TRgb rgb = HlsToRgb(hls);
     p[2] = rgb.R;
     p[1] = rgb.G;
@@ -69,7 +76,8 @@ TImage RotateImage(const TImage& image, int centerX, int centerY, int angleDegre
   uint8_t sample[4];
   for (int i = 0; i < image.Height; ++i)
     for (int j = 0; j < image.Width; ++j) {
-      const double dx = j - centerX, dy = i - centerY;
+      // In doubles: a centre anywhere in the int range is allowed.
+      const double dx = static_cast<double>(j) - centerX, dy = static_cast<double>(i) - centerY;
       const double sx = dx * c - dy * s + centerX;
       const double sy = dx * s + dy * c + centerY;
       uint8_t* o = out.At(j, i);
@@ -177,17 +185,19 @@ TImage ScaleImage(const TImage& image, int width, int height) {
 }
 
 TImage CropImage(const TImage& image, const TRect& box) {
-  const int width = box.Right - box.Left, height = box.Bottom - box.Top;
+  // NOTE: the box must have a usable size; its corners may lie anywhere in the int range.
+  const int width = static_cast<int>(int64_t{box.Right} - box.Left);
+  const int height = static_cast<int>(int64_t{box.Bottom} - box.Top);
   TImage out(width, height, true, 255);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
-      const int sx = box.Left + x, sy = box.Top + y;
+      const int64_t sx = int64_t{box.Left} + x, sy = int64_t{box.Top} + y;
       uint8_t* o = out.At(x, y);
       if (sx < 0 || sy < 0 || sx >= image.Width || sy >= image.Height) {
         std::memset(o, 0, 4);
         continue;
       }
-      std::memcpy(o, image.At(sx, sy), image.Channels());
+      std::memcpy(o, image.At(static_cast<int>(sx), static_cast<int>(sy)), image.Channels());
     }
   return out;
 }

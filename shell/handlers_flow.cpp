@@ -10,6 +10,7 @@
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
 #include "shell/saved_games.hpp"
+#include "shell/sound_table.hpp"
 #include "ui/form.hpp"
 #include "ui/interface_object.hpp"
 
@@ -18,7 +19,6 @@ namespace shell {
 using rules::TRulesGame;
 
 namespace {
-constexpr const char* kMenuMusic = "Vibe-nfs.mo3";
 constexpr const char* kClickHere = "ClickHereEffect";
 }  // namespace
 
@@ -209,7 +209,7 @@ void TScreens::WAbortLevel_BOk_MouseUp() {
   game.Game.Score = game.Game.PrevScore;
   Set("WGameFinished_LYourScoreCount", "Caption", std::to_string(game.Game.Score));
   w.StopMusic();
-  w.PlayMusic(kMenuMusic);
+  w.PlayMusic(std::string(kMenuMusic));
   StopClickHere();
   StartClickHere(NextLevelPoint);
   // The level is given up, not the game: a restart offers the level again.
@@ -222,7 +222,7 @@ void TScreens::WGameOver_BOk_MouseUp() {
   Set("WGameFinished_LYourScoreCount", "Caption", std::to_string(game.Game.Score));
   ShowLevelTitle(game.Game.Level);
   game.Game.Level -= 1;
-  w.PlayMusic(kMenuMusic);
+  w.PlayMusic(std::string(kMenuMusic));
   Resume.Delete();
 }
 
@@ -241,7 +241,7 @@ void TScreens::WLevelComplete_BOk_MouseUp() {
     return;
   }
   ShowLevelTitle(next);
-  w.PlayMusic(kMenuMusic);
+  w.PlayMusic(std::string(kMenuMusic));
   StartClickHere(NextLevelPoint);
   MakeSavesFolder();
   SaveGame(SavedGamePath(savesFolder, kAutoSaveName), game);

@@ -147,9 +147,9 @@ void RegisterScreenHandlers(TMainWindow& window) {
   window.AfterPointerHook = [screens] { screens->AfterInput(); };
   window.TitleShownHook = [screens, &window, opened = false]() mutable {
     screens->ShowContinue();
-    if (opened || window.Options().SavedGame.empty()) return;
+    if (opened || window.RunOptions().SavedGame.empty()) return;
     opened = true;
-    screens->OpenSavedGameFile(window.Options().SavedGame);
+    screens->OpenSavedGameFile(window.RunOptions().SavedGame);
   };
 }
 
