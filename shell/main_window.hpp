@@ -20,7 +20,6 @@
 #include <memory>
 #include <string>
 
-#include "fx/effect_library.hpp"
 #include "graphics/surf_engine.hpp"
 #include "rules/catalogues.hpp"
 #include "rules/rules_game.hpp"
@@ -220,8 +219,6 @@ class TMainWindow final : public rules::TRulesServices {
   ui::TOrlMemoryClipboard memoryClipboard;
   std::unique_ptr<ui::IOrlClipboard> desktopClipboard;
   ui::TOrlMethodTable handlers;
-  // The game's effects draw from this library, seeded from the game's seed (outlives them).
-  fx::TEffectLibrary effects;
   std::array<std::unique_ptr<fx::TOrlParticleEffect>, rules::kEffectSlotCount> templates;
   rules::TCatalogues catalogues;
   std::unique_ptr<rules::TRulesGame> game;

@@ -8,6 +8,7 @@
 #include "data/file_folder.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/piecewise_func.hpp"
+#include "fx/random.hpp"
 #include "graphics/resource_list.hpp"
 #include "platform/audio.hpp"
 #include "platform/display.hpp"
@@ -30,10 +31,9 @@ data::TMemoryStream& GetArchiveStream(data::TFileFolder& archive, const std::str
   return *stream;
 }
 
-std::unique_ptr<fx::TOrlParticleEffect> LoadTemplate(fx::TEffectLibrary& effects,
-                                                     data::TFileFolder& archive,
+std::unique_ptr<fx::TOrlParticleEffect> LoadTemplate(data::TFileFolder& archive,
                                                      const std::string& name) {
-  std::unique_ptr<fx::TOrlParticleEffect> effect = effects.NewEffect();
+  auto effect = std::make_unique<fx::TOrlParticleEffect>();
   effect->LoadFromStream(&GetArchiveStream(archive, name));
   return effect;
 }
@@ -74,7 +74,6 @@ void TMainWindow::CreateMainWindow() {
     WriteLog("Program folder is read-only; files are written to " + folders.User);
 
   const uint32_t seed = options.Seed ? *options.Seed : Now();
-  effects.Seed(seed);
   game = std::make_unique<rules::TRulesGame>(catalogues, *this, seed);
   resources = std::make_unique<graphics::TResourceList>(3, folders.Program, surfaces);
   LoadOptions();
@@ -129,11 +128,11 @@ bool TMainWindow::PrepareGame() {
   std::filesystem::create_directories(folders.User + "saves", ec);
   clock.IntroStart = UINT32_MAX;
 
-  templates[0] = LoadTemplate(effects, *gameArchive, rules::kEffectSlotFiles[0]);
+  templates[0] = LoadTemplate(*gameArchive, rules::kEffectSlotFiles[0]);
   contourLength = ContourLengthOf(*templates[0]);
   for (int slot = 1; slot < rules::kEffectSlotCount; ++slot)
     templates[static_cast<size_t>(slot)] =
-        LoadTemplate(effects, *gameArchive, rules::kEffectSlotFiles[slot]);
+        LoadTemplate(*gameArchive, rules::kEffectSlotFiles[slot]);
   WriteLog("Effects Type Loaded Ok...");
 
   int depth = settings.BitsPerPixel == 16 ? 16 : 32;
