@@ -1,6 +1,7 @@
 // fx/orl_object.cpp
 #include "fx/orl_object.hpp"
 
+#include "data/text_helpers.hpp"
 #include "fx/error_log.hpp"
 #include "fx/text_utils.hpp"
 
@@ -38,11 +39,9 @@ TOrlObject* TOrlStaticCollection::Item(int index) const {
 
 namespace {
 
+// Names are keyed as data::SameText compares them.
 std::string Folded(std::string_view name) {
-  std::string out(name);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');  // as SameText compares
-  return out;
+  return data::AsciiLower(name);
 }
 
 }  // namespace

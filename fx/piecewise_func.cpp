@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "data/error.hpp"
+#include "data/number_text.hpp"
+#include "data/rounding.hpp"
 #include "fx/text_utils.hpp"
 
 namespace fx {
@@ -85,7 +87,7 @@ int TOrlPiecewiseFunc::ParamIndex(std::string_view paramName) const {
   const size_t open = paramName.find('[');
   if (open == std::string_view::npos) return TOrlMorphFunc::ParamIndex(paramName);
   const size_t close = paramName.find(']', open + 1);
-  return ParseInt(paramName.substr(
+  return data::LenientInt32(paramName.substr(
       open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
 }
 
@@ -119,7 +121,8 @@ void TOrlPiecewiseFunc::SetPieceDuration(int index, int32_t durationMs) {
 void TOrlPiecewiseFunc::SetPieceSpeed(int index, float unitsPerSecond) {
   if (index < 0 || index >= PieceCount()) throw data::Error("Invalid piece index");
   const double length = pieces[static_cast<size_t>(index)].Length;
-  SetDurationRaw(index, unitsPerSecond > 1e-6f ? RoundToInt(length * 1000.0 / unitsPerSecond) : 0);
+  SetDurationRaw(
+      index, unitsPerSecond > 1e-6f ? data::RoundHalfEven(length * 1000.0 / unitsPerSecond) : 0);
 }
 
 void TOrlPiecewiseFunc::UpdateLength(int index) {

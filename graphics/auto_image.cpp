@@ -7,6 +7,8 @@
 
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
+#include "data/number_text.hpp"
+#include "data/text_helpers.hpp"
 #include "graphics/attr_text.hpp"
 #include "graphics/image_ops.hpp"
 #include "graphics/jpeg_codec.hpp"
@@ -24,13 +26,7 @@ bool Has(std::string_view line, std::string_view part) {
 // An optional number: the default when the attribute is absent, else it must be an integer.
 int IntOr(std::string_view line, std::string_view name, int fallback) {
   const std::string v = AttrValue(line, name);
-  return v.empty() ? fallback : StrToInt(v);
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return text;
+  return v.empty() ? fallback : data::StrictInt32(v);
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -96,10 +92,10 @@ TImage& TAutoImageRun::Canvas(std::string_view instruction) {
 
 void TAutoImageRun::AutoImage(std::string_view line) {
   name = AttrValue(line, "name");
-  autosize = Lower(AttrValue(line, "autosize")) == "true";
+  autosize = data::SameText(AttrValue(line, "autosize"), "true");
   if (autosize) return;
-  width = StrToInt(AttrValue(line, "width"));
-  height = StrToInt(AttrValue(line, "height"));
+  width = data::StrictInt32(AttrValue(line, "width"));
+  height = data::StrictInt32(AttrValue(line, "height"));
   CheckSize(width, height, "AutoImage");
   canvas = TImage(width, height, false);
   hasCanvas = true;
@@ -112,14 +108,14 @@ void TAutoImageRun::AddImage(std::string_view line) {
   // Sources are PNG; a JPEG entry is taken as a picture without alpha.
   const TImage src = LooksLikeJpeg(stream->View()) ? DecodeJpeg(stream->View(), source)
                                                    : DecodePng(stream->View(), source);
-  int left = StrToInt(AttrValue(line, "left"));
-  int top = StrToInt(AttrValue(line, "top"));
+  int left = data::StrictInt32(AttrValue(line, "left"));
+  int top = data::StrictInt32(AttrValue(line, "top"));
   const std::string srcRect = AttrValue(line, "srcrect");
   if (srcRect.empty()) {
     rect = {0, 0, src.Width - 1, src.Height - 1};
   } else {
-    rect = {StrToInt(Token(srcRect, 1)), StrToInt(Token(srcRect, 2)), StrToInt(Token(srcRect, 3)),
-            StrToInt(Token(srcRect, 4))};
+    rect = {data::StrictInt32(Token(srcRect, 1)), data::StrictInt32(Token(srcRect, 2)),
+            data::StrictInt32(Token(srcRect, 3)), data::StrictInt32(Token(srcRect, 4))};
   }
   if (autosize) {
     left = top = 0;
@@ -134,7 +130,7 @@ void TAutoImageRun::AddImage(std::string_view line) {
   int color[3] = {255, 255, 255};
   const std::string colorText = AttrValue(line, "color");
   if (!colorText.empty())
-    for (int c = 0; c < 3; ++c) color[c] = StrToInt(Token(colorText, c + 1)) & 255;
+    for (int c = 0; c < 3; ++c) color[c] = data::StrictInt32(Token(colorText, c + 1)) & 255;
   const int alfa = IntOr(line, "alfa", 255) & 255;
   Canvas("AddImage");
   Compose(src, left, top, colorValue, color, alfa);
@@ -199,9 +195,9 @@ void TAutoImageRun::CropLine(std::string_view line) {
   box.Top = IntOr(line, "top", rect.Top);
   int64_t right = box.Right, bottom = box.Bottom;
   if (!AttrValue(line, "width").empty())
-    right = int64_t{box.Left} + StrToInt(AttrValue(line, "width"));
+    right = int64_t{box.Left} + data::StrictInt32(AttrValue(line, "width"));
   if (!AttrValue(line, "height").empty())
-    bottom = int64_t{box.Top} + StrToInt(AttrValue(line, "height"));
+    bottom = int64_t{box.Top} + data::StrictInt32(AttrValue(line, "height"));
   CheckSize(right - box.Left, bottom - box.Top, "CropImage");
   if (right > INT32_MAX || bottom > INT32_MAX)
     throw data::Error(std::string(kWhere) + "CropImage of \"" + name + "\": the box ends at " +

@@ -4,17 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/rounding.hpp"
+
 namespace graphics {
 namespace {
 
-// Round half to even (the default rounding mode of the floating-point unit).
-int Nearest(double x) {
-  return static_cast<int>(std::nearbyint(x));
-}
-
 // Clamped before rounding, so a value far outside the int range is still a byte.
 uint8_t ToByte(double v) {
-  return static_cast<uint8_t>(Nearest(std::clamp(v, 0.0, 255.0)));
+  return static_cast<uint8_t>(data::RoundHalfEven(std::clamp(v, 0.0, 255.0)));
 }
 
 }  // namespace
@@ -22,26 +19,26 @@ uint8_t ToByte(double v) {
 THls RgbToHls(int r, int g, int b) {
   const int mx = std::max({r, g, b}), mn = std::min({r, g, b});
   THls out;
-  out.L = Nearest(((mx + mn) * 240.0 + 255.0) / 510.0);
+  out.L = data::RoundHalfEven(((mx + mn) * 240.0 + 255.0) / 510.0);
   if (mx == mn) {
     out.S = 0;
     out.H = 160;
   } else {
     const double sum = mx + mn, diff = mx - mn;
     if (out.L <= 120)
-      out.S = Nearest((diff * 240.0 + sum / 2.0) / sum);
+      out.S = data::RoundHalfEven((diff * 240.0 + sum / 2.0) / sum);
     else
-      out.S = Nearest((diff * 240.0 + (510.0 - sum) / 2.0) / (510.0 - sum));
+      out.S = data::RoundHalfEven((diff * 240.0 + (510.0 - sum) / 2.0) / (510.0 - sum));
     // The three distances are kept in single precision, as the hue has always been computed.
     const float dr = static_cast<float>(((mx - r) * 40.0 + diff / 2.0) / diff);
     const float dg = static_cast<float>(((mx - g) * 40.0 + diff / 2.0) / diff);
     const float db = static_cast<float>(((mx - b) * 40.0 + diff / 2.0) / diff);
     if (r == mx)
-      out.H = Nearest(static_cast<double>(db) - dg);
+      out.H = data::RoundHalfEven(static_cast<double>(db) - dg);
     else if (g == mx)
-      out.H = Nearest(80.0 + dr - db);
+      out.H = data::RoundHalfEven(80.0 + dr - db);
     else
-      out.H = Nearest(160.0 + static_cast<double>(dg) - dr);
+      out.H = data::RoundHalfEven(160.0 + static_cast<double>(dg) - dr);
     if (out.H < 0) out.H += 240;
     if (out.H > 240) out.H -= 240;
   }

@@ -8,14 +8,11 @@
 #include <numbers>
 #include <vector>
 
+#include "data/rounding.hpp"
 #include "graphics/hls_color.hpp"
 
 namespace graphics {
 namespace {
-
-int Nearest(double x) {
-  return static_cast<int>(std::nearbyint(x));
-}
 
 // Bilinear sample at a real position inside the picture; writes Channels() bytes.
 void SampleBilinear(const TImage& img, double sx, double sy, uint8_t* out) {
@@ -115,9 +112,9 @@ TAxisMap MapAxis(int size, double factor) {
   TAxisMap m;
   for (int k = 0; k < size; ++k) {
     const double pos = k * factor;
-    const int target = Nearest(pos);
+    const int target = data::RoundHalfEven(pos);
     m.Target.push_back(target);
-    m.Weight.push_back(Nearest(100 * std::abs(pos - target)));
+    m.Weight.push_back(data::RoundHalfEven(100 * std::abs(pos - target)));
   }
   return m;
 }
@@ -155,7 +152,7 @@ TImage Reduce(const TImage& image, int width, int height, double fx, double fy) 
           const int rw = rows.Weight[sy] == 0 ? 1 : rows.Weight[sy];
           rowWeights += rw;
           for (int c = 0; c < ch; ++c)
-            rowSums[c] += rw * Nearest(static_cast<double>(sums[c]) / weights);
+            rowSums[c] += rw * data::RoundHalfEven(static_cast<double>(sums[c]) / weights);
         }
         if (i == height - 1) {
           stopped = true;
@@ -171,7 +168,8 @@ TImage Reduce(const TImage& image, int width, int height, double fx, double fy) 
         std::memcpy(o, image.At(sx, sy), ch);
       } else if (stopped) {
         for (int c = 0; c < ch; ++c)
-          o[c] = static_cast<uint8_t>(Nearest(static_cast<double>(rowSums[c]) / rowWeights));
+          o[c] = static_cast<uint8_t>(
+              data::RoundHalfEven(static_cast<double>(rowSums[c]) / rowWeights));
       }  // else the rows ran out: stays black
     }
   return out;

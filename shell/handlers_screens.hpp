@@ -80,6 +80,14 @@ class TScreens {
   // file raises data::Error and leaves the running game as it was.
   bool LoadSavedGame(const std::string& path);
 
+  // Options and language (handlers_options.cpp).
+  void ShowOptionsState();
+  void WOptions_BOk_MouseUp();
+  void WOptions_BCancel_MouseUp();
+  void WOptions_SMusicVolume_Change();
+  void WOptions_SSoundVolume_Change();
+  void WLanguage_BOk_MouseUp();
+
   // High scores (handlers_scores.cpp).
   void ShowHighScores();
   void WHighScores_BClear_MouseUp();
@@ -110,6 +118,7 @@ class TScreens {
   void DeleteSavedFile(const char* edit, const char* grid);
   void MakeSavesFolder();  // a failure shows when the save itself cannot be written
   void DebugKey(const TKeyEvent& key);
+  int SliderPosition(const std::string& slider);  // 0 for a missing slider
   void CheckHandlerNames(const ui::TOrlMethodTable& table);
   TScreenPoint CentreOf(const std::string& object);
   std::string ScoresPath(bool realTime) const;

@@ -1,6 +1,7 @@
 // tests/shell/screens_test.cpp — the screens on a headless main window: the handler table,
 // keyboard shortcuts, the save and load windows, the resume file and the score tables.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "data/error.hpp"
 #include "data/files.hpp"
@@ -57,8 +58,9 @@ std::string ExtraWindows() {
 }
 
 struct TScreensGame {
+  // The folder's name holds the process id: test runs of several checkouts may overlap.
   explicit TScreensGame(const std::string& name)
-      : folder(name), game((folder.Write(), folder.Folder())) {
+      : folder(name + "_" + std::to_string(::getpid())), game((folder.Write(), folder.Folder())) {
     game.Start();
     game.Frames(260);
     data::TMemoryStream extra(ExtraWindows());
@@ -145,6 +147,24 @@ TEST(Screens, EveryPublishedHandlerIsInTheTableAndUnknownNamesAreLoggedOnce) {
   const std::string line = "calls the handler \"NoSuchHandler\"";
   EXPECT_NE(log.find(line), std::string::npos);
   EXPECT_EQ(log.find(line), log.rfind(line));
+  EXPECT_EQ(log.find("WOptions_BOk_MouseUp\", which"), std::string::npos);
+}
+
+TEST(Screens, OptionsCancelPutsBackTheStoredVolumes) {
+  TScreensGame g("screens_options");
+  data::TMemoryStream extra(
+      "<OrlInterface>\n<o c=\"TOrlDefaults\"><p n=\"DefLine\">TOrlNothing;Tag;0</p></o>\n" +
+      Form("WOptions") + Labelled("TOrlCheckBox", "WOptions", "WOptions_CBTurnOffHints") +
+      "</OrlInterface>\n");
+  g.window().Interface().LoadFromStream(extra);
+  g.window().Settings().MusicVolume = 10;  // as a slider would leave it
+  g.Call("WOptions_BCancel_MouseUp");
+  EXPECT_EQ(g.window().Settings().MusicVolume, 100);
+  g.window().Interface().SetObjectProperty("WOptions_CBTurnOffHints", "Checked", "true");
+  g.Call("WOptions_BOk_MouseUp");
+  EXPECT_EQ(g.window().Settings().TurnOffHint, 1);
+  EXPECT_NE(data::ReadWholeFile(g.folder.Folder() + "options.cfg").find("TurnOffHint=1"),
+            std::string::npos);
 }
 
 TEST(Screens, QuickSaveSaveReplaceLoadAndDeleteThroughTheWindows) {
@@ -287,7 +307,23 @@ TEST(Screens, FinishedGamesEnterTheirTableAndNoLoseTouchesNoFile) {
   EXPECT_EQ(g.Top(), "WTitle");
   EXPECT_FALSE(std::filesystem::exists(realTime));
   EXPECT_FALSE(std::filesystem::exists(turnBased));
-  // Clearing asks only for a table with entries.
+  // The real-time table shows while its button is checked; clearing asks only for a table with
+  // entries, and empties it and its file.
+  shell::SaveHighScores(realTime, {{"Cy", 9}});
+  g.window().PrepareScreensHook();
+  g.Call("WTitle_BHighScores_MouseUp");
+  auto* grid =
+      dynamic_cast<ui::TOrlGrid*>(g.window().Interface().FindObject("WHighScores_GHighScores"));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->GridCells().size(), 3u);
+  g.window().Interface().ShowModal("WHighScores");
+  g.Call("WHighScores_BClear_MouseUp");
+  EXPECT_EQ(g.Top(), "WClearHighScores");
+  g.Call("WClearHighScores_BOk_MouseUp");
+  EXPECT_FALSE(std::filesystem::exists(realTime));
+  EXPECT_TRUE(grid->GridCells().empty());
+  g.window().Interface().HideModalList();
+  // An empty table: no question.
   g.window().Interface().SetObjectProperty("WHighScores_RBRealTimePuzzle", "Checked", "true");
   g.window().Interface().ShowModal("WHighScores");
   g.Call("WHighScores_BClear_MouseUp");
