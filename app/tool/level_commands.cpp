@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <ostream>
+#include <random>
 #include <set>
 #include <sstream>
 
@@ -290,10 +291,13 @@ void CheckSetUp(rules::TRulesGame& game, const std::string& where, TReport& repo
 int RunLevelCheck(const Args& args, std::ostream& out, std::ostream&) {
   TArgReader reader(args);
   const std::vector<std::string> pos = reader.Positional(2, 2);
-  const std::filesystem::path temp =
-      std::filesystem::temp_directory_path() /
-      ("zerith-level-check-" + std::to_string(std::hash<std::string>{}(pos[0] + pos[1])));
-  std::filesystem::create_directories(temp);
+  // A fresh folder of our own: several checks may run at once.
+  std::filesystem::path temp;
+  std::random_device random;
+  do {
+    temp = std::filesystem::temp_directory_path() /
+           ("zerith-level-check-" + std::to_string(random()) + std::to_string(random()));
+  } while (!std::filesystem::create_directory(temp));
   struct TCleanUp {
     std::filesystem::path dir;
     ~TCleanUp() {

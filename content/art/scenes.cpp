@@ -76,6 +76,27 @@ void CavernLayers(cairo_t* cr, TNoise& noise, bool busy) {
   }
 }
 
+// A fan of crystals growing from a rock ledge, with its light on the cavern around it.
+void SideCluster(cairo_t* cr, TNoise& noise, double x, double y, const TColour& c, double size) {
+  Glow(cr, x, y - 40 * size, 150 * size, c, 0.2);
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, size, size);
+  cairo_move_to(cr, -70, 18);
+  cairo_curve_to(cr, -50, -10, 50, -12, 70, 18);
+  cairo_close_path(cr);
+  content::SetColour(cr, content::Mix(kCavernMid, kDeep, 0.4));
+  cairo_fill(cr);
+  for (int k = 0; k < 9; ++k) {
+    const double side = (k % 2 ? 1 : -1) * (k / 2) * 0.16;
+    CrystalPrism(cr, side * 110 + noise.Range(-6, 6), noise.Range(0, 8), noise.Range(10, 20),
+                 noise.Range(40, 95) * (1 - std::abs(side) * 0.9), side * 1.3, c,
+                 k == 0 ? 0.25 : 0.0);
+  }
+  Sparkle(cr, noise.Range(-20, 20), -noise.Range(50, 80), 7, 0.9);
+  cairo_restore(cr);
+}
+
 void Motes(cairo_t* cr, TNoise& noise, int count) {
   for (int i = 0; i < count; ++i) {
     const double x = noise.Range(0, kW), y = noise.Range(0, kH);
@@ -231,6 +252,11 @@ void PaintScenes(const std::string& out) {
     TNoise noise(2);
     Backdrop(cr, 420, 330);
     CavernLayers(cr, noise, false);
+    // Glowing crystal growths in the two corners the well leaves free.
+    SideCluster(cr, noise, 92, 236, kTeal, 1.0);
+    SideCluster(cr, noise, 200, 96, kViolet, 0.7);
+    SideCluster(cr, noise, 712, 548, kAmber, 0.9);
+    SideCluster(cr, noise, 610, 590, content::Hex("#56B4E9"), 0.6);
     Motes(cr, noise, 90);
     Vignette(cr);
     // The well the crystals hang in: ten cells wide, leaning with the board's rows.

@@ -1,6 +1,7 @@
 // tests/content/content_tools_test.cpp — the content tools on small inputs made here: the
 // packer, the shape list, the level compiler, and level-check on broken levels and catalogues.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -20,7 +21,8 @@ namespace fs = std::filesystem;
 
 struct TTempDir {
   fs::path Path;
-  explicit TTempDir(const std::string& name) : Path(fs::temp_directory_path() / name) {
+  explicit TTempDir(const std::string& name)
+      : Path(fs::temp_directory_path() / (name + "-" + std::to_string(getpid()))) {
     fs::remove_all(Path);
     fs::create_directories(Path);
   }

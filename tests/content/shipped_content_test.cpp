@@ -2,6 +2,7 @@
 // game does at first start, every picture and catalogue the game asks for is there and decodes,
 // the crystal colours stay apart, and every level passes level-check.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +32,8 @@ const std::string kBin = ZERITH_CONTENT_BIN;
 class ShippedContent : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir = new fs::path(fs::temp_directory_path() / "zerith-shipped-content-test");
+    dir = new fs::path(fs::temp_directory_path() /
+                       ("zerith-shipped-content-test-" + std::to_string(getpid())));
     fs::remove_all(*dir);
     fs::create_directories(*dir);
     graphics::TPNGMorf morf(90);
