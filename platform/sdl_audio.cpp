@@ -43,7 +43,10 @@ class TSdlAudio final : public IAudio {
   TAudioHandle LoadSample(std::span<const uint8_t> bytes) override {
     if (bytes.empty() || bytes.size() > INT_MAX) return 0;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;  // closes rw either way
+    if (!rw) return 0;
+    // Closed here, not by the mixer: SDL2_mixer 2.6 leaves it open when it knows no format.
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 0);
+    SDL_RWclose(rw);
     if (!chunk) return 0;
     samples[++lastHandle] = {chunk, {}};
     return lastHandle;
@@ -93,7 +96,11 @@ class TSdlAudio final : public IAudio {
       if (channel < 0) return;
     }
     Mix_Volume(channel, ToMixerVolume(volume0to100));
-    if (Mix_PlayChannel(channel, sample.Chunk, 0) >= 0) sample.Channels.push_back(channel);
+    if (Mix_PlayChannel(channel, sample.Chunk, 0) < 0) return;
+    sample.Channels.push_back(channel);
+    // Started while the game is in the background: it waits too. NOTE: never call the mixer
+    // while holding musicLock; the audio thread takes the mixer's lock first, then ours.
+    if (Paused()) Mix_Pause(channel);
   }
 
   void StopSample(TAudioHandle handle) override {
@@ -151,6 +158,11 @@ class TSdlAudio final : public IAudio {
     Mix_Chunk* Chunk = nullptr;
     std::deque<int> Channels;  // channels that were given this sample, oldest first
   };
+
+  bool Paused() {
+    std::lock_guard lock(musicLock);
+    return paused;
+  }
 
   // A channel that finished, or was taken over by another sample, no longer counts.
   static void ForgetFinished(TSample& sample) {

@@ -1,6 +1,7 @@
 // shell/handlers_flow.cpp — the screens' flow: title, new game, the game's
 // buttons, the in-game menu, between levels, level end and game over, and the
 // attention effect.
+#include <cctype>
 #include <filesystem>
 
 #include "data/error.hpp"
@@ -10,6 +11,7 @@
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
 #include "shell/saved_games.hpp"
+#include "shell/sound_table.hpp"
 #include "ui/form.hpp"
 #include "ui/interface_object.hpp"
 
@@ -35,7 +37,10 @@ std::string TScreens::Caption(const std::string& object) {
 }
 
 bool TScreens::Checked(const std::string& object) {
-  return w.Interface().GetObjectProperty(object, "Checked").value_or("") == "true";
+  // Boolean properties read back as "True" or "False".
+  std::string value = w.Interface().GetObjectProperty(object, "Checked").value_or("");
+  for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return value == "true";
 }
 
 std::string TScreens::TopFormName() {

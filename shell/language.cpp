@@ -66,6 +66,11 @@ int OrderOf(std::string_view name) {
 
 }  // namespace
 
+std::string UserValuesFile() {
+  const std::string folder = platform::UserValuesFolder();
+  return folder.empty() ? std::string() : folder + "/" + std::string(kUserValuesFile);
+}
+
 std::vector<TLanguagePack> ListLanguagePacks(const std::string& folder) {
   std::vector<TLanguagePack> packs;
   for (const std::string& name : PackFiles(folder))

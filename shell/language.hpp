@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/interface_engine.hpp"
@@ -17,6 +18,10 @@ inline constexpr std::string_view kLanguageButtonPrefix = "WLanguage_RB";
 inline constexpr std::string_view kLanguageValue = "LangStr";
 // The per-user values file inside platform::UserValuesFolder(): "LangStr=deu" lines.
 inline constexpr std::string_view kUserValuesFile = "values.cfg";
+
+// platform::UserValuesFolder() + "/" + kUserValuesFile; empty when there is no home folder
+// (the choice is then not remembered).
+std::string UserValuesFile();
 
 // A file CODE_ORDER.lng of the language folder.
 struct TLanguagePack {
@@ -38,14 +43,15 @@ void WriteLanguageValue(const std::string& valuesFile, std::string_view language
 
 // How the main window uses it (one instance, after the interface file is loaded):
 //   start-up and after reloading the interface file: LoadLanguageFromRegistry() (start-up
-//     only), BuildLanguageList(), then ApplyLanguage(); log every problem; then set the number
-//     captions WGame_LShiftCount, WGame_LShuffleCount, WGame_LLevelCount, WGame_LScoreCount
-//     and WGame_LPutsLeftCount again (a pack may have replaced them).
+//     only) or InterfaceReloaded() (reload only), BuildLanguageList(), then ApplyLanguage();
+//     log every problem; then set the number captions WGame_LShiftCount,
+//     WGame_LShuffleCount, WGame_LLevelCount, WGame_LScoreCount and WGame_LPutsLeftCount
+//     again (a pack may have replaced them).
 //   WLanguage_BOk_MouseUp: if ChooseCheckedLanguage() is true, the same captions again; show
 //     its problems (a damaged pack) in an error box.
 class TLanguages {
  public:
-  // lngFolder: "<program folder>/lng"; valuesFile: UserValuesFolder() + "/" + kUserValuesFile
+  // lngFolder: "<program folder>/lng"; valuesFile: UserValuesFile()
   TLanguages(ui::TOrlInterfaceEngine& engine, std::string lngFolder, std::string valuesFile)
       : engine(engine), lngFolder(std::move(lngFolder)), valuesFile(std::move(valuesFile)) {}
 
@@ -69,6 +75,10 @@ class TLanguages {
   // True when the language changed; a pack that cannot be used keeps the old language (and
   // its button checked) and says why in `problems`.
   bool ChooseCheckedLanguage(std::vector<std::string>& problems);
+
+  // After the interface file was loaded again (its own texts are on screen): a pack that fails
+  // later then leaves those texts instead of bringing back the pack shown before the reload.
+  void InterfaceReloaded() { appliedPack.clear(); }
 
   std::string Language;  // as read or chosen; compared without regard to letter case
 

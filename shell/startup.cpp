@@ -74,7 +74,6 @@ void TMainWindow::CreateMainWindow() {
     WriteLog("Program folder is read-only; files are written to " + folders.User);
 
   const uint32_t seed = options.Seed ? *options.Seed : Now();
-  fx::Random().Seed(seed);
   game = std::make_unique<rules::TRulesGame>(catalogues, *this, seed);
   resources = std::make_unique<graphics::TResourceList>(3, folders.Program, surfaces);
   LoadOptions();
