@@ -7,6 +7,8 @@
 #include <cassert>
 
 #include "data/error.hpp"
+#include "data/rounding.hpp"
+#include "data/text_helpers.hpp"
 #include "fx/text_utils.hpp"
 
 namespace fx {
@@ -124,7 +126,7 @@ TOrlMorphFunc* TOrlMorph::Function(int index) const {
 
 int TOrlMorph::FunctionIndex(std::string_view funcName) const {
   for (int i = 0; i < FunctionCount(); ++i)
-    if (SameText(functions[static_cast<size_t>(i)].func->Name(), funcName)) return i;
+    if (data::SameText(functions[static_cast<size_t>(i)].func->Name(), funcName)) return i;
   return -1;
 }
 
@@ -155,7 +157,7 @@ int TOrlMorph::AddInit(uint32_t target, const TVector& low, int paramIndex, int 
                         source->Name() + "\", which depends on it");
     int refIndex = -1;
     for (size_t i = 0; i < refs.size(); ++i)
-      if (SameText(refs[i].Morph->Name(), source->Name())) refIndex = static_cast<int>(i);
+      if (data::SameText(refs[i].Morph->Name(), source->Name())) refIndex = static_cast<int>(i);
     if (refIndex < 0) {
       if (EvaluationCount(kMorphEvaluationLimit) + source->EvaluationCount(kMorphEvaluationLimit) >
           kMorphEvaluationLimit)
@@ -203,7 +205,7 @@ void TOrlMorph::ApplyTarget(uint32_t target, const TVector& value, int paramInde
       Scaled = true;
       break;
     case kTargetStartTime:
-      SetStartTime(RoundToInt(value.x * 1000.0));
+      SetStartTime(data::RoundHalfEven(value.x * 1000.0));
       break;
     case kTargetParam:
       if (TOrlMorphFunc* func = Function(funcIndex)) {

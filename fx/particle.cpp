@@ -1,6 +1,7 @@
 // fx/particle.cpp
 #include "fx/particle.hpp"
 
+#include "data/rounding.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/particle_system.hpp"
 #include "fx/particle_template.hpp"
@@ -74,7 +75,7 @@ void TOrlParticle::Update(uint32_t timeMs) {
 }
 
 int TOrlParticle::Frame() const {
-  return RoundToInt(SlotValue(kSlotFrame).x);
+  return data::RoundHalfEven(SlotValue(kSlotFrame).x);
 }
 
 TVector TOrlParticle::SlotValue(int slot) const {

@@ -2,6 +2,7 @@
 // in particle_template_xml.cpp.
 #include "fx/particle_template.hpp"
 
+#include "data/text_helpers.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/text_utils.hpp"
 
@@ -46,7 +47,7 @@ std::unique_ptr<TOrlObject> TOrlParticleTemplate::NewInstance() const {
 
 int TOrlParticleTemplate::ParamIndex(std::string_view paramName) const {
   for (size_t i = 0; i < Params.size(); ++i)
-    if (SameText(Params[i].Name, paramName)) return static_cast<int>(i);
+    if (data::SameText(Params[i].Name, paramName)) return static_cast<int>(i);
   return -1;
 }
 
