@@ -14,21 +14,12 @@
 namespace data {
 namespace {
 
-// Folds A-Z to a-z in all eight bytes of a word at once; other bytes are left as they are.
-uint64_t FoldAscii(uint64_t x) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull;
-  const uint64_t low7 = x & (0x7F * kOnes);
-  const uint64_t atLeastA = low7 + (0x80 - 'A') * kOnes;  // top bit set from 'A' up
-  const uint64_t aboveZ = low7 + (0x7F - 'Z') * kOnes;    // top bit set above 'Z'
-  const uint64_t upper = (atLeastA ^ aboveZ) & ~x & (0x80 * kOnes);
-  return x | (upper >> 2);
-}
-
-// Up to eight name bytes as one word, zero-padded; the byte order is the same for both sides.
-uint64_t Chunk(const char* bytes, size_t count) {
-  uint64_t word = 0;
-  std::memcpy(&word, bytes, count);
-  return word;
+// Names compare without regard to the case of ASCII letters; other bytes compare as they are.
+std::string Folded(std::string_view name) {
+  std::string out(name);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
 }
 
 uint16_t Get16(const uint8_t* p) {
@@ -135,24 +126,19 @@ std::unique_ptr<TFileFolder> TFileFolder::CreateNew(std::string path) {
 }
 
 int TFileFolder::IndexOf(std::string_view name) const {
-  // Stored names are at most 32 bytes, so a longer one never matches. Names are compared
-  // eight bytes at a time: the game asks for pictures by name every frame it loads them.
+  // Stored names are at most 32 bytes, so a longer one never matches.
   if (name.size() > kMaxEntryName) return -1;
-  constexpr size_t kWord = sizeof(uint64_t);
-  const size_t words = (name.size() + kWord - 1) / kWord;
-  uint64_t wanted[kMaxEntryName / kWord];
-  for (size_t w = 0; w < words; ++w)
-    wanted[w] = FoldAscii(Chunk(name.data() + w * kWord, std::min(kWord, name.size() - w * kWord)));
-  for (size_t i = 0; i < Dir.size(); ++i) {
-    const TDirEntry& e = Dir[i];
-    if (e.NameLength != name.size()) continue;
-    size_t w = 0;
-    while (w < words && FoldAscii(Chunk(e.FileName.data() + w * kWord,
-                                        std::min(kWord, name.size() - w * kWord))) == wanted[w])
-      ++w;
-    if (w == words) return static_cast<int>(i);
-  }
-  return -1;
+  if (indexedCount != Dir.size()) IndexNames();
+  const auto it = nameIndex.find(Folded(name));
+  return it == nameIndex.end() ? -1 : it->second;
+}
+
+void TFileFolder::IndexNames() const {
+  nameIndex.clear();
+  // emplace keeps the first of two equal names, the one every look-up must find.
+  for (size_t i = 0; i < Dir.size(); ++i)
+    nameIndex.emplace(Folded(Dir[i].Name()), static_cast<int>(i));
+  indexedCount = Dir.size();
 }
 
 void TFileFolder::LoadFile(std::string_view name) {
@@ -161,12 +147,19 @@ void TFileFolder::LoadFile(std::string_view name) {
   LoadEntry(static_cast<size_t>(index));
 }
 
+// Names the entry and the archive: a tool adding to or converting an archive reports this for
+// whichever entry of it is damaged, not for the one it was asked about.
+Error TFileFolder::WrongSize(const TDirEntry& entry) const {
+  return Error("Cannot load file (wrong file size): \"" + std::string(entry.Name()) + "\" in " +
+               FileName);
+}
+
 void TFileFolder::LoadEntry(size_t index) {
   const TDirEntry& e = Dir[index];
   TMemoryStream& stream = *Files[index].Stream;
   ReadFile file(FileName);
   stream.Clear();
-  if (e.Size < 0 || e.Offset < 0) throw Error("Cannot load file (wrong file size)");
+  if (e.Size < 0 || e.Offset < 0) throw WrongSize(e);
   // Grown only as far as the file reaches, so a forged size cannot claim memory it never fills.
   std::vector<uint8_t>& bytes = stream.Bytes();
   const size_t want = static_cast<size_t>(e.Size);
@@ -181,7 +174,7 @@ void TFileFolder::LoadEntry(size_t index) {
   }
   if (got < want) {
     stream.Clear();
-    throw Error("Cannot load file (wrong file size)");
+    throw WrongSize(e);
   }
   stream.SetPosition(0);
   Files[index].State = TEntryState::Read;
@@ -214,6 +207,10 @@ void TFileFolder::AddFile(std::string_view name, uint16_t kind, const TMemoryStr
   e.Kind = kind;
   e.Size = static_cast<int32_t>(source.Size());
   Dir.push_back(e);
+  if (indexedCount + 1 == Dir.size()) {
+    nameIndex.emplace(Folded(e.Name()), static_cast<int>(Dir.size() - 1));
+    indexedCount = Dir.size();
+  }
   TFileEntry entry;
   entry.Stream->Write(source.Bytes().data(), source.Size());
   entry.Stream->SetPosition(0);

@@ -27,7 +27,9 @@ void TOrlObject::SetName(const std::string& newName) {
   // A taken name is refused without an error reaching the caller: interface files with a
   // duplicate name still load, the second object simply stays nameless.
   if (engine && engine->FindObject(newName)) return;
+  const std::string oldName = std::move(name);
   name = newName;
+  if (owner) owner->Renamed(*this, oldName);
 }
 
 void TOrlObject::ResolveParent() {
@@ -39,8 +41,18 @@ TOrlEngine::~TOrlEngine() {
 }
 
 int TOrlEngine::Add(std::unique_ptr<TOrlObject> object) {
+  TOrlObject& added = *object;
+  added.owner = this;
+  added.ownerIndex = objects.size();
+  added.ownerOrder = nextOrder++;
   objects.push_back(std::move(object));
+  byName.insert({added.name, added.ownerOrder, &added});
   return Count() - 1;
+}
+
+void TOrlEngine::Renamed(TOrlObject& object, const std::string& oldName) {
+  byName.erase(TNameEntry{oldName, object.ownerOrder, nullptr});
+  byName.insert({object.name, object.ownerOrder, &object});
 }
 
 int TOrlEngine::CreateObject(const std::string& name, const std::string& parentName,
@@ -56,9 +68,9 @@ int TOrlEngine::CreateObject(const std::string& name, const std::string& parentN
 }
 
 int TOrlEngine::IndexOfObject(std::string_view name) const {
-  for (size_t i = 0; i < objects.size(); ++i)
-    if (objects[i]->Name() == name) return static_cast<int>(i);
-  return -1;
+  const auto it = byName.lower_bound(name);
+  if (it == byName.end() || it->Name != name) return -1;
+  return static_cast<int>(it->Object->ownerIndex);
 }
 
 TOrlObject* TOrlEngine::FindObject(std::string_view name) const {
@@ -73,7 +85,9 @@ void TOrlEngine::DeleteObject(int index) {
   const TOrlObject* doomed = objects[static_cast<size_t>(index)].get();
   for (auto& object : objects)
     if (object->Parent() == doomed) object->ForgetParent();
+  byName.erase(TNameEntry{doomed->name, doomed->ownerOrder, nullptr});
   objects.erase(objects.begin() + index);
+  for (size_t i = static_cast<size_t>(index); i < objects.size(); ++i) objects[i]->ownerIndex = i;
 }
 
 void TOrlEngine::DeleteByName(std::string_view name) {
@@ -86,7 +100,12 @@ void TOrlEngine::ResolveParents() {
 
 void TOrlEngine::Clear() {
   // Objects are freed last-first so a destructor may still look up objects created before it.
-  while (!objects.empty()) objects.pop_back();
+  while (!objects.empty()) {
+    std::unique_ptr<TOrlObject> doomed = std::move(objects.back());
+    objects.pop_back();
+    byName.erase(TNameEntry{doomed->name, doomed->ownerOrder, nullptr});
+    doomed.reset();
+  }
 }
 
 bool TOrlEngine::SetObjectProperty(std::string_view objectName, std::string_view propName,

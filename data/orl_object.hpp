@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,8 +46,12 @@ class TOrlObject {
   std::string name;
 
  private:
+  friend class TOrlEngine;
   TOrlEngine* engine = nullptr;
   TOrlObject* parent = nullptr;
+  TOrlEngine* owner = nullptr;  // the engine whose list holds the object; told of renames
+  size_t ownerIndex = 0;        // position in that list
+  uint64_t ownerOrder = 0;      // rises with every Add, so it sorts like the list
 };
 
 // Owns its objects, in creation order; names are unique among them (empty names aside).
@@ -62,7 +67,9 @@ class TOrlEngine {
   // the class is unknown. A duplicate name leaves the new object with an empty name.
   int CreateObject(const std::string& name, const std::string& parentName,
                    std::string_view className);
-  int IndexOfObject(std::string_view name) const;  // case-sensitive; -1 if none
+  // The first object with the name, case-sensitive; -1 if none. Logarithmic: interface files
+  // of thousands of objects find every parent by name.
+  int IndexOfObject(std::string_view name) const;
   TOrlObject* FindObject(std::string_view name) const;
   void DeleteObject(int index);  // keeps order; an index out of range does nothing
   virtual void DeleteByName(std::string_view name);
@@ -82,7 +89,27 @@ class TOrlEngine {
   const std::vector<std::unique_ptr<TOrlObject>>& Objects() const { return objects; }
 
  private:
+  friend class TOrlObject;
+  struct TNameEntry {
+    std::string Name;
+    uint64_t Order = 0;
+    TOrlObject* Object = nullptr;
+  };
+  // By name, then by list order; also compares with a bare name (meaning its first entry).
+  struct TNameLess {
+    using is_transparent = void;
+    bool operator()(const TNameEntry& a, const TNameEntry& b) const {
+      const int c = a.Name.compare(b.Name);
+      return c != 0 ? c < 0 : a.Order < b.Order;
+    }
+    bool operator()(const TNameEntry& a, std::string_view b) const { return a.Name < b; }
+    bool operator()(std::string_view a, const TNameEntry& b) const { return a < b.Name; }
+  };
+  void Renamed(TOrlObject& object, const std::string& oldName);
+
   std::vector<std::unique_ptr<TOrlObject>> objects;
+  std::set<TNameEntry, TNameLess> byName;  // every object of the list
+  uint64_t nextOrder = 0;
 };
 
 // The game-wide list of classes that interface files may name. TOrlObject is registered from

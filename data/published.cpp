@@ -1,48 +1,16 @@
 // data/published.cpp
 #include "data/published.hpp"
 
-#include <charconv>
+#include <optional>
 
 #include "data/error.hpp"
+#include "data/number_text.hpp"
 #include "data/orl_object.hpp"
 #include "data/text_helpers.hpp"
 #include "data/utf8.hpp"
 
 namespace data {
 namespace {
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
-// Decimal with an optional sign, or "$"/"0x" hexadecimal of up to 32 bits, which wraps into
-// the signed range as colour values in interface files expect.
-bool ParseInteger(std::string_view text, int64_t& out) {
-  text = Trim(text);
-  if (text.empty()) return false;
-  std::string_view hex;
-  if (text[0] == '$')
-    hex = text.substr(1);
-  else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-    hex = text.substr(2);
-  if (!hex.empty() || text[0] == '$') {
-    uint32_t value = 0;
-    auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
-    if (hex.empty() || ec != std::errc() || end != hex.data() + hex.size()) return false;
-    out = static_cast<int32_t>(value);
-    return true;
-  }
-  if (text[0] == '+') text.remove_prefix(1);
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return ec == std::errc() && end == text.data() + text.size();
-}
 
 std::string Quoted(std::string_view s) {
   return "\"" + std::string(s) + "\"";
@@ -70,7 +38,7 @@ const std::vector<const TPropInfo*>& TOrlClass::Properties() const {
 
 const TPropInfo* TOrlClass::FindProperty(std::string_view name) const {
   for (const TPropInfo* p : Properties())
-    if (EqualsIgnoreCase(p->Name, name)) return p;
+    if (SameText(p->Name, name)) return p;
   return nullptr;
 }
 
@@ -89,7 +57,9 @@ TPropValue PropValueFromText(const TPropInfo& prop, std::string_view text) {
       return v;
     case TPropKind::Integer:
     case TPropKind::Byte:
-      if (!ParseInteger(text, v.Ordinal))
+      if (const std::optional<int64_t> n = ParseLenientIntegerOrHex(text))
+        v.Ordinal = *n;
+      else
         throw Error(Quoted(text) + " is not a valid integer value for property " +
                     Quoted(prop.Name));
       if (v.Ordinal < prop.Min || v.Ordinal > prop.Max)
@@ -99,7 +69,7 @@ TPropValue PropValueFromText(const TPropInfo& prop, std::string_view text) {
     case TPropKind::Enumeration:
     case TPropKind::Boolean:
       for (size_t i = 0; i < prop.ValueNames.size(); ++i) {
-        if (EqualsIgnoreCase(prop.ValueNames[i], Trim(text))) {
+        if (SameText(prop.ValueNames[i], Trim(text))) {
           v.Ordinal = static_cast<int64_t>(i);
           return v;
         }

@@ -97,6 +97,31 @@ std::string EncodeEntities(std::string_view text) {
   return out;
 }
 
+namespace {
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = LowerAscii(c);
+  return out;
+}
+
+bool EndsWithText(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
+}
+
 std::string_view Trim(std::string_view text) {
   size_t b = 0, e = text.size();
   while (b < e && static_cast<unsigned char>(text[b]) <= 32) ++b;

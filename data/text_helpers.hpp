@@ -24,6 +24,14 @@ std::string FlattenLineBreaks(std::string_view text);
 std::string DecodeEntities(std::string_view text);
 std::string EncodeEntities(std::string_view text);
 
+// Equal ignoring the case of ASCII letters, as names of objects, properties, values, effect
+// parts and archive entries are matched everywhere; other bytes compare exactly (no locale).
+bool SameText(std::string_view a, std::string_view b);
+// The text with ASCII letters in lower case; other bytes unchanged.
+std::string AsciiLower(std::string_view text);
+// True when text ends with suffix, ignoring the case of ASCII letters.
+bool EndsWithText(std::string_view text, std::string_view suffix);
+
 // Removes every byte with code 32 or below from both ends.
 std::string_view Trim(std::string_view text);
 

@@ -5,6 +5,7 @@
 #include "data/error.hpp"
 #include "data/files.hpp"
 #include "data/memory_stream.hpp"
+#include "data/number_text.hpp"
 #include "data/text_helpers.hpp"
 #include "data/xml_parser.hpp"
 #include "fx/parabolic_func.hpp"
@@ -43,7 +44,7 @@ void ReadFunctionData(TOrlMorphFunc& func, const TOrlXMLTag& tag) {
 
 // A system setting of whole particles; beyond the engine's limit is an error, not a stall.
 int32_t ReadCount(const TOrlXMLTag& tag) {
-  const int32_t count = ParseInt(tag.Text);
+  const int32_t count = data::LenientInt32(tag.Text);
   if (count > kParticleLimit)
     throw Error("<" + tag.Name + "> value " + std::to_string(count) + " is above the limit of " +
                 std::to_string(kParticleLimit) + " particles");
@@ -58,15 +59,15 @@ void ReadSystemSettings(TOrlParticleSystem& system, const TOrlXMLTag& tag) {
     const std::string_view text = data::Trim(t->Text);
     system.InitIntervalDivisor = !text.empty() && text.front() == '/';
     if (system.InitIntervalDivisor)
-      system.InitDivisor = ParseInt(text.substr(1));
+      system.InitDivisor = data::LenientInt32(text.substr(1));
     else
       system.InitInterval = SecondsToMs(ParseDouble(text));
   }
-  if (auto* t = child("MinParticles")) system.MinParticles = ParseInt(t->Text);
-  if (auto* t = child("MaxParticles")) system.MaxParticles = ParseInt(t->Text);
+  if (auto* t = child("MinParticles")) system.MinParticles = data::LenientInt32(t->Text);
+  if (auto* t = child("MaxParticles")) system.MaxParticles = data::LenientInt32(t->Text);
   if (auto* t = child("ParticlesPerThrow")) system.ParticlesPerThrow = ReadCount(*t);
-  if (auto* t = child("ThrowsPerEmission")) system.ThrowsPerEmission = ParseInt(t->Text);
-  if (auto* t = child("FrameCount")) system.FrameCount = ParseInt(t->Text);
+  if (auto* t = child("ThrowsPerEmission")) system.ThrowsPerEmission = data::LenientInt32(t->Text);
+  if (auto* t = child("FrameCount")) system.FrameCount = data::LenientInt32(t->Text);
   if (auto* t = child("ThrowInterval")) system.ThrowInterval = SecondsToMs(ParseDouble(t->Text));
   if (auto* t = child("EmissionInterval"))
     system.EmissionInterval = SecondsToMs(ParseDouble(t->Text));
@@ -103,7 +104,7 @@ void TOrlParticleEffect::ReadDocument(const TOrlXMLTag& root) {
     HasLifetime = true;
   }
   if (const std::string* minimum = Attribute(*effect, "MinParticles")) {
-    MinParticles = ParseInt(*minimum);
+    MinParticles = data::LenientInt32(*minimum);
     HasMinParticles = true;
   }
   auto part = [&](const char* tagName) -> const TOrlXMLTag& {
@@ -150,12 +151,11 @@ void TOrlParticleEffect::ReadMorphs(const TOrlXMLTag& tag) {
     const std::string& name = Required(*child, "Name", "Morph");
     const int dim = ReadDim(Required(*child, "Dim", "Morph"), "Morph");
     const std::string* start = Attribute(*child, "StartTime");
-    const uint32_t baseTime = start ? static_cast<uint32_t>(ParseInt(*start)) : 0;
+    const uint32_t baseTime = start ? static_cast<uint32_t>(data::LenientInt32(*start)) : 0;
     TOrlMorph* morph = morphs.Find(name);
     if (!morph) {
-      auto fresh = std::make_unique<TOrlMorph>();
+      auto fresh = std::make_unique<TOrlMorph>(MorphContext());
       fresh->SetName(name);
-      fresh->SetLibraries(&functions, &morphs);
       fresh->SetDim(dim);
       fresh->SetBaseTime(baseTime);
       morph = fresh.get();

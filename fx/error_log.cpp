@@ -3,24 +3,12 @@
 
 #include <ctime>
 #include <fstream>
-#include <memory>
 #include <ostream>
 
 #include "data/error.hpp"
 
 namespace fx {
 namespace {
-
-struct TLogState {
-  std::ostream* sink = nullptr;
-  std::unique_ptr<std::ofstream> file;
-  std::function<std::string()> clock;
-};
-
-TLogState& State() {
-  static TLogState state;
-  return state;
-}
 
 std::string LocalDateTime() {
   const std::time_t now = std::time(nullptr);
@@ -42,29 +30,31 @@ std::string FormatErrorReport(int32_t code, std::string_view message, bool timeS
   return text;
 }
 
-void ReportError(int32_t code, std::string_view message, bool lineEnd, bool timeStamp) {
-  TLogState& state = State();
-  if (!state.sink) return;
-  const std::string stamp = timeStamp ? (state.clock ? state.clock() : LocalDateTime()) : "";
-  *state.sink << FormatErrorReport(code, message, timeStamp, stamp);
-  if (lineEnd) *state.sink << '\n';
-  state.sink->flush();
+TErrorLog::TErrorLog() = default;
+TErrorLog::~TErrorLog() = default;
+
+void TErrorLog::Report(int32_t code, std::string_view message, bool lineEnd, bool timeStamp) {
+  if (!sink) return;
+  const std::string stamp = timeStamp ? (clock ? clock() : LocalDateTime()) : "";
+  *sink << FormatErrorReport(code, message, timeStamp, stamp);
+  if (lineEnd) *sink << '\n';
+  sink->flush();
 }
 
-void SetErrorLogSink(std::ostream* sink) {
-  State().file.reset();
-  State().sink = sink;
+void TErrorLog::SetSink(std::ostream* newSink) {
+  file.reset();
+  sink = newSink;
 }
 
-void SetErrorLogFile(const std::string& path) {
-  auto file = std::make_unique<std::ofstream>(path, std::ios::app);
-  if (!*file) throw data::Error("Cannot open the effects log \"" + path + "\"");
-  State().sink = file.get();
-  State().file = std::move(file);
+void TErrorLog::SetFile(const std::string& path) {
+  auto opened = std::make_unique<std::ofstream>(path, std::ios::app);
+  if (!*opened) throw data::Error("Cannot open the effects log \"" + path + "\"");
+  sink = opened.get();
+  file = std::move(opened);
 }
 
-void SetErrorLogClock(std::function<std::string()> clock) {
-  State().clock = std::move(clock);
+void TErrorLog::SetClock(std::function<std::string()> newClock) {
+  clock = std::move(newClock);
 }
 
 }  // namespace fx

@@ -1,10 +1,11 @@
-// fx/error_log.hpp — the effects engine's own error log. Off unless someone switches it on: the
-// game never does, so reports are dropped; effect authors may turn it on to trace failures.
+// fx/error_log.hpp — an effects error log. Off unless its owner switches it on: the game never
+// does, so reports are dropped; effect authors may turn it on to trace failures.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,15 +18,29 @@ constexpr int32_t kErrorFailCode = static_cast<int32_t>(0x80004005u);
 std::string FormatErrorReport(int32_t code, std::string_view message, bool timeStamp,
                               const std::string& stamp);
 
-// Writes a report (and a line end when lineEnd) to the log sink and flushes it; dropped while
-// logging is off.
-void ReportError(int32_t code, std::string_view message, bool lineEnd, bool timeStamp);
+class TErrorLog {
+ public:
+  TErrorLog();
+  ~TErrorLog();
+  TErrorLog(const TErrorLog&) = delete;
+  TErrorLog& operator=(const TErrorLog&) = delete;
 
-// NOTE: the sink must outlive the logging; null switches logging off (the default).
-void SetErrorLogSink(std::ostream* sink);
-// Opens (appending) a log file and switches logging on; raises data::Error if it cannot.
-void SetErrorLogFile(const std::string& path);
-// The date-and-time text of stamped reports; by default the local date and time.
-void SetErrorLogClock(std::function<std::string()> clock);
+  // Writes a report (and a line end when lineEnd) to the sink and flushes it; dropped while
+  // logging is off.
+  void Report(int32_t code, std::string_view message, bool lineEnd, bool timeStamp);
+
+  // NOTE: the sink must outlive the logging; null switches logging off (the default).
+  void SetSink(std::ostream* sink);
+  // Opens (appending) a log file and switches logging on; raises data::Error if it cannot.
+  void SetFile(const std::string& path);
+  // The date-and-time text of stamped reports; by default the local date and time.
+  void SetClock(std::function<std::string()> clock);
+  bool Enabled() const { return sink != nullptr; }
+
+ private:
+  std::ostream* sink = nullptr;
+  std::unique_ptr<std::ofstream> file;
+  std::function<std::string()> clock;
+};
 
 }  // namespace fx

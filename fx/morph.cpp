@@ -4,27 +4,30 @@
 
 #include <cmath>
 
+#include <cassert>
+
 #include "data/error.hpp"
-#include "fx/random.hpp"
+#include "data/rounding.hpp"
+#include "data/text_helpers.hpp"
 #include "fx/text_utils.hpp"
 
 namespace fx {
 
-TOrlMorph::TOrlMorph()
-    : TOrlObject("TOrlMorph"), funcLib(&GlobalMorphFuncLib()), morphLib(&GlobalMorphLib()) {
+TOrlMorph::TOrlMorph(const TMorphContext& morphContext)
+    : TOrlObject("TOrlMorph"), context(morphContext) {
+  assert(context.Functions && context.Morphs && context.Random);
   Matrix = Identity4();
 }
 
 TOrlMorph::~TOrlMorph() = default;
 
 std::unique_ptr<TOrlObject> TOrlMorph::NewInstance() const {
-  return std::make_unique<TOrlMorph>();
+  return std::make_unique<TOrlMorph>(context);
 }
 
-std::unique_ptr<TOrlMorph> TOrlMorph::CloneFrom(const TOrlMorph& source, TOrlMorphFuncLib* funcs,
-                                                TOrlMorphLib* morphs) {
-  auto morph = std::make_unique<TOrlMorph>();
-  morph->SetLibraries(funcs, morphs);
+std::unique_ptr<TOrlMorph> TOrlMorph::CloneFrom(const TOrlMorph& source,
+                                                const TMorphContext& context) {
+  auto morph = std::make_unique<TOrlMorph>(context);
   morph->Assign(&source);
   return morph;
 }
@@ -88,11 +91,6 @@ void TOrlMorph::SetStartTime(int32_t timeMs) {
     for (TMorphRef& ref : refs) ref.Morph->SetStartTime(timeMs);
 }
 
-void TOrlMorph::SetLibraries(TOrlMorphFuncLib* functionLib, TOrlMorphLib* morphs) {
-  funcLib = functionLib ? functionLib : &GlobalMorphFuncLib();
-  morphLib = morphs ? morphs : &GlobalMorphLib();
-}
-
 int TOrlMorph::AddFunction(TOrlMorphFunc* shared) {
   if (!shared || shared->Dim() != dim) return -1;
   functions.push_back({shared, nullptr});
@@ -108,11 +106,11 @@ int TOrlMorph::AddFunction(std::unique_ptr<TOrlMorphFunc> owned) {
 }
 
 int TOrlMorph::AddFunctionByName(std::string_view funcName) {
-  return AddFunction(funcLib->Find(funcName));
+  return AddFunction(context.Functions->Find(funcName));
 }
 
 int TOrlMorph::AddClonedFunctionByName(std::string_view funcName) {
-  const TOrlMorphFunc* original = funcLib->Find(funcName);
+  const TOrlMorphFunc* original = context.Functions->Find(funcName);
   if (!original || original->Dim() != dim) return -1;
   std::unique_ptr<TOrlObject> copy = original->NewInstance();
   auto* func = dynamic_cast<TOrlMorphFunc*>(copy.get());
@@ -128,7 +126,7 @@ TOrlMorphFunc* TOrlMorph::Function(int index) const {
 
 int TOrlMorph::FunctionIndex(std::string_view funcName) const {
   for (int i = 0; i < FunctionCount(); ++i)
-    if (SameText(functions[static_cast<size_t>(i)].func->Name(), funcName)) return i;
+    if (data::SameText(functions[static_cast<size_t>(i)].func->Name(), funcName)) return i;
   return -1;
 }
 
@@ -152,14 +150,14 @@ int TOrlMorph::AddInit(uint32_t target, const TVector& low, int paramIndex, int 
   init.High = high;
   init.SourceKind =
       VecLength2(VecSub(high, low, dim), dim) < 1e-12f ? kSourceConstant : kSourceRandom;
-  TOrlMorph* source = morphName.empty() ? nullptr : morphLib->Find(morphName);
+  TOrlMorph* source = morphName.empty() ? nullptr : context.Morphs->Find(morphName);
   if (source) {
     if (source == this || source->DependsOn(this))
       throw data::Error("Morph \"" + Name() + "\" cannot take its values from morph \"" +
                         source->Name() + "\", which depends on it");
     int refIndex = -1;
     for (size_t i = 0; i < refs.size(); ++i)
-      if (SameText(refs[i].Morph->Name(), source->Name())) refIndex = static_cast<int>(i);
+      if (data::SameText(refs[i].Morph->Name(), source->Name())) refIndex = static_cast<int>(i);
     if (refIndex < 0) {
       if (EvaluationCount(kMorphEvaluationLimit) + source->EvaluationCount(kMorphEvaluationLimit) >
           kMorphEvaluationLimit)
@@ -207,7 +205,7 @@ void TOrlMorph::ApplyTarget(uint32_t target, const TVector& value, int paramInde
       Scaled = true;
       break;
     case kTargetStartTime:
-      SetStartTime(RoundToInt(value.x * 1000.0));
+      SetStartTime(data::RoundHalfEven(value.x * 1000.0));
       break;
     case kTargetParam:
       if (TOrlMorphFunc* func = Function(funcIndex)) {
@@ -235,7 +233,7 @@ bool TOrlMorph::Init() {
     TVector value = init.Low;
     if (init.SourceKind == kSourceRandom) {
       for (int i = 0; i < dim; ++i)
-        value[i] = init.Low[i] + Random().NextFloat() * (init.High[i] - init.Low[i]);
+        value[i] = init.Low[i] + context.Random->NextFloat() * (init.High[i] - init.Low[i]);
     } else if (init.SourceKind == kSourceMorph) {
       value = refs[static_cast<size_t>(init.MorphIndex)].Value;
     }
@@ -308,11 +306,6 @@ void TOrlMorph::CollectTree(std::vector<TOrlMorph*>& tree,
 std::string TooManyEvaluationsMessage(std::string_view morphName) {
   return "Morph \"" + std::string(morphName) + "\" takes its values through more than " +
          std::to_string(kMorphEvaluationLimit) + " morph evaluations";
-}
-
-TOrlMorphLib& GlobalMorphLib() {
-  static TOrlMorphLib library;
-  return library;
 }
 
 }  // namespace fx

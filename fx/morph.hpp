@@ -12,6 +12,7 @@
 
 #include "fx/morph_func.hpp"
 #include "fx/orl_object.hpp"
+#include "fx/random.hpp"
 #include "fx/rotator.hpp"
 #include "fx/vector.hpp"
 
@@ -52,6 +53,14 @@ struct TPropertyInit {
   int MorphIndex = -1;  // into the referenced morphs, for kSourceMorph
 };
 
+// What a morph works in: the libraries its function and morph names refer to and the generator
+// its random ranges draw from. NOTE: all three must outlive the morph.
+struct TMorphContext {
+  TOrlMorphFuncLib* Functions = nullptr;
+  TOrlMorphLib* Morphs = nullptr;
+  TRandom* Random = nullptr;
+};
+
 struct TMorphRef {
   TOrlMorph* Morph = nullptr;  // a morph of the morph library, not owned
   TVector Value;               // its value at the last evaluation
@@ -59,7 +68,7 @@ struct TMorphRef {
 
 class TOrlMorph : public TOrlObject {
  public:
-  TOrlMorph();
+  explicit TOrlMorph(const TMorphContext& context);
   ~TOrlMorph() override;
 
   const char* ClassName() const override { return "TOrlMorph"; }
@@ -67,9 +76,9 @@ class TOrlMorph : public TOrlObject {
   // Copies settings, rotator and initialisers; functions and referenced morphs are looked up
   // again by name in this morph's own libraries.
   bool Assign(const TOrlObject* source) override;
-  // A new morph with the given libraries, assigned from source.
-  static std::unique_ptr<TOrlMorph> CloneFrom(const TOrlMorph& source, TOrlMorphFuncLib* funcLib,
-                                              TOrlMorphLib* morphLib);
+  // A new morph working in context, assigned from source.
+  static std::unique_ptr<TOrlMorph> CloneFrom(const TOrlMorph& source,
+                                              const TMorphContext& context);
 
   int Dim() const { return dim; }
   // Clamped to 1..3; becoming 3 resets the rotator to X[1]; Y[2]; Z[3].
@@ -80,10 +89,7 @@ class TOrlMorph : public TOrlObject {
   void SetStartTime(int32_t timeMs);
   int32_t TimeShift = 0;  // ms, set by the owning particle for its first parameter
 
-  // NOTE: both libraries must outlive the morph; by default the engine-wide ones.
-  void SetLibraries(TOrlMorphFuncLib* functions, TOrlMorphLib* morphs);
-  TOrlMorphFuncLib* FunctionLib() const { return funcLib; }
-  TOrlMorphLib* MorphLib() const { return morphLib; }
+  const TMorphContext& Context() const { return context; }
 
   // Adding a function of another Dim adds nothing and gives −1.
   int AddFunction(TOrlMorphFunc* shared);
@@ -153,8 +159,7 @@ class TOrlMorph : public TOrlObject {
   int dim = 2;
   uint32_t baseTime = 0;
   int32_t startTime = 0;
-  TOrlMorphFuncLib* funcLib;
-  TOrlMorphLib* morphLib;
+  TMorphContext context;
   std::vector<TFuncSlot> functions;
   std::vector<TPropertyInit> inits;
   std::vector<TMorphRef> refs;
@@ -169,9 +174,6 @@ class TOrlMorphLib : public TOrlTypedCollection<TOrlMorph> {
     return std::make_unique<TOrlMorphLib>();
   }
 };
-
-// The engine-wide morph library.
-TOrlMorphLib& GlobalMorphLib();
 
 // The load error for a morph beyond kMorphEvaluationLimit.
 std::string TooManyEvaluationsMessage(std::string_view morphName);

@@ -40,9 +40,4 @@ void TOrlMorphFunc::FailParamIndex(int index) const {
                     "\" parameter index " + std::to_string(index));
 }
 
-TOrlMorphFuncLib& GlobalMorphFuncLib() {
-  static TOrlMorphFuncLib library;
-  return library;
-}
-
 }  // namespace fx

@@ -53,7 +53,4 @@ class TOrlMorphFuncLib : public TOrlTypedCollection<TOrlMorphFunc> {
   }
 };
 
-// The engine-wide function library, used by morphs that are not part of a loaded effect.
-TOrlMorphFuncLib& GlobalMorphFuncLib();
-
 }  // namespace fx

@@ -75,7 +75,7 @@ void TOrlMorph::LoadPropertiesTag(const TOrlXMLTag& tag) {
     int funcIndex = -1, paramIndex = -1;
     const uint32_t target = PropertyTarget(*name, funcIndex, paramIndex);
     std::string_view low, high;
-    if (morphLib->Find(value)) {
+    if (context.Morphs->Find(value)) {
       AddInit(target, {}, paramIndex, funcIndex, value, {});
     } else if (SplitRange(value, low, high)) {
       AddInit(target, StrToVector(low), paramIndex, funcIndex, {}, StrToVector(high));

@@ -1,6 +1,7 @@
 // fx/orl_object.cpp
 #include "fx/orl_object.hpp"
 
+#include "data/text_helpers.hpp"
 #include "fx/error_log.hpp"
 #include "fx/text_utils.hpp"
 
@@ -13,6 +14,7 @@ TOrlObject::TOrlObject(const char* className) {
 
 void TOrlObject::SetName(std::string_view newName) {
   name = CutName(newName);
+  if (owner) owner->namesIndexed = false;
 }
 
 std::unique_ptr<TOrlObject> TOrlObject::NewInstance() const {
@@ -22,6 +24,7 @@ std::unique_ptr<TOrlObject> TOrlObject::NewInstance() const {
 bool TOrlObject::Assign(const TOrlObject* source) {
   if (!source) return false;
   name = source->name;
+  if (owner) owner->namesIndexed = false;
   return true;
 }
 
@@ -34,17 +37,46 @@ TOrlObject* TOrlStaticCollection::Item(int index) const {
   return items[static_cast<size_t>(index)].get();
 }
 
+namespace {
+
+// Names are keyed as data::SameText compares them.
+std::string Folded(std::string_view name) {
+  return data::AsciiLower(name);
+}
+
+}  // namespace
+
+void TOrlStaticCollection::Adopt(TOrlObject* item) {
+  if (!item) return;
+  item->owner = this;
+  // An earlier item of the same name keeps its place: emplace never replaces.
+  if (namesIndexed) nameIndex.emplace(Folded(item->Name()), Count() - 1);
+}
+
 int TOrlStaticCollection::Add(std::unique_ptr<TOrlObject> item) {
   items.push_back(std::move(item));
+  Adopt(items.back().get());
   return Count() - 1;
 }
 
+void TOrlStaticCollection::Clear() {
+  items.clear();
+  nameIndex.clear();
+  namesIndexed = false;
+}
+
+void TOrlStaticCollection::IndexNames() const {
+  nameIndex.clear();
+  for (int i = 0; i < Count(); ++i)
+    if (const TOrlObject* item = items[static_cast<size_t>(i)].get())
+      nameIndex.emplace(Folded(item->Name()), i);
+  namesIndexed = true;
+}
+
 int TOrlStaticCollection::IndexOf(std::string_view itemName) const {
-  for (int i = 0; i < Count(); ++i) {
-    const TOrlObject* item = items[static_cast<size_t>(i)].get();
-    if (item && SameText(item->Name(), itemName)) return i;
-  }
-  return -1;
+  if (!namesIndexed) IndexNames();
+  const auto it = nameIndex.find(Folded(itemName));
+  return it == nameIndex.end() ? -1 : it->second;
 }
 
 bool TOrlStaticCollection::Assign(const TOrlObject* source) {
@@ -62,6 +94,7 @@ bool TOrlStaticCollection::Assign(const TOrlObject* source) {
       return false;
     }
     items.push_back(std::move(copy));
+    Adopt(items.back().get());
   }
   return true;
 }
@@ -69,7 +102,8 @@ bool TOrlStaticCollection::Assign(const TOrlObject* source) {
 bool TOrlStaticCollection::Init() {
   for (const auto& item : items) {
     if (!item || item->Init()) continue;
-    ReportError(
+    if (!errorLog) return false;
+    errorLog->Report(
         kErrorFailCode,
         "\"" + std::string(item->ClassName()) + "." + item->Name() + "\" initialization failed",
         true, true);

@@ -6,9 +6,13 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace fx {
+
+class TErrorLog;
+class TOrlStaticCollection;
 
 class TOrlObject {
  public:
@@ -29,7 +33,9 @@ class TOrlObject {
   virtual bool Init() { return true; }
 
  private:
+  friend class TOrlStaticCollection;
   std::string name;
+  TOrlStaticCollection* owner = nullptr;  // the collection holding this object, told of renames
 };
 
 // An ordered array of owned objects; slots may be empty.
@@ -42,19 +48,33 @@ class TOrlStaticCollection : public TOrlObject {
   std::unique_ptr<TOrlObject> NewInstance() const override;
 
   int Count() const { return static_cast<int>(items.size()); }
-  TOrlObject* Item(int index) const;             // null when out of range or an empty slot
-  int Add(std::unique_ptr<TOrlObject> item);     // returns the new index; null adds an empty slot
-  int IndexOf(std::string_view itemName) const;  // ignoring case; −1 when absent
-  void Clear() { items.clear(); }
+  TOrlObject* Item(int index) const;          // null when out of range or an empty slot
+  int Add(std::unique_ptr<TOrlObject> item);  // returns the new index; null adds an empty slot
+  // The first item with the name, ignoring case; −1 when absent. Logarithmic at worst: effect
+  // files name hundreds of functions and morphs that refer to one another by name.
+  int IndexOf(std::string_view itemName) const;
+  void Clear();
 
   // Deep copy through each item's virtual constructor and Assign; on the first failure the
   // collection is left empty and the result is false.
   bool Assign(const TOrlObject* source) override;
-  // Init of every item in order; the first failure is logged and ends the walk.
+  // Init of every item in order; the first failure is reported to the error log (when there is
+  // one) and ends the walk.
   bool Init() override;
+  // NOTE: the log must outlive the collection; null (the default) drops the reports. Copying a
+  // collection's items keeps its own log.
+  void SetErrorLog(TErrorLog* log) { errorLog = log; }
 
  private:
+  friend class TOrlObject;
+  void Adopt(TOrlObject* item);
+  void IndexNames() const;
+
   std::vector<std::unique_ptr<TOrlObject>> items;
+  TErrorLog* errorLog = nullptr;
+  // Lower-case name → index of its first item; rebuilt on the first look-up after a rename.
+  mutable std::unordered_map<std::string, int> nameIndex;
+  mutable bool namesIndexed = false;
 };
 
 // A collection whose items are all of one class, with typed access.

@@ -1,6 +1,7 @@
 // fx/particle.cpp
 #include "fx/particle.hpp"
 
+#include "data/rounding.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/particle_system.hpp"
 #include "fx/particle_template.hpp"
@@ -25,8 +26,8 @@ bool TOrlParticle::Assign(const TOrlObject* source) {
     TParticleSlot slot;
     slot.Value = from.Value;
     if (from.Owned) {
-      slot.Owned = TOrlMorph::CloneFrom(*from.Owned, effect ? &effect->Functions() : nullptr,
-                                        effect ? &effect->Morphs() : nullptr);
+      slot.Owned = TOrlMorph::CloneFrom(*from.Owned,
+                                        effect ? effect->MorphContext() : from.Owned->Context());
       slot.Morph = slot.Owned.get();
     } else if (from.Morph && effect && templ && i < templ->Params.size()) {
       slot.Morph = effect->Morph(templ->Params[i].MorphIndex);
@@ -74,7 +75,7 @@ void TOrlParticle::Update(uint32_t timeMs) {
 }
 
 int TOrlParticle::Frame() const {
-  return RoundToInt(SlotValue(kSlotFrame).x);
+  return data::RoundHalfEven(SlotValue(kSlotFrame).x);
 }
 
 TVector TOrlParticle::SlotValue(int slot) const {

@@ -2,9 +2,16 @@
 // effect_loader.cpp.
 #include "fx/particle_effect.hpp"
 
+#include "fx/effect_library.hpp"
+
 namespace fx {
 
-TOrlParticleEffect::TOrlParticleEffect() : TOrlObject("TOrlParticleEffect") {}
+TOrlParticleEffect::TOrlParticleEffect(TEffectLibrary* owner)
+    : TOrlObject("TOrlParticleEffect"),
+      library(owner),
+      random(owner ? owner->NextEffectSeed() : kDefaultEffectSeed) {
+  if (library) systems.SetErrorLog(&library->Log());
+}
 
 TOrlParticleEffect::~TOrlParticleEffect() {
   // Particles and templates point into the morph and function libraries: free them first.
@@ -14,11 +21,11 @@ TOrlParticleEffect::~TOrlParticleEffect() {
 }
 
 std::unique_ptr<TOrlObject> TOrlParticleEffect::NewInstance() const {
-  return std::make_unique<TOrlParticleEffect>();
+  return std::make_unique<TOrlParticleEffect>(library);
 }
 
 std::unique_ptr<TOrlParticleEffect> TOrlParticleEffect::Clone() const {
-  auto copy = std::make_unique<TOrlParticleEffect>();
+  auto copy = std::make_unique<TOrlParticleEffect>(library);
   if (!copy->Assign(this)) return nullptr;
   return copy;
 }
@@ -42,8 +49,7 @@ bool TOrlParticleEffect::Assign(const TOrlObject* source) {
   // Every morph exists before any is assigned, so references to later morphs resolve too.
   for (int i = 0; i < other->morphs.Count(); ++i) {
     const TOrlMorph* from = other->morphs.Get(i);
-    auto morph = std::make_unique<TOrlMorph>();
-    morph->SetLibraries(&functions, &morphs);
+    auto morph = std::make_unique<TOrlMorph>(MorphContext());
     if (from) {
       morph->SetName(from->Name());
       morph->SetDim(from->Dim());

@@ -1,7 +1,8 @@
 // fx/particle_effect.hpp — a self-contained animation read from an effect file: its own
 // functions, morphs, particle templates and systems. The game loads each effect once as a
 // prototype, and for every showing clones it, starts it, may rewrite the path scripts of named
-// functions, runs Init, then calls Update every frame and draws the particles.
+// functions, runs Init, then calls Update every frame and draws the particles. Each effect draws
+// its random values from a generator of its own, seeded from the effect library that made it.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@
 #include "fx/orl_object.hpp"
 #include "fx/particle_system.hpp"
 #include "fx/particle_template.hpp"
+#include "fx/random.hpp"
 
 namespace data {
 class TMemoryStream;
@@ -22,16 +24,31 @@ class TOrlXMLTag;
 
 namespace fx {
 
+class TEffectLibrary;
+
 class TOrlParticleEffect : public TOrlObject {
  public:
-  TOrlParticleEffect();
+  // An effect of the library takes its seed from it and reports to its log; an effect without
+  // one starts from kDefaultEffectSeed and reports nothing.
+  // NOTE: the library must outlive the effect.
+  explicit TOrlParticleEffect(TEffectLibrary* library = nullptr);
   ~TOrlParticleEffect() override;
 
   const char* ClassName() const override { return "TOrlParticleEffect"; }
+  // An empty effect of the same library.
   std::unique_ptr<TOrlObject> NewInstance() const override;
-  // A deep copy that shares nothing mutable with the source, particles included.
+  // A deep copy that shares nothing mutable with the source, particles included; this effect
+  // keeps its own library and generator.
   bool Assign(const TOrlObject* source) override;
+  // A copy in the same library with a fresh seed from it (kDefaultEffectSeed without one).
   std::unique_ptr<TOrlParticleEffect> Clone() const;
+
+  TEffectLibrary* Library() const { return library; }
+  // Restarts this effect's generator: two copies of one template with one seed run alike.
+  void Seed(uint32_t seed) { random.Seed(seed); }
+  TRandom& Random() { return random; }
+  // What the effect's morphs work in: its own libraries and generator.
+  TMorphContext MorphContext() { return {&functions, &morphs, &random}; }
 
   // Raises data::Error with the loader's message at the first fault ("Invalid effect XML
   // stream" for a null or empty stream); the half-read effect is then to be thrown away.
@@ -83,6 +100,8 @@ class TOrlParticleEffect : public TOrlObject {
   void ReadParticles(const data::TOrlXMLTag& tag);
   void ReadSystems(const data::TOrlXMLTag& tag);
 
+  TEffectLibrary* library;
+  TRandom random;
   uint32_t startTime = 0;
   uint32_t currentTime = 0;
   int liveCount = 0;

@@ -9,7 +9,6 @@
 #include "fx/particle_effect.hpp"
 #include "fx/particle_template.hpp"
 #include "fx/piecewise_func.hpp"
-#include "fx/random.hpp"
 
 namespace fx {
 namespace {
@@ -87,7 +86,7 @@ void TOrlParticleSystem::ApplyInitMorphs(int paramIndex, TParticleSlot& slot, ui
       TVector value = s.Low;
       if (s.SourceKind == kSourceRandom) {
         for (int c = 0; c < param.Dim; ++c)
-          value[c] = s.Low[c] + Random().NextFloat() * (s.High[c] - s.Low[c]);
+          value[c] = s.Low[c] + effect->Random().NextFloat() * (s.High[c] - s.Low[c]);
       } else if (s.SourceKind == kSourceMorph) {
         TOrlMorph* source = nullptr;
         if (s.Source.kind == TInitSource::kLocal)
@@ -119,7 +118,7 @@ std::unique_ptr<TOrlParticle> TOrlParticleSystem::CreateParticle(uint32_t birthT
     TOrlMorph* shared = effect->Morph(param.MorphIndex);
     if (shared) {
       if (param.ClonedMorph) {
-        slot.Owned = TOrlMorph::CloneFrom(*shared, &effect->Functions(), &effect->Morphs());
+        slot.Owned = TOrlMorph::CloneFrom(*shared, effect->MorphContext());
         slot.Owned->SetBaseTime(birthTime);
         slot.Owned->Init();
         slot.Morph = slot.Owned.get();

@@ -2,6 +2,7 @@
 // in particle_template_xml.cpp.
 #include "fx/particle_template.hpp"
 
+#include "data/text_helpers.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/text_utils.hpp"
 
@@ -46,15 +47,13 @@ std::unique_ptr<TOrlObject> TOrlParticleTemplate::NewInstance() const {
 
 int TOrlParticleTemplate::ParamIndex(std::string_view paramName) const {
   for (size_t i = 0; i < Params.size(); ++i)
-    if (SameText(Params[i].Name, paramName)) return static_cast<int>(i);
+    if (data::SameText(Params[i].Name, paramName)) return static_cast<int>(i);
   return -1;
 }
 
 bool TOrlParticleTemplate::Assign(const TOrlObject* source) {
   const auto* other = dynamic_cast<const TOrlParticleTemplate*>(source);
   if (!other || other == this || !TOrlObject::Assign(source)) return other == this;
-  TOrlMorphFuncLib* funcs = effect ? &effect->Functions() : nullptr;
-  TOrlMorphLib* morphs = effect ? &effect->Morphs() : nullptr;
   std::vector<TTemplateParam> copies;
   copies.reserve(other->Params.size());
   for (const TTemplateParam& param : other->Params) {
@@ -72,7 +71,9 @@ bool TOrlParticleTemplate::Assign(const TOrlObject* source) {
       imCopy.TreeIndex = im.TreeIndex;
       imCopy.LibIndex = im.LibIndex;
       imCopy.Settings = im.Settings;
-      if (im.Clone) imCopy.Clone = TOrlMorph::CloneFrom(*im.Clone, funcs, morphs);
+      if (im.Clone)
+        imCopy.Clone =
+            TOrlMorph::CloneFrom(*im.Clone, effect ? effect->MorphContext() : im.Clone->Context());
       copy.InitMorphs.push_back(std::move(imCopy));
     }
     copies.push_back(std::move(copy));

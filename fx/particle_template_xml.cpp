@@ -18,7 +18,7 @@ using data::TOrlXMLTag;
 
 int TreeIndexOf(const std::vector<TOrlMorph*>& tree, std::string_view name) {
   for (size_t i = 0; i < tree.size(); ++i)
-    if (SameText(tree[i]->Name(), name)) return static_cast<int>(i);
+    if (data::SameText(tree[i]->Name(), name)) return static_cast<int>(i);
   return -1;
 }
 
@@ -123,8 +123,7 @@ void TOrlParticleTemplate::LoadInitMorph(TTemplateParam& param, const std::vecto
     if (im.LibIndex < 0)
       throw Error("<InitMorph> tag \"Name\" attribute contains unknown Morph name \"" + im.Name +
                   "\"");
-    im.Clone =
-        TOrlMorph::CloneFrom(*effect->Morph(im.LibIndex), &effect->Functions(), &effect->Morphs());
+    im.Clone = TOrlMorph::CloneFrom(*effect->Morph(im.LibIndex), effect->MorphContext());
   }
   const TOrlMorph& target = im.IsLocal() ? *tree[static_cast<size_t>(im.TreeIndex)] : *im.Clone;
   bool fromEffectStart = false;
@@ -166,7 +165,7 @@ void TOrlParticleTemplate::ResolveAndOrder(TTemplateParam& param) {
   std::vector<TInitMorph>& ims = param.InitMorphs;
   auto cloneOf = [&](const std::string& morphName) {
     for (size_t i = 0; i < ims.size(); ++i)
-      if (ims[i].Clone && SameText(ims[i].Name, morphName)) return static_cast<int>(i);
+      if (ims[i].Clone && data::SameText(ims[i].Name, morphName)) return static_cast<int>(i);
     return -1;
   };
   auto reads = [&](size_t reader, size_t source) {

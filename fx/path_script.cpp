@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "data/rounding.hpp"
 #include "data/text_helpers.hpp"
 #include "fx/piecewise_func.hpp"
 #include "fx/text_utils.hpp"
@@ -102,25 +103,25 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
     std::string_view keyword, arg;
     if (!SplitWord(data::Trim(std::string_view(text).substr(from, semicolon - from)), keyword, arg))
       continue;
-    if (SameText(keyword, "set")) {
+    if (data::SameText(keyword, "set")) {
       std::string_view name, number;
-      if (SameText(arg, "bezier")) {
+      if (data::SameText(arg, "bezier")) {
         Bezier = 1;
-      } else if (SameText(arg, "linear")) {
+      } else if (data::SameText(arg, "linear")) {
         Bezier = 0;
       } else if (SplitWord(arg, name, number)) {
-        if (SameText(name, "timing"))
+        if (data::SameText(name, "timing"))
           Timing = ReadTiming(number);
-        else if (SameText(name, "firstangle"))
+        else if (data::SameText(name, "firstangle"))
           FirstAngle = ReadFloatOrZero(number);
-        else if (SameText(name, "secondangle"))
+        else if (data::SameText(name, "secondangle"))
           SecondAngle = ReadFloatOrZero(number);
-        else if (SameText(name, "poscorrectionfirst"))
+        else if (data::SameText(name, "poscorrectionfirst"))
           PosCorrectionFirst = ReadFloatOrZero(number);
-        else if (SameText(name, "poscorrectionsecond"))
+        else if (data::SameText(name, "poscorrectionsecond"))
           PosCorrectionSecond = ReadFloatOrZero(number);
       }
-    } else if (SameText(keyword, "path")) {
+    } else if (data::SameText(keyword, "path")) {
       const TPathPoint state{
           Timing, FirstAngle, SecondAngle, PosCorrectionFirst, PosCorrectionSecond, {}, Bezier};
       for (size_t open = arg.find('('); open != std::string_view::npos;) {
@@ -130,10 +131,10 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
             state));
         open = next;
       }
-    } else if (SameText(keyword, "ending")) {
-      if (SameText(arg, "loop")) {
+    } else if (data::SameText(keyword, "ending")) {
+      if (data::SameText(arg, "loop")) {
         Ending = kEndingLoop;
-      } else if (SameText(arg, "reverse")) {
+      } else if (data::SameText(arg, "reverse")) {
         Ending = kEndingReverse;
       } else {
         std::string_view inner;
@@ -141,9 +142,9 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
         if (!Enclosed(arg, '(', ')', inner)) continue;
         const std::string_view name = data::Trim(arg.substr(0, open));
         EndPosition = ReadCoordinates(inner);
-        if (SameText(name, "reversestop"))
+        if (data::SameText(name, "reversestop"))
           Ending = kEndingReverseStop;
-        else if (SameText(name, "stop"))
+        else if (data::SameText(name, "stop"))
           Ending = kEndingStop;
       }
     }
@@ -154,12 +155,14 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
   const int firstNewPiece = PieceCount();
   for (size_t i = 0; i + 1 < points.size(); ++i)
     AddPiece(points[i].Kind, points[i].At, points[i + 1].At);
+  // Numbered once: smoothing moves handles only, so the numbering holds throughout.
+  const std::vector<TPointRef> refs = AllPoints();
   auto smooth = [&](int m) {
     const size_t scriptPoint = static_cast<size_t>(m - firstNewPoint - 1);
-    if (scriptPoint >= points.size()) return;
+    if (scriptPoint >= points.size() || m < 1 || static_cast<size_t>(m) > refs.size()) return;
     const TPathPoint& p = points[scriptPoint];
-    SmoothPoint(m, false, false, p.SecondAngle * kDegToRad, p.FirstAngle * kDegToRad,
-                p.PosCorrectionFirst, p.PosCorrectionFirst);
+    SmoothAt(refs[static_cast<size_t>(m - 1)], false, false, p.SecondAngle * kDegToRad,
+             p.FirstAngle * kDegToRad, p.PosCorrectionFirst, p.PosCorrectionFirst);
   };
   for (int m = firstNewPoint + 2; m <= pointCount; ++m) smooth(m);
   smooth(firstNewPoint + 1);
@@ -170,9 +173,10 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
       SetDurationRaw(index, SecondsToMs(timing));
     } else {
       const int32_t speed = SecondsToMs(-static_cast<double>(timing));
-      SetDurationRaw(
-          index,
-          speed > 0 ? RoundToInt(pieces[static_cast<size_t>(index)].Length * 1000.0 / speed) : 0);
+      SetDurationRaw(index, speed > 0
+                                ? data::RoundHalfEven(pieces[static_cast<size_t>(index)].Length *
+                                                      1000.0 / speed)
+                                : 0);
     }
   }
 }

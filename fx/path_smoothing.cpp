@@ -24,33 +24,39 @@ TVector ShapeHandle(TVector handle, float factor, float chord, bool flat, float 
 }  // namespace
 
 TPointRef TOrlPiecewiseFunc::FindPoint(int number) const {
-  TPointRef ref;
+  if (number < 1) return {};
+  const std::vector<TPointRef> points = AllPoints();
+  return static_cast<size_t>(number) <= points.size() ? points[static_cast<size_t>(number - 1)]
+                                                      : TPointRef{};
+}
+
+std::vector<TPointRef> TOrlPiecewiseFunc::AllPoints() const {
+  std::vector<TPointRef> points;
   const int count = PieceCount();
-  if (number < 1 || count == 0) return ref;
+  if (count == 0) return points;
   const bool closed = Coincide(pieces.back().Point(3), pieces.front().Point(0));
-  int counted = 0;
   for (int i = 0; i < count; ++i) {
-    if (++counted == number) {
-      ref.cur = i;
-      if (i > 0 && Coincide(pieces[i - 1].Point(3), pieces[i].Point(0))) ref.prev = i - 1;
-      if (i == 0 && closed) ref.prev = count - 1;
-      ref.kind = ref.prev >= 0 ? TPointRef::kSharedStart : TPointRef::kStart;
-      return ref;
-    }
+    TPointRef start;
+    start.cur = i;
+    if (i > 0 && Coincide(pieces[i - 1].Point(3), pieces[i].Point(0))) start.prev = i - 1;
+    if (i == 0 && closed) start.prev = count - 1;
+    start.kind = start.prev >= 0 ? TPointRef::kSharedStart : TPointRef::kStart;
+    points.push_back(start);
     const bool last = i == count - 1;
     const bool endShared = last ? closed : Coincide(pieces[i].Point(3), pieces[i + 1].Point(0));
-    if (!endShared && ++counted == number) {
-      ref.cur = i;
-      ref.kind = TPointRef::kFreeEnd;
-      return ref;
-    }
+    if (!endShared) points.push_back({TPointRef::kFreeEnd, i, -1});
   }
-  return ref;
+  return points;
 }
 
 void TOrlPiecewiseFunc::SmoothPoint(int number, bool flatIn, bool flatOut, float angleOut,
                                     float angleIn, float factorOut, float factorIn) {
-  const TPointRef ref = FindPoint(number);
+  SmoothAt(FindPoint(number), flatIn, flatOut, angleOut, angleIn, factorOut, factorIn);
+}
+
+// NOTE: moves handles only, never a piece's ends, so the numbering of points stays valid.
+void TOrlPiecewiseFunc::SmoothAt(const TPointRef& ref, bool flatIn, bool flatOut, float angleOut,
+                                 float angleIn, float factorOut, float factorIn) {
   if (ref.kind == TPointRef::kNone) return;
   const int dim = Dim();
   TPiece& cur = pieces[static_cast<size_t>(ref.cur)];
@@ -117,6 +123,7 @@ void TOrlPiecewiseFunc::MovePoint(int number, bool flatIn, bool flatOut, float a
                                   float z) {
   const TPointRef ref = FindPoint(number);
   if (ref.kind == TPointRef::kNone) return;
+  endsIndexed = false;
   const TVector to{x, y, z};
   TPiece& cur = pieces[static_cast<size_t>(ref.cur)];
   auto third = [](const TVector& a, const TVector& b, float share) {
@@ -145,6 +152,7 @@ void TOrlPiecewiseFunc::SetParam(int index, const TVector& values) {
     TOrlMorphFunc::SetParam(index, values);
     return;
   }
+  endsIndexed = false;
   const int dim = Dim();
   auto moveTo = [&](int piece, int k) {
     TPiece& p = pieces[static_cast<size_t>(piece)];

@@ -49,7 +49,7 @@ void TOrlPeriodicFunc::SetAxisParams(int axis, std::string_view text) {
     if (eq == std::string::npos) continue;
     const std::string_view name = data::Trim(std::string_view(part).substr(0, eq));
     for (int k = 0; k < 9; ++k) {
-      if (SameText(name, kParamNames[k])) {
+      if (data::SameText(name, kParamNames[k])) {
         params.Param(k + 1) = ParseFloat(data::Trim(std::string_view(part).substr(eq + 1)));
         break;
       }

@@ -3,8 +3,11 @@
 #include "fx/piecewise_func.hpp"
 
 #include <cmath>
+#include <limits>
 
 #include "data/error.hpp"
+#include "data/number_text.hpp"
+#include "data/rounding.hpp"
 #include "fx/text_utils.hpp"
 
 namespace fx {
@@ -65,6 +68,7 @@ bool TOrlPiecewiseFunc::Assign(const TOrlObject* source) {
   const auto* other = dynamic_cast<const TOrlPiecewiseFunc*>(source);
   if (!other || !TOrlMorphFunc::Assign(source)) return false;
   pieces = other->pieces;
+  endsIndexed = false;
   totalTime = other->totalTime;
   totalLength = other->totalLength;
   pointCount = other->pointCount;
@@ -83,12 +87,14 @@ int TOrlPiecewiseFunc::ParamIndex(std::string_view paramName) const {
   const size_t open = paramName.find('[');
   if (open == std::string_view::npos) return TOrlMorphFunc::ParamIndex(paramName);
   const size_t close = paramName.find(']', open + 1);
-  return ParseInt(paramName.substr(
+  return data::LenientInt32(paramName.substr(
       open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
 }
 
 void TOrlPiecewiseFunc::Clear() {
   pieces.clear();
+  ends.clear();
+  endsIndexed = false;
   totalTime = 0;
   totalLength = 0.0f;
   pointCount = 0;
@@ -115,7 +121,8 @@ void TOrlPiecewiseFunc::SetPieceDuration(int index, int32_t durationMs) {
 void TOrlPiecewiseFunc::SetPieceSpeed(int index, float unitsPerSecond) {
   if (index < 0 || index >= PieceCount()) throw data::Error("Invalid piece index");
   const double length = pieces[static_cast<size_t>(index)].Length;
-  SetDurationRaw(index, unitsPerSecond > 1e-6f ? RoundToInt(length * 1000.0 / unitsPerSecond) : 0);
+  SetDurationRaw(
+      index, unitsPerSecond > 1e-6f ? data::RoundHalfEven(length * 1000.0 / unitsPerSecond) : 0);
 }
 
 void TOrlPiecewiseFunc::UpdateLength(int index) {
@@ -129,13 +136,42 @@ bool TOrlPiecewiseFunc::Coincide(const TVector& a, const TVector& b) const {
   return VecLength(VecSub(a, b, Dim()), Dim()) < 1e-6f;
 }
 
+namespace {
+
+bool HasNan(const TVector& p) {
+  return std::isnan(p.x) || std::isnan(p.y) || std::isnan(p.z);
+}
+
+}  // namespace
+
+void TOrlPiecewiseFunc::IndexEnds() {
+  ends.clear();
+  for (const TPiece& piece : pieces)
+    for (int k : {0, 3})
+      if (!HasNan(piece.Point(k))) ends.insert({piece.P[0][k], piece.P[1][k], piece.P[2][k]});
+  endsIndexed = true;
+}
+
+bool TOrlPiecewiseFunc::IsNewPoint(const TVector& p) {
+  if (!endsIndexed) IndexEnds();
+  if (HasNan(p)) return true;  // NaN is never close to anything
+  // Candidates lie within twice the tolerance on each axis Coincide looks at (a margin for the
+  // rounding of the bounds); Coincide has the last word on each.
+  constexpr float kReach = 2e-6f, kInf = std::numeric_limits<float>::infinity();
+  const int dim = Dim();
+  auto it = ends.lower_bound({p.x - kReach, -kInf, -kInf});
+  while (it != ends.end() && (*it)[0] <= p.x + kReach) {
+    const float x = (*it)[0];
+    if (dim >= 2) it = ends.lower_bound({x, p.y - kReach, -kInf});
+    for (; it != ends.end() && (*it)[0] == x && (dim < 2 || (*it)[1] <= p.y + kReach); ++it)
+      if (Coincide(p, {(*it)[0], (*it)[1], (*it)[2]})) return false;
+    it = ends.upper_bound({x, kInf, kInf});
+  }
+  return true;
+}
+
 void TOrlPiecewiseFunc::AddPiece(uint8_t kind, const TVector& start, const TVector& end) {
-  auto isNewPoint = [&](const TVector& p) {
-    for (const TPiece& earlier : pieces)
-      if (Coincide(p, earlier.Point(0)) || Coincide(p, earlier.Point(3))) return false;
-    return true;
-  };
-  const int newPoints = static_cast<int>(isNewPoint(start)) + static_cast<int>(isNewPoint(end));
+  const int newPoints = static_cast<int>(IsNewPoint(start)) + static_cast<int>(IsNewPoint(end));
   TPiece piece;
   piece.Duration = 1000;
   piece.Kind = kind;
@@ -147,6 +183,8 @@ void TOrlPiecewiseFunc::AddPiece(uint8_t kind, const TVector& start, const TVect
     piece.P[i][3] = e;
   }
   pieces.push_back(piece);
+  for (const TVector& p : {start, end})
+    if (!HasNan(p)) ends.insert({p.x, p.y, p.z});
   totalTime += 1000;
   UpdateLength(PieceCount() - 1);
   pointCount += newPoints;

@@ -2,7 +2,9 @@
 // and reshaped by moving path points.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -105,6 +107,13 @@ class TOrlPiecewiseFunc : public TOrlMorphFunc {
   };
   TLookup LookUp(uint32_t timeMs) const;
   bool Coincide(const TVector& a, const TVector& b) const;
+  // Every path point in FindPoint's numbering (element 0 is point 1), in one walk.
+  std::vector<TPointRef> AllPoints() const;
+  void SmoothAt(const TPointRef& ref, bool flatIn, bool flatOut, float angleOut, float angleIn,
+                float factorOut, float factorIn);
+  // True when no end of an existing piece coincides with p.
+  bool IsNewPoint(const TVector& p);
+  void IndexEnds();
   void UpdateLength(int index);
   void SetDurationRaw(int index, int32_t durationMs);
 
@@ -112,6 +121,10 @@ class TOrlPiecewiseFunc : public TOrlMorphFunc {
   int64_t totalTime = 0;
   float totalLength = 0.0f;
   int pointCount = 0;
+  // Piece ends ordered by coordinates, so AddPiece finds a coinciding point without walking
+  // the whole path; dropped whenever a point moves, rebuilt by the next AddPiece.
+  std::multiset<std::array<float, 3>> ends;
+  bool endsIndexed = false;
 };
 
 // Arc length of one piece over dim components; Bezier pieces by recursive halving.

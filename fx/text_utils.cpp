@@ -6,14 +6,11 @@
 #include <limits>
 
 #include "data/error.hpp"
+#include "data/rounding.hpp"
 #include "data/text_helpers.hpp"
 
 namespace fx {
 namespace {
-
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Decimal text without blanks: optional sign, digits with an optional point, optional exponent.
 // Spelled-out infinities and NaNs are not numbers in effect files.
@@ -29,13 +26,6 @@ bool ToDouble(std::string_view text, double& value) {
 }
 
 }  // namespace
-
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
-}
 
 std::vector<std::string> SplitText(std::string_view text, char sep, bool withinBrackets) {
   if (withinBrackets) {
@@ -70,32 +60,14 @@ float ParseFloat(std::string_view text) {
   return static_cast<float>(value);
 }
 
-int32_t ParseInt(std::string_view text) {
-  std::string_view t = data::Trim(text);
-  if (!t.empty() && t.front() == '+' && t.size() > 1 && t[1] != '-') t.remove_prefix(1);
-  int32_t value = 0;
-  auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (t.empty() || ec != std::errc() || end != t.data() + t.size())
-    throw data::Error("\"" + std::string(text) + "\" is not a valid integer value");
-  return value;
-}
-
 float ReadFloatOrZero(std::string_view text) {
   double value = 0.0;
   if (!ToDouble(text, value) || std::fabs(value) > std::numeric_limits<float>::max()) return 0.0f;
   return static_cast<float>(value);
 }
 
-int32_t RoundToInt(double value) {
-  if (std::isnan(value)) return 0;
-  const double r = std::nearbyint(value);  // the default rounding mode: halves to even
-  if (r >= 2147483647.0) return 2147483647;
-  if (r <= -2147483648.0) return -2147483647 - 1;
-  return static_cast<int32_t>(r);
-}
-
 int32_t SecondsToMs(double seconds) {
-  return RoundToInt(seconds * 1000.0);
+  return data::RoundHalfEven(seconds * 1000.0);
 }
 
 std::string CutName(std::string_view name) {

@@ -1,5 +1,6 @@
-// fx/text_utils.hpp — text helpers of the effect files: splitting, case-blind names and the
-// locale-independent number conversions every effect loader uses.
+// fx/text_utils.hpp — text helpers of the effect files: splitting and the locale-independent
+// decimal conversions every effect loader uses. Names are matched with data::SameText, whole
+// numbers read with data::LenientInt32 and rounded with data::RoundHalfEven.
 #pragma once
 
 #include <cstdint>
@@ -8,9 +9,6 @@
 #include <vector>
 
 namespace fx {
-
-// Names of functions, morphs, templates and systems are matched ignoring ASCII case.
-bool SameText(std::string_view a, std::string_view b);
 
 // Splits at sep; consecutive separators give empty parts and a trailing separator a final
 // empty part. With withinBrackets, everything up to the first "(" and from the last ")" on is
@@ -22,13 +20,9 @@ std::vector<std::string> SplitText(std::string_view text, char sep, bool withinB
 // and values beyond the float range.
 float ParseFloat(std::string_view text);
 double ParseDouble(std::string_view text);
-// Strict 32-bit decimal integer; raises "\"TEXT\" is not a valid integer value".
-int32_t ParseInt(std::string_view text);
 // Path scripts never fail: what cannot be read reads as 0.
 float ReadFloatOrZero(std::string_view text);
 
-// Round half to even, saturated to the 32-bit signed range (NaN gives 0).
-int32_t RoundToInt(double value);
 // Seconds as written in effect files to whole milliseconds.
 int32_t SecondsToMs(double seconds);
 

@@ -2,6 +2,7 @@
 #include "fx/xml_attributes.hpp"
 
 #include "data/error.hpp"
+#include "data/number_text.hpp"
 #include "fx/text_utils.hpp"
 
 namespace fx {
@@ -21,7 +22,7 @@ const std::string& Required(const data::TOrlXMLTag& tag, std::string_view name,
 }
 
 int ReadDim(const std::string& text, const char* tagName) {
-  const int dim = ParseInt(text);
+  const int dim = data::LenientInt32(text);
   if (dim < 1 || dim > 3)
     throw data::Error("<" + std::string(tagName) + "> tag \"Dim\" attribute has invalid value \"" +
                       text + "\"");

@@ -1,10 +1,6 @@
 // graphics/attr_text.cpp
 #include "graphics/attr_text.hpp"
 
-#include <charconv>
-
-#include "data/error.hpp"
-
 namespace graphics {
 
 std::string AttrValue(std::string_view line, std::string_view name) {
@@ -27,18 +23,6 @@ std::string Token(std::string_view text, int n) {
     if (word == n) return std::string(text.substr(start, end - start));
     pos = end;
   }
-}
-
-int StrToInt(std::string_view text) {
-  std::string_view digits = text;
-  const bool plus = !digits.empty() && digits[0] == '+';
-  if (plus) digits.remove_prefix(1);
-  int value = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() ||
-      (digits[0] == '-' && (plus || digits.size() == 1)))
-    throw data::Error("\"" + std::string(text) + "\" is not a valid integer value");
-  return value;
 }
 
 }  // namespace graphics

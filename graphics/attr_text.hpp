@@ -1,4 +1,5 @@
 // graphics/attr_text.hpp — reading the name="value" lines of AutoImage texts and job lists.
+// Their numbers are read with data::StrictInt32: the texts are written by programs.
 #pragma once
 
 #include <string>
@@ -14,9 +15,5 @@ std::string AttrValue(std::string_view line, std::string_view name);
 // The n-th word (from 1) of a text whose words are separated by runs of blanks and tabs;
 // "%&" when there are fewer than n words.
 std::string Token(std::string_view text, int n);
-
-// A decimal integer with an optional sign, nothing else; raises data::Error
-// "\"TEXT\" is not a valid integer value" otherwise (also for an empty text).
-int StrToInt(std::string_view text);
 
 }  // namespace graphics

@@ -1,11 +1,14 @@
 // graphics/auto_image.cpp
 #include "graphics/auto_image.hpp"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
+#include "data/number_text.hpp"
+#include "data/text_helpers.hpp"
 #include "graphics/attr_text.hpp"
 #include "graphics/image_ops.hpp"
 #include "graphics/jpeg_codec.hpp"
@@ -23,13 +26,7 @@ bool Has(std::string_view line, std::string_view part) {
 // An optional number: the default when the attribute is absent, else it must be an integer.
 int IntOr(std::string_view line, std::string_view name, int fallback) {
   const std::string v = AttrValue(line, name);
-  return v.empty() ? fallback : StrToInt(v);
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return text;
+  return v.empty() ? fallback : data::StrictInt32(v);
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -61,8 +58,9 @@ class TAutoImageRun {
   void AddImage(std::string_view line);
   void Compose(const TImage& src, int left, int top, int colorValue, const int color[3], int alfa);
   void MergeAlpha(const TImage& src, int left, int top, int alfa);
+  void CropLine(std::string_view line);
   TImage& Canvas(std::string_view instruction);
-  void CheckSize(int width, int height, std::string_view instruction) const;
+  void CheckSize(int64_t width, int64_t height, std::string_view instruction) const;
 
   data::TFileFolder& archive;
   std::string name;
@@ -76,9 +74,9 @@ class TAutoImageRun {
   TImage canvas;
 };
 
-void TAutoImageRun::CheckSize(int w, int h, std::string_view instruction) const {
-  if (w < 1 || h < 1 || w > kMaxImageSide || h > kMaxImageSide ||
-      static_cast<int64_t>(w) * h > kMaxImagePixels)
+// NOTE: sizes come as differences of two ints from the text, so they are checked in 64 bits.
+void TAutoImageRun::CheckSize(int64_t w, int64_t h, std::string_view instruction) const {
+  if (w < 1 || h < 1 || w > kMaxImageSide || h > kMaxImageSide || w * h > kMaxImagePixels)
     throw data::Error(std::string(kWhere) + std::string(instruction) + " of \"" + name +
                       "\": size " + std::to_string(w) + " x " + std::to_string(h) +
                       " is not a usable picture size");
@@ -94,10 +92,10 @@ TImage& TAutoImageRun::Canvas(std::string_view instruction) {
 
 void TAutoImageRun::AutoImage(std::string_view line) {
   name = AttrValue(line, "name");
-  autosize = Lower(AttrValue(line, "autosize")) == "true";
+  autosize = data::SameText(AttrValue(line, "autosize"), "true");
   if (autosize) return;
-  width = StrToInt(AttrValue(line, "width"));
-  height = StrToInt(AttrValue(line, "height"));
+  width = data::StrictInt32(AttrValue(line, "width"));
+  height = data::StrictInt32(AttrValue(line, "height"));
   CheckSize(width, height, "AutoImage");
   canvas = TImage(width, height, false);
   hasCanvas = true;
@@ -110,20 +108,21 @@ void TAutoImageRun::AddImage(std::string_view line) {
   // Sources are PNG; a JPEG entry is taken as a picture without alpha.
   const TImage src = LooksLikeJpeg(stream->View()) ? DecodeJpeg(stream->View(), source)
                                                    : DecodePng(stream->View(), source);
-  int left = StrToInt(AttrValue(line, "left"));
-  int top = StrToInt(AttrValue(line, "top"));
+  int left = data::StrictInt32(AttrValue(line, "left"));
+  int top = data::StrictInt32(AttrValue(line, "top"));
   const std::string srcRect = AttrValue(line, "srcrect");
   if (srcRect.empty()) {
     rect = {0, 0, src.Width - 1, src.Height - 1};
   } else {
-    rect = {StrToInt(Token(srcRect, 1)), StrToInt(Token(srcRect, 2)), StrToInt(Token(srcRect, 3)),
-            StrToInt(Token(srcRect, 4))};
+    rect = {data::StrictInt32(Token(srcRect, 1)), data::StrictInt32(Token(srcRect, 2)),
+            data::StrictInt32(Token(srcRect, 3)), data::StrictInt32(Token(srcRect, 4))};
   }
   if (autosize) {
     left = top = 0;
-    width = rect.Right - rect.Left + 1;
-    height = rect.Bottom - rect.Top + 1;
-    CheckSize(width, height, "AddImage");
+    const int64_t w = int64_t{rect.Right} - rect.Left + 1, h = int64_t{rect.Bottom} - rect.Top + 1;
+    CheckSize(w, h, "AddImage");
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
     canvas = TImage(width, height, false);
     hasCanvas = true;
   }
@@ -131,7 +130,7 @@ void TAutoImageRun::AddImage(std::string_view line) {
   int color[3] = {255, 255, 255};
   const std::string colorText = AttrValue(line, "color");
   if (!colorText.empty())
-    for (int c = 0; c < 3; ++c) color[c] = StrToInt(Token(colorText, c + 1)) & 255;
+    for (int c = 0; c < 3; ++c) color[c] = data::StrictInt32(Token(colorText, c + 1)) & 255;
   const int alfa = IntOr(line, "alfa", 255) & 255;
   Canvas("AddImage");
   Compose(src, left, top, colorValue, color, alfa);
@@ -144,15 +143,15 @@ void TAutoImageRun::AddImage(std::string_view line) {
 void TAutoImageRun::Compose(const TImage& src, int left, int top, int colorValue,
                             const int color[3], int alfa) {
   for (int y = std::max(rect.Top, 0); y <= rect.Bottom && y < src.Height; ++y) {
-    const int ty = top + y - rect.Top;
+    const int64_t ty = int64_t{top} + y - rect.Top;  // any int position may stand in the text
     if (ty < 0 || ty >= canvas.Height) continue;
     for (int x = std::max(rect.Left, 0); x <= rect.Right && x < src.Width; ++x) {
-      const int tx = left + x - rect.Left;
+      const int64_t tx = int64_t{left} + x - rect.Left;
       if (tx < 0 || tx >= canvas.Width) continue;
       const int a = src.AlphaAt(x, y);
       if (a == 0) continue;
       const uint8_t* s = src.At(x, y);
-      uint8_t* d = canvas.At(tx, ty);
+      uint8_t* d = canvas.At(static_cast<int>(tx), static_cast<int>(ty));
       if (a == 255 && alfa == 255 && colorValue == 0) {
         d[0] = s[0], d[1] = s[1], d[2] = s[2];
         continue;
@@ -177,17 +176,37 @@ void TAutoImageRun::MergeAlpha(const TImage& src, int left, int top, int alfa) {
     canvas.SetHasAlpha(true, 255);  // what lies on the canvas so far is opaque
   }
   for (int y = std::max(rect.Top, 0); y <= rect.Bottom && y < src.Height; ++y) {
-    const int ty = top + y - rect.Top;
+    const int64_t ty = int64_t{top} + y - rect.Top;  // any int position may stand in the text
     if (ty < 0 || ty >= canvas.Height) continue;
     for (int x = std::max(rect.Left, 0); x <= rect.Right && x < src.Width; ++x) {
-      const int tx = left + x - rect.Left;
+      const int64_t tx = int64_t{left} + x - rect.Left;
       if (tx < 0 || tx >= canvas.Width) continue;
       int f = src.At(x, y)[3];
       if (alfa != 255) f = (f * alfa) / 256;
-      uint8_t& e = canvas.At(tx, ty)[3];
+      uint8_t& e = canvas.At(static_cast<int>(tx), static_cast<int>(ty))[3];
       e = (e == 0 && f == 0) ? 0 : static_cast<uint8_t>(255 - ((255 - e) * (255 - f)) / 256);
     }
   }
+}
+
+void TAutoImageRun::CropLine(std::string_view line) {
+  TRect box = rect;
+  box.Left = IntOr(line, "left", rect.Left);
+  box.Top = IntOr(line, "top", rect.Top);
+  int64_t right = box.Right, bottom = box.Bottom;
+  if (!AttrValue(line, "width").empty())
+    right = int64_t{box.Left} + data::StrictInt32(AttrValue(line, "width"));
+  if (!AttrValue(line, "height").empty())
+    bottom = int64_t{box.Top} + data::StrictInt32(AttrValue(line, "height"));
+  CheckSize(right - box.Left, bottom - box.Top, "CropImage");
+  if (right > INT32_MAX || bottom > INT32_MAX)
+    throw data::Error(std::string(kWhere) + "CropImage of \"" + name + "\": the box ends at " +
+                      std::to_string(right) + ", " + std::to_string(bottom) +
+                      ", beyond the largest position " + std::to_string(INT32_MAX));
+  box.Right = static_cast<int>(right);
+  box.Bottom = static_cast<int>(bottom);
+  rect = box;
+  canvas = CropImage(Canvas("CropImage"), rect);
 }
 
 void TAutoImageRun::Line(std::string_view line) {
@@ -209,16 +228,7 @@ void TAutoImageRun::Line(std::string_view line) {
     CheckSize(width, height, "ScaleImage");
     canvas = ScaleImage(Canvas("ScaleImage"), width, height);
   }
-  if (Has(line, "<CropImage ") && Has(line, "/>")) {
-    rect.Left = IntOr(line, "left", rect.Left);
-    rect.Top = IntOr(line, "top", rect.Top);
-    if (!AttrValue(line, "width").empty())
-      rect.Right = rect.Left + StrToInt(AttrValue(line, "width"));
-    if (!AttrValue(line, "height").empty())
-      rect.Bottom = rect.Top + StrToInt(AttrValue(line, "height"));
-    CheckSize(rect.Right - rect.Left, rect.Bottom - rect.Top, "CropImage");
-    canvas = CropImage(Canvas("CropImage"), rect);
-  }
+  if (Has(line, "<CropImage ") && Has(line, "/>")) CropLine(line);
 }
 
 }  // namespace

@@ -3,18 +3,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <numbers>
 #include <vector>
 
+#include "data/rounding.hpp"
 #include "graphics/hls_color.hpp"
 
 namespace graphics {
 namespace {
-
-int Nearest(double x) {
-  return static_cast<int>(std::nearbyint(x));
-}
 
 // Bilinear sample at a real position inside the picture; writes Channels() bytes.
 void SampleBilinear(const TImage& img, double sx, double sy, uint8_t* out) {
@@ -30,6 +28,12 @@ void SampleBilinear(const TImage& img, double sx, double sy, uint8_t* out) {
     const double value = left + (right - left) * fx;
     out[c] = value < 0 ? 0 : value > 255 ? 255 : static_cast<uint8_t>(value);
   }
+}
+
+// A value of 0..240 moved by any shift the text gives; the sum saturates at the ends of int,
+// where every channel is long since clamped to 0 or 255.
+int ShiftBy(int value, int shift) {
+  return static_cast<int>(std::clamp<int64_t>(int64_t{value} + shift, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
@@ -54,9 +58,9 @@ void ChangeHue(TImage& image, int hue, int saturation, int lightness) {
     // The conversion sees (blue, green, red) as its (r, g, b) and writes them back the same
     // way round; the game's tinted pictures were all made like this.
     THls hls = RgbToHls(p[2], p[1], p[0]);
-    hls.H += hue;
-    hls.L += lightness;
-    hls.S += saturation;
+    hls.H = ShiftBy(hls.H, hue);
+    hls.L = ShiftBy(hls.L, lightness);
+    hls.S = ShiftBy(hls.S, saturation);
     const TRgb rgb = HlsToRgb(hls);
     p[2] = rgb.R;
     p[1] = rgb.G;
@@ -72,7 +76,8 @@ TImage RotateImage(const TImage& image, int centerX, int centerY, int angleDegre
   uint8_t sample[4];
   for (int i = 0; i < image.Height; ++i)
     for (int j = 0; j < image.Width; ++j) {
-      const double dx = j - centerX, dy = i - centerY;
+      // In doubles: a centre anywhere in the int range is allowed.
+      const double dx = static_cast<double>(j) - centerX, dy = static_cast<double>(i) - centerY;
       const double sx = dx * c - dy * s + centerX;
       const double sy = dx * s + dy * c + centerY;
       uint8_t* o = out.At(j, i);
@@ -107,9 +112,9 @@ TAxisMap MapAxis(int size, double factor) {
   TAxisMap m;
   for (int k = 0; k < size; ++k) {
     const double pos = k * factor;
-    const int target = Nearest(pos);
+    const int target = data::RoundHalfEven(pos);
     m.Target.push_back(target);
-    m.Weight.push_back(Nearest(100 * std::abs(pos - target)));
+    m.Weight.push_back(data::RoundHalfEven(100 * std::abs(pos - target)));
   }
   return m;
 }
@@ -147,7 +152,7 @@ TImage Reduce(const TImage& image, int width, int height, double fx, double fy) 
           const int rw = rows.Weight[sy] == 0 ? 1 : rows.Weight[sy];
           rowWeights += rw;
           for (int c = 0; c < ch; ++c)
-            rowSums[c] += rw * Nearest(static_cast<double>(sums[c]) / weights);
+            rowSums[c] += rw * data::RoundHalfEven(static_cast<double>(sums[c]) / weights);
         }
         if (i == height - 1) {
           stopped = true;
@@ -163,7 +168,8 @@ TImage Reduce(const TImage& image, int width, int height, double fx, double fy) 
         std::memcpy(o, image.At(sx, sy), ch);
       } else if (stopped) {
         for (int c = 0; c < ch; ++c)
-          o[c] = static_cast<uint8_t>(Nearest(static_cast<double>(rowSums[c]) / rowWeights));
+          o[c] = static_cast<uint8_t>(
+              data::RoundHalfEven(static_cast<double>(rowSums[c]) / rowWeights));
       }  // else the rows ran out: stays black
     }
   return out;
@@ -179,17 +185,19 @@ TImage ScaleImage(const TImage& image, int width, int height) {
 }
 
 TImage CropImage(const TImage& image, const TRect& box) {
-  const int width = box.Right - box.Left, height = box.Bottom - box.Top;
+  // NOTE: the box must have a usable size; its corners may lie anywhere in the int range.
+  const int width = static_cast<int>(int64_t{box.Right} - box.Left);
+  const int height = static_cast<int>(int64_t{box.Bottom} - box.Top);
   TImage out(width, height, true, 255);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
-      const int sx = box.Left + x, sy = box.Top + y;
+      const int64_t sx = int64_t{box.Left} + x, sy = int64_t{box.Top} + y;
       uint8_t* o = out.At(x, y);
       if (sx < 0 || sy < 0 || sx >= image.Width || sy >= image.Height) {
         std::memset(o, 0, 4);
         continue;
       }
-      std::memcpy(o, image.At(sx, sy), image.Channels());
+      std::memcpy(o, image.At(static_cast<int>(sx), static_cast<int>(sy)), image.Channels());
     }
   return out;
 }

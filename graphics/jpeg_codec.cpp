@@ -45,8 +45,16 @@ bool ReadJpeg(jpeg_decompress_struct* cinfo, TJpegError* err, std::string_view b
   jpeg_read_header(cinfo, TRUE);
   if (cinfo->image_width > static_cast<unsigned>(kMaxImageSide) ||
       cinfo->image_height > static_cast<unsigned>(kMaxImageSide) ||
-      static_cast<int64_t>(cinfo->image_width) * cinfo->image_height > kMaxImagePixels)
-    ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
+      static_cast<int64_t>(cinfo->image_width) * cinfo->image_height > kMaxImagePixels) {
+    // The library's own text for this names its limit, not ours, and not the picture's size.
+    std::snprintf(err->Message, sizeof err->Message,
+                  "the picture is %u x %u pixels; at most %d x %d and %lld pixels in all are "
+                  "supported",
+                  static_cast<unsigned>(cinfo->image_width),
+                  static_cast<unsigned>(cinfo->image_height), kMaxImageSide, kMaxImageSide,
+                  static_cast<long long>(kMaxImagePixels));
+    return false;
+  }
   cinfo->out_color_space = JCS_RGB;
   jpeg_start_decompress(cinfo);
   if (cinfo->output_components != 3) ERREXIT(cinfo, JERR_BAD_J_COLORSPACE);

@@ -6,6 +6,7 @@
 
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
+#include "data/text_helpers.hpp"
 #include "graphics/surf_engine.hpp"
 
 namespace graphics {
@@ -13,19 +14,14 @@ namespace {
 
 // The last three characters in lower case: the loader a file needs.
 std::string Kind3(std::string_view file) {
-  std::string tail(file.substr(file.size() >= 3 ? file.size() - 3 : 0));
-  for (char& c : tail)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return tail;
+  return data::AsciiLower(file.substr(file.size() >= 3 ? file.size() - 3 : 0));
 }
 
 // The base name as stored, a point and the extension in lower case.
 std::string WithLowerExtension(std::string entry) {
   const size_t dot = entry.rfind('.');
   const size_t from = dot != std::string::npos ? dot + 1 : entry.size() >= 3 ? entry.size() - 3 : 0;
-  for (size_t i = from; i < entry.size(); ++i)
-    if (entry[i] >= 'A' && entry[i] <= 'Z') entry[i] = static_cast<char>(entry[i] + 32);
-  return entry;
+  return entry.substr(0, from) + data::AsciiLower(std::string_view(entry).substr(from));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
 #include "data/files.hpp"
+#include "data/rounding.hpp"
 #include "graphics/jpeg_codec.hpp"
 #include "graphics/png_codec.hpp"
 
@@ -258,8 +259,7 @@ void TSurfEngine::ReloadSurfaces(data::TFileFolder* game, data::TFileFolder* lev
     } else {
       ReloadPicture(p.Name, p.FileName, game, levels);
     }
-    if (OnProgress)
-      OnProgress(count > 1 ? static_cast<int>(std::nearbyint(i * 100.0 / (count - 1))) : 100);
+    if (OnProgress) OnProgress(count > 1 ? data::RoundHalfEven(i * 100.0 / (count - 1)) : 100);
   }
 }
 

@@ -33,3 +33,23 @@ class TVirtualClock final : public IClock {
 std::unique_ptr<IClock> CreateSystemClock();
 
 }  // namespace platform
+
+namespace platform {
+
+// Another clock read once per frame: every reading between two Latch calls gives the same tick,
+// counted from the first Latch. Recorded runs use it so a replay on a virtual clock sees
+// exactly the ticks the recorded game saw.
+class TLatchedClock final : public IClock {
+ public:
+  explicit TLatchedClock(IClock& source) : source(source), base(source.Ticks()) {}
+  uint32_t Ticks() override { return value; }
+  void Sleep(uint32_t ms) override { source.Sleep(ms); }
+  void Latch() { value = source.Ticks() - base; }
+
+ private:
+  IClock& source;
+  uint32_t base;
+  uint32_t value = 0;
+};
+
+}  // namespace platform

@@ -47,3 +47,16 @@ int32_t SdlFromVirtualKey(uint16_t vk) {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+uint16_t VirtualKeyFromName(const std::string& name) {
+  return VirtualKeyFromSdl(SDL_GetKeyFromName(name.c_str()));
+}
+
+std::string KeyNameOf(uint16_t virtualKey) {
+  const int32_t key = SdlFromVirtualKey(virtualKey);
+  return key == SDLK_UNKNOWN ? std::string() : std::string(SDL_GetKeyName(key));
+}
+
+}  // namespace platform

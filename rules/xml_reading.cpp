@@ -2,12 +2,13 @@
 #include "rules/xml_reading.hpp"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
+#include "data/number_text.hpp"
 #include "data/text_helpers.hpp"
 
 namespace rules {
@@ -40,21 +41,18 @@ bool HasAll(const data::TOrlXMLTag& tag, std::initializer_list<std::string_view>
 
 namespace {
 
-bool ParseInt(std::string_view text, int& value) {
-  text = data::Trim(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return false;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
+std::optional<int> ParseInt(std::string_view text) {
+  const std::optional<int64_t> value = data::ParseLenientInteger(text);
+  if (!value || *value < INT32_MIN || *value > INT32_MAX) return std::nullopt;
+  return static_cast<int>(*value);
 }
 
 }  // namespace
 
 int StrToInt(std::string_view text) {
-  int value = 0;
-  if (!ParseInt(text, value))
-    throw data::Error("'" + std::string(text) + "' is not a valid integer value");
-  return value;
+  const std::optional<int> value = ParseInt(text);
+  if (!value) throw data::Error("'" + std::string(text) + "' is not a valid integer value");
+  return *value;
 }
 
 int StrToIntWithin(std::string_view text, int limit) {
@@ -65,8 +63,7 @@ int StrToIntWithin(std::string_view text, int limit) {
 }
 
 int StrToIntDef(std::string_view text, int fallback) {
-  int value = 0;
-  return ParseInt(text, value) ? value : fallback;
+  return ParseInt(text).value_or(fallback);
 }
 
 double StrToReal(std::string_view text) {
@@ -94,14 +91,7 @@ std::vector<std::string> Words(std::string_view text) {
 
 void LoadPictureOnce(TRulesServices& services, TArchiveKind archive, const std::string& name) {
   if (services.HasPicture(name)) return;
-  std::string lower = name;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  const auto endsWith = [&](std::string_view suffix) {
-    return lower.size() >= suffix.size() &&
-           lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0;
-  };
-  if (endsWith(".jpg") || endsWith(".jpeg"))
+  if (data::EndsWithText(name, ".jpg") || data::EndsWithText(name, ".jpeg"))
     services.LoadJpgFromFolder(archive, name, name);
   else
     services.LoadPngFromFolder(archive, name, name);

@@ -23,14 +23,14 @@ std::string PropertyOr(ui::TOrlInterfaceEngine& ui, const std::string& object,
 void TMainWindow::ToggleFullScreen() {
   const bool playing = GameState() == rules::gsGamePlay;
   if (playing) MarkPause();
-  settings.FullScreen = !settings.FullScreen;
+  settings.FullScreenMode = 1 - settings.FullScreenMode;
   SaveOptions();
   host.Display->ReleaseDisplay();
   surfaces.ReleaseSurfaces();
   int depth = settings.BitsPerPixel == 16 ? 16 : 32;
-  if (!host.Display->SetupDisplay(depth, settings.FullScreen)) {
+  if (!host.Display->SetupDisplay(depth, settings.FullScreenMode == 1)) {
     depth = 16;
-    if (!host.Display->SetupDisplay(depth, settings.FullScreen)) {
+    if (!host.Display->SetupDisplay(depth, settings.FullScreenMode == 1)) {
       Fail("Cannot set up the display again: " + host.Display->LastError());
       return;
     }

@@ -29,6 +29,8 @@ std::string SaveNameProblem(std::string_view name) {
   for (const char c : name) {
     const auto b = static_cast<unsigned char>(c);
     if (b < 32 || b == 127) return Refused(shown, "it contains control characters.");
+    // The load list hands names to its grid between quotation marks.
+    if (c == '"') return Refused(shown, "a name may not contain a quotation mark.");
     if (c == '/' || c == '\\')
       return Refused(shown,
                      "a name may not contain \"/\" or \"\\\"; it names a file, not a folder.");

@@ -71,7 +71,10 @@ struct TRun {
   int Start();
   int Loop();
   void Report(const std::string& message) {
-    platform::ShowErrorBox("Zerith", message, !options.Headless && display != nullptr);
+    if (options.Headless)
+      err << "zerith: " << message << std::endl;
+    else
+      platform::ShowErrorBox("Zerith", message, display != nullptr);
   }
 };
 
@@ -104,6 +107,7 @@ int TRun::Start() {
   host.Events = events.get();
   host.Headless = options.Headless;
   window = std::make_unique<TMainWindow>(host, ChooseFolders(options), options);
+  window->ErrorSink = [this](const std::string& message) { Report(message); };
   try {
     window->CreateMainWindow();
     if (!window->PrepareGame()) {

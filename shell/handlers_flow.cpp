@@ -1,6 +1,7 @@
 // shell/handlers_flow.cpp — the screens' flow: title, new game, the game's
 // buttons, the in-game menu, between levels, level end and game over, and the
 // attention effect.
+#include <cctype>
 #include <filesystem>
 
 #include "data/error.hpp"
@@ -10,6 +11,7 @@
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
 #include "shell/saved_games.hpp"
+#include "shell/sound_table.hpp"
 #include "ui/form.hpp"
 #include "ui/interface_object.hpp"
 
@@ -18,7 +20,6 @@ namespace shell {
 using rules::TRulesGame;
 
 namespace {
-constexpr const char* kMenuMusic = "Vibe-nfs.mo3";
 constexpr const char* kClickHere = "ClickHereEffect";
 }  // namespace
 
@@ -36,7 +37,10 @@ std::string TScreens::Caption(const std::string& object) {
 }
 
 bool TScreens::Checked(const std::string& object) {
-  return w.Interface().GetObjectProperty(object, "Checked").value_or("") == "true";
+  // Boolean properties read back as "True" or "False".
+  std::string value = w.Interface().GetObjectProperty(object, "Checked").value_or("");
+  for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return value == "true";
 }
 
 std::string TScreens::TopFormName() {
@@ -209,7 +213,7 @@ void TScreens::WAbortLevel_BOk_MouseUp() {
   game.Game.Score = game.Game.PrevScore;
   Set("WGameFinished_LYourScoreCount", "Caption", std::to_string(game.Game.Score));
   w.StopMusic();
-  w.PlayMusic(kMenuMusic);
+  w.PlayMusic(std::string(kMenuMusic));
   StopClickHere();
   StartClickHere(NextLevelPoint);
   // The level is given up, not the game: a restart offers the level again.
@@ -222,7 +226,7 @@ void TScreens::WGameOver_BOk_MouseUp() {
   Set("WGameFinished_LYourScoreCount", "Caption", std::to_string(game.Game.Score));
   ShowLevelTitle(game.Game.Level);
   game.Game.Level -= 1;
-  w.PlayMusic(kMenuMusic);
+  w.PlayMusic(std::string(kMenuMusic));
   Resume.Delete();
 }
 
@@ -241,7 +245,7 @@ void TScreens::WLevelComplete_BOk_MouseUp() {
     return;
   }
   ShowLevelTitle(next);
-  w.PlayMusic(kMenuMusic);
+  w.PlayMusic(std::string(kMenuMusic));
   StartClickHere(NextLevelPoint);
   MakeSavesFolder();
   SaveGame(SavedGamePath(savesFolder, kAutoSaveName), game);

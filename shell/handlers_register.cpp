@@ -50,6 +50,11 @@ void TScreens::Publish(ui::TOrlMethodTable& table) {
       {"WReplace_BOk_MouseUp", &TScreens::WReplace_BOk_MouseUp},
       {"WDelete_BOk_MouseUp", &TScreens::WDelete_BOk_MouseUp},
       {"AddLogoMouseUp", &TScreens::AddLogoMouseUp},
+      {"WOptions_BOk_MouseUp", &TScreens::WOptions_BOk_MouseUp},
+      {"WOptions_BCancel_MouseUp", &TScreens::WOptions_BCancel_MouseUp},
+      {"WOptions_SMusicVolume_Change", &TScreens::WOptions_SMusicVolume_Change},
+      {"WOptions_SSoundVolume_Change", &TScreens::WOptions_SSoundVolume_Change},
+      {"WLanguage_BOk_MouseUp", &TScreens::WLanguage_BOk_MouseUp},
   };
   for (const auto& [name, method] : handlers)
     table.Publish(name, [this, method] { (this->*method)(); });
@@ -135,6 +140,9 @@ void TScreens::PrepareScreens() {
   LoadExtraLogos(w.ProgramFolder() + kExtraLogosFile, w.ProgramFolder(), w.Interface(), host, Logos,
                  [this](const std::string& line) { w.Log().WriteLog(line); });
   ShowContinue();
+  ShowOptionsState();
+  // Setting the sliders queued their change scripts; the stored volumes need no replay.
+  w.Interface().ClearScripts();
   CheckHandlerNames(w.Handlers());
 }
 
@@ -147,9 +155,9 @@ void RegisterScreenHandlers(TMainWindow& window) {
   window.AfterPointerHook = [screens] { screens->AfterInput(); };
   window.TitleShownHook = [screens, &window, opened = false]() mutable {
     screens->ShowContinue();
-    if (opened || window.Options().SavedGame.empty()) return;
+    if (opened || window.RunOptions().SavedGame.empty()) return;
     opened = true;
-    screens->OpenSavedGameFile(window.Options().SavedGame);
+    screens->OpenSavedGameFile(window.RunOptions().SavedGame);
   };
 }
 

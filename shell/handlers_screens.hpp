@@ -21,28 +21,28 @@ class TMainWindow;
 struct TKeyEvent;
 
 struct TScreenPoint {
-  int X = 0; // screen px
+  int X = 0;  // screen px
   int Y = 0;
 };
 
 class TScreens {
-public:
-  explicit TScreens(TMainWindow &window);
+ public:
+  explicit TScreens(TMainWindow& window);
 
   // Publishes every handler by its interface name into the table.
-  void Publish(ui::TOrlMethodTable &table);
+  void Publish(ui::TOrlMethodTable& table);
   // Once the interface is loaded: attention points, score tables, extra logos,
   // the name edit's filter, the title's "Continue", and a check of the handler
   // names the file uses.
   void PrepareScreens();
   // Keyboard shortcuts; true when the key was one.
-  bool KeyDown(const TKeyEvent &key);
-  void KeyUp(const TKeyEvent &key);
+  bool KeyDown(const TKeyEvent& key);
+  void KeyUp(const TKeyEvent& key);
   // After any input in play: the resume file follows the board.
   void AfterInput();
   // Opens a saved game given on the command line once the title shows; a file
   // that cannot be loaded is one message, and the title stays.
-  void OpenSavedGameFile(const std::string &path);
+  void OpenSavedGameFile(const std::string& path);
 
   // Title and new game (handlers_flow.cpp).
   void WTitle_BNewGame_MouseUp();
@@ -65,7 +65,7 @@ public:
   void AddLogoMouseUp();
 
   // Saved games (handlers_files.cpp).
-  void ListSaved(const char *grid, const char *edit);
+  void ListSaved(const char* grid, const char* edit);
   void WLoadGame_GFiles_MouseDown();
   void WSaveGame_GFiles_MouseDown();
   void WLoadGame_BLoad_MouseUp();
@@ -78,7 +78,15 @@ public:
   // Loads a saved game's file as the load window does; false when it does not
   // exist or its level could not be set up (the title then shows). A damaged
   // file raises data::Error and leaves the running game as it was.
-  bool LoadSavedGame(const std::string &path);
+  bool LoadSavedGame(const std::string& path);
+
+  // Options and language (handlers_options.cpp).
+  void ShowOptionsState();
+  void WOptions_BOk_MouseUp();
+  void WOptions_BCancel_MouseUp();
+  void WOptions_SMusicVolume_Change();
+  void WOptions_SSoundVolume_Change();
+  void WLanguage_BOk_MouseUp();
 
   // High scores (handlers_scores.cpp).
   void ShowHighScores();
@@ -91,36 +99,34 @@ public:
   void StartClickHere(TScreenPoint at);
   void StopClickHere();
 
-  const std::string &SavesFolder() const { return savesFolder; }
+  const std::string& SavesFolder() const { return savesFolder; }
   THighScores RealTimeScores, TurnBasedScores;
   TExtraLogos Logos;
   TResumeFile Resume;
   TScreenPoint PlayPoint, NextLevelPoint, ResumePoint;
 
-private:
-  void Set(const std::string &object, const char *property,
-           const std::string &value);
-  std::string Caption(const std::string &object);
-  bool Checked(const std::string &object);
+ private:
+  void Set(const std::string& object, const char* property, const std::string& value);
+  std::string Caption(const std::string& object);
+  bool Checked(const std::string& object);
   std::string TopFormName();
   void BackToTitle();
   void ShowLevelTitle(int level);
   void SetDeadBar(int mode);
   void ResumeOrDrop();
   bool RealTimeSelected();
-  void DeleteSavedFile(const char *edit, const char *grid);
-  void
-  MakeSavesFolder(); // a failure shows when the save itself cannot be written
-  void DebugKey(const TKeyEvent &key);
-  void CheckHandlerNames(const ui::TOrlMethodTable &table);
-  TScreenPoint CentreOf(const std::string &object);
+  void DeleteSavedFile(const char* edit, const char* grid);
+  void MakeSavesFolder();  // a failure shows when the save itself cannot be written
+  void DebugKey(const TKeyEvent& key);
+  int SliderPosition(const std::string& slider);  // 0 for a missing slider
+  void CheckHandlerNames(const ui::TOrlMethodTable& table);
+  TScreenPoint CentreOf(const std::string& object);
   std::string ScoresPath(bool realTime) const;
-  std::string SavedPath(
-      const std::string &name); // raises for a name that is not a file name
+  std::string SavedPath(const std::string& name);  // raises for a name that is not a file name
 
-  TMainWindow &w;
+  TMainWindow& w;
   std::string savesFolder;
   bool spaceArmed = true;
 };
 
-} // namespace shell
+}  // namespace shell

@@ -7,7 +7,9 @@
 #include "fx/particle_effect.hpp"
 #include "graphics/png_morf.hpp"
 #include "graphics/resource_list.hpp"
+#include "platform/audio.hpp"
 #include "platform/clock.hpp"
+#include "platform/config_paths.hpp"
 #include "platform/display.hpp"
 #include "platform/system.hpp"
 
@@ -22,7 +24,10 @@ TMainWindow::TMainWindow(TShellHost shellHost, TFolders where, TRunOptions runOp
 
 TMainWindow::~TMainWindow() {
   // The interface engine's objects may still hold scripts naming handlers; drop them first.
+  languages.reset();
   interfaceEngine.reset();
+  sounds.reset();
+  audio.reset();
   fontEngine.reset();
   game.reset();
 }
@@ -67,16 +72,19 @@ void TMainWindow::RenderAutoImage(const std::string& autoImageText, rules::TArch
   graphics::TPNGMorf(80).RenderAutoImage(text, Archive(archive), work);
 }
 
-void TMainWindow::PlaySound(const std::string&) {
-  // Silent until the sound table is wired in.
+void TMainWindow::PlaySound(const std::string& name) {
+  if (sounds) sounds->PlayByName(name, settings.MusicVolume, 0, settings.SoundVolume);
 }
 
 void TMainWindow::PlayMusic(const std::string& name) {
-  currentMusic = name;
+  if (sounds) sounds->PlayByName(name, settings.MusicVolume, 0, settings.SoundVolume);
 }
 
 void TMainWindow::StopMusic() {
-  currentMusic.clear();
+  if (!sounds) return;
+  const int index = sounds->FindSound(sounds->CurrentMusic);
+  if (index >= 0) audio->StopMusic(sounds->Entries()[static_cast<size_t>(index)].Handle);
+  sounds->CurrentMusic.clear();
 }
 
 bool TMainWindow::SetObjectProperty(const std::string& object, const std::string& property,
@@ -128,7 +136,10 @@ const fx::TOrlParticleEffect* TMainWindow::EffectTemplate(int slot) {
 void TMainWindow::ShowError(const std::string& message) {
   if (inErrorBox) return;  // a box never opens over another one
   inErrorBox = true;
-  platform::ShowErrorBox("Zerith", message, !host.Headless);
+  if (host.Headless && ErrorSink)
+    ErrorSink(message);
+  else
+    platform::ShowErrorBox("Zerith", message, !host.Headless);
   inErrorBox = false;
 }
 
@@ -152,12 +163,47 @@ ui::IOrlClipboard* TMainWindow::ClipboardFor(bool headless) {
   return desktopClipboard.get();
 }
 
-void TMainWindow::LoadOptions() {}
+void TMainWindow::LoadOptions() {
+  std::vector<std::string> problems;
+  settings = shell::LoadOptions(folders.User + std::string(kOptionsFile), problems);
+  LogProblems(problems);
+}
 
-void TMainWindow::SaveOptions() {}
+void TMainWindow::SaveOptions() {
+  shell::SaveOptions(folders.User + std::string(kOptionsFile), settings);
+}
 
-void TMainWindow::ApplyLanguage() {}
+void TMainWindow::LogProblems(const std::vector<std::string>& problems) {
+  for (const std::string& line : problems) WriteLog(line);
+}
 
-void TMainWindow::PauseAudio(bool) {}
+void TMainWindow::ApplyLanguage(bool fromRegistry) {
+  if (!languages)
+    languages = std::make_unique<TLanguages>(
+        *interfaceEngine, folders.Program + std::string(kLanguageFolder),
+        platform::UserValuesFolder() + "/" + std::string(kUserValuesFile));
+  if (fromRegistry) languages->LoadLanguageFromRegistry();
+  languages->BuildLanguageList();
+  LogProblems(languages->ApplyLanguage());
+  RefreshNumberCaptions();
+}
+
+void TMainWindow::RefreshNumberCaptions() {
+  if (!game) return;
+  const rules::TGame& g = game->Game;
+  SetObjectProperty("WGame_LShiftCount", "Caption", std::to_string(g.Shifts));
+  SetObjectProperty("WGame_LShuffleCount", "Caption", std::to_string(g.Shuffles));
+  SetObjectProperty("WGame_LLevelCount", "Caption", std::to_string(g.Level));
+  SetObjectProperty("WGame_LScoreCount", "Caption", std::to_string(g.Score));
+  SetObjectProperty("WGame_LPutsLeftCount", "Caption", std::to_string(game->Level.PutLeft));
+}
+
+void TMainWindow::PauseAudio(bool paused) {
+  if (!audio) return;
+  if (paused)
+    audio->Pause();
+  else
+    audio->Start();
+}
 
 }  // namespace shell

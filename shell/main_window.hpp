@@ -26,9 +26,11 @@
 #include "rules/services.hpp"
 #include "shell/frame_clock.hpp"
 #include "shell/game_log.hpp"
+#include "shell/language.hpp"
+#include "shell/options.hpp"
 #include "shell/run_options.hpp"
+#include "shell/sound_table.hpp"
 #include "shell/window_graphic.hpp"
-#include "shell/window_settings.hpp"
 #include "ui/interface_engine.hpp"
 #include "ui/method_table.hpp"
 #include "ui/orl_font_engine.hpp"
@@ -43,6 +45,7 @@ namespace graphics {
 class TResourceList;
 }
 namespace platform {
+class IAudio;
 class IClock;
 class IDisplay;
 class IEventQueue;
@@ -101,6 +104,10 @@ class TMainWindow final : public rules::TRulesServices {
 
   void Close() { closeRequested = true; }
   bool CloseRequested() const { return closeRequested; }
+  void LoadOptions();  // from "options.cfg"; problems go to the log
+  void SaveOptions();  // raises data::Error when the file cannot be written
+  // The captions the game fills with numbers (shifts, shuffles, level, score, puts left).
+  void RefreshNumberCaptions();
   // Shows the error and ends the run with status 1 (the game cannot go on without it).
   void Fail(const std::string& message);
   int ExitStatus() const { return exitStatus; }
@@ -115,13 +122,15 @@ class TMainWindow final : public rules::TRulesServices {
   ui::TOrlFontEngine& Fonts() { return *fontEngine; }
   graphics::TSurfEngine& SurfEngine() { return surfaces; }
   ui::TOrlMethodTable& Handlers() { return handlers; }
-  TWindowSettings& Settings() { return settings; }
+  TOptions& Settings() { return settings; }
+  TSoundTable& Sounds() { return *sounds; }
+  TLanguages& Languages() { return *languages; }
   TFrameClock& Clock() { return clock; }
   TGameLog& Log() { return *log; }
   const TFolders& Folders() const { return folders; }
   const std::string& ProgramFolder() const { return folders.Program; }
   const std::string& UserFolder() const { return folders.User; }
-  const TRunOptions& Options() const { return options; }
+  const TRunOptions& RunOptions() const { return options; }
   const TShellHost& Host() const { return host; }
   int MouseX() const { return mouseX; }
   int MouseY() const { return mouseY; }
@@ -134,6 +143,8 @@ class TMainWindow final : public rules::TRulesServices {
   std::function<void()> PrepareScreensHook;  // run once the interface is loaded for play
   std::function<void()> AfterPointerHook;    // after a pointer press reached the game
   std::function<void()> TitleShownHook;      // once the intro gives way to the title
+  // Headless: where error messages go instead of an error box (stderr when empty).
+  std::function<void(const std::string&)> ErrorSink;
 
   // rules::TRulesServices
   uint32_t Now() override;
@@ -150,7 +161,7 @@ class TMainWindow final : public rules::TRulesServices {
   void PlaySound(const std::string& name) override;
   void PlayMusic(const std::string& name) override;
   void StopMusic() override;
-  std::string PlayingMusic() override { return currentMusic; }
+  std::string PlayingMusic() override { return sounds ? sounds->CurrentMusic : std::string(); }
   bool SetObjectProperty(const std::string& object, const std::string& property,
                          const std::string& value) override;
   void ShowHint(const std::string& hint) override;
@@ -176,10 +187,10 @@ class TMainWindow final : public rules::TRulesServices {
   void DrawScreenEffects(const std::string& target);
   std::string TopFormName() const;
   uint8_t Shift() const;  // ui shift state of the held keys and buttons
-  void LoadOptions();
-  void SaveOptions();
-  void ApplyLanguage();
+  void ApplyLanguage(bool fromRegistry);
+  void LogProblems(const std::vector<std::string>& problems);
   void PauseAudio(bool paused);
+  void StartAudio();
   ui::IOrlClipboard* ClipboardFor(bool headless);
   void SampleFps(uint32_t now);
   void DrawFrozenScene();
@@ -194,7 +205,7 @@ class TMainWindow final : public rules::TRulesServices {
   TShellHost host;
   TFolders folders;
   TRunOptions options;
-  TWindowSettings settings;
+  TOptions settings;
   TFrameClock clock;
   std::unique_ptr<TGameLog> log;
 
@@ -212,7 +223,9 @@ class TMainWindow final : public rules::TRulesServices {
   rules::TCatalogues catalogues;
   std::unique_ptr<rules::TRulesGame> game;
 
-  std::string currentMusic;
+  std::unique_ptr<platform::IAudio> audio;
+  std::unique_ptr<TSoundTable> sounds;  // NOTE: emptied before the audio device goes
+  std::unique_ptr<TLanguages> languages;
   int contourLength = 0;
   int cursorWidth = 40;  // px of one frame of "cursor_line.png"
   int cursorHeight = 0;

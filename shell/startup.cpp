@@ -8,8 +8,11 @@
 #include "data/file_folder.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/piecewise_func.hpp"
+#include "fx/random.hpp"
 #include "graphics/resource_list.hpp"
+#include "platform/audio.hpp"
 #include "platform/display.hpp"
+#include "platform/sdl_audio.hpp"
 #include "platform/system.hpp"
 #include "shell/main_window.hpp"
 #include "shell/screen_handlers.hpp"
@@ -46,6 +49,18 @@ int ContourLengthOf(const fx::TOrlParticleEffect& contour) {
 
 }  // namespace
 
+void TMainWindow::StartAudio() {
+  std::string failure;
+  if (!host.Headless) audio = platform::OpenSdlAudio(failure);
+  if (!audio) {
+    if (!failure.empty()) WriteLog(failure);
+    audio = platform::CreateNullAudio();
+  }
+  audio->SetGlobalVolumes(settings.MusicVolume, settings.SoundVolume);
+  audio->Start();
+  sounds = std::make_unique<TSoundTable>(*audio);
+}
+
 void TMainWindow::CreateMainWindow() {
   log->Restart();
   clock = TFrameClock{};
@@ -62,6 +77,7 @@ void TMainWindow::CreateMainWindow() {
   game = std::make_unique<rules::TRulesGame>(catalogues, *this, seed);
   resources = std::make_unique<graphics::TResourceList>(3, folders.Program, surfaces);
   LoadOptions();
+  StartAudio();
   WriteLog("Bass init Ok...");
 
   {
@@ -82,6 +98,7 @@ void TMainWindow::CreateMainWindow() {
           ->Folders()[static_cast<size_t>(resources->AddFolder(folders.User + "temp/game.zxc"))]
           .get();
   WriteLog("File Folders morfed Ok...");
+  LogProblems(sounds->LoadSoundCatalogue(*gameArchive, kSoundCatalogue, TSoundKind::Sample));
 
   fontEngine = std::make_unique<ui::TOrlFontEngine>();
   fontEngine->Graphic = graphic;
@@ -100,7 +117,7 @@ void TMainWindow::CreateMainWindow() {
   if (data::TMemoryStream* li = gameArchive->GetFileStream("Slider.li"))
     interfaceEngine->LoadFromStream(*li);
   WriteLog("Orl Interface Loaded Ok...");
-  ApplyLanguage();
+  ApplyLanguage(true);
   interfaceEngine->HideModalList();
   LoadOptions();
 }
@@ -119,10 +136,10 @@ bool TMainWindow::PrepareGame() {
   WriteLog("Effects Type Loaded Ok...");
 
   int depth = settings.BitsPerPixel == 16 ? 16 : 32;
-  if (!host.Display->SetupDisplay(depth, settings.FullScreen)) {
+  if (!host.Display->SetupDisplay(depth, settings.FullScreenMode == 1)) {
     WriteLog(host.Display->LastError());
     depth = 16;
-    if (!host.Display->SetupDisplay(depth, settings.FullScreen)) {
+    if (!host.Display->SetupDisplay(depth, settings.FullScreenMode == 1)) {
       WriteLog(host.Display->LastError());
       return false;
     }
@@ -142,13 +159,14 @@ bool TMainWindow::PrepareGame() {
   surfaces.GetPictureSize("cursor_line.png", cursorWidth, cursorHeight);
   cursorWidth = 40;
 
-  PlayMusic("Vibe-nfs.mo3");
+  LogProblems(sounds->LoadSoundCatalogue(*gameArchive, kMusicCatalogue, TSoundKind::Music));
+  PlayMusic(std::string(kMenuMusic));
 
   interfaceEngine->HideModalList();
   interfaceEngine->Clear();
   if (data::TMemoryStream* li = gameArchive->GetFileStream("Slider.li"))
     interfaceEngine->LoadFromStream(*li);
-  ApplyLanguage();
+  ApplyLanguage(false);
   WriteLog("Changed Language Ok...");
   if (PrepareScreensHook) PrepareScreensHook();
 
@@ -175,14 +193,19 @@ void TMainWindow::DestroyMainWindow() {
   char fps[32];
   std::snprintf(fps, sizeof fps, "%.3g", clock.AverageFps);
   WriteLog(std::string("Everage FPS: ") + fps);
-  SaveOptions();
   prepared = false;
+  try {
+    SaveOptions();
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
   surfaces = graphics::TSurfEngine();
   host.Display->ReleaseDisplay();
   gameArchive = levelArchive = nullptr;
   resources.reset();
   game.reset();
-  StopMusic();
+  sounds->Clear();
+  audio->Stop();
   for (auto& t : templates) t.reset();
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/rounding.hpp"
+
 namespace ui {
 namespace {
 
@@ -37,7 +39,7 @@ int TOrlProgressBar::PieceCount() const {
   const double pieces = static_cast<double>(Width - 2 * BarShiftLeft) / StepWidth *
                         (static_cast<double>(Position) - Min) / (static_cast<double>(Max) - Min);
   if (!(pieces > 0)) return 0;
-  return static_cast<int>(std::min<double>(std::nearbyint(pieces), kMaxPieces));  // ties to even
+  return std::min(data::RoundHalfEven(pieces), kMaxPieces);
 }
 
 void TOrlProgressBar::Paint() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/rounding.hpp"
 #include "ui/grid.hpp"
 #include "ui/interface_engine.hpp"
 
@@ -35,13 +36,6 @@ void DeclareButtonPicture(data::TPropBuilder<TOrlSlider>& p, const char* name, b
 
 int32_t ClampToInt(int64_t v) {
   return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-}
-
-// Rounds half to even into the 32-bit range; a position far outside Min..Max (Min or Max changed
-// after it was set) must not turn into an undefined conversion.
-int32_t RoundToInt(double v) {
-  if (std::isnan(v)) return 0;
-  return static_cast<int32_t>(std::nearbyint(std::clamp<double>(v, INT32_MIN, INT32_MAX)));
 }
 
 }  // namespace
@@ -188,7 +182,8 @@ int TOrlSlider::TrackLength() const {
 int TOrlSlider::ThumbOffset() const {
   if (Max == Min) return 0;
   const double share = (static_cast<double>(Position) - Min) / (static_cast<double>(Max) - Min);
-  return RoundToInt(share * TrackLength()) + (Vertical() ? BarShiftTop : BarShiftLeft);
+  // A position far outside Min..Max (Min or Max changed after it was set) saturates.
+  return data::RoundHalfEven(share * TrackLength()) + (Vertical() ? BarShiftTop : BarShiftLeft);
 }
 
 void TOrlSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -244,8 +239,8 @@ void TOrlSlider::MouseMove(TShiftState shift, int x, int y) {
   const int shiftAlong = vertical ? BarShiftTop : BarShiftLeft;
   const double pixelsPerUnit = static_cast<double>(length) / (static_cast<double>(Max) - Min);
   const double along = static_cast<double>(c) - start - offset - thumbLength / 2 - shiftAlong;
-  const double v = std::nearbyint(along / pixelsPerUnit) + Min;
-  SetPosition(RoundToInt(std::nearbyint(v / Step) * Step));
+  const double v = data::RoundHalfEvenReal(along / pixelsPerUnit) + Min;
+  SetPosition(data::RoundHalfEven(data::RoundHalfEvenReal(v / Step) * Step));
 }
 
 void TOrlSlider::MouseUp(TMouseButton, TShiftState, int, int) {

@@ -53,12 +53,35 @@ void AddEntry(TFileFolder& folder, const std::string& name, uint16_t kind,
   }
 }
 
+// An entry name on one line of its own: tab, CR, LF, other control bytes and the backslash
+// itself are written as C escapes, so every line splits into exactly three fields.
+std::string EscapedName(std::string_view name) {
+  static const char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\t')
+      out += "\\t";
+    else if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else if (byte < 0x20 || byte == 0x7F)
+      out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+    else
+      out += c;
+  }
+  return out;
+}
+
 int RunList(const Args& args, std::ostream& out, std::ostream&) {
   TArgReader reader(args);
   const std::vector<std::string> pos = reader.Positional(1, 1);
   const std::unique_ptr<TFileFolder> folder = OpenArchive(pos[0]);
   for (const data::TDirEntry& entry : folder->Dir) {
-    WriteBytes(out, entry.Name());
+    out << EscapedName(entry.Name());
     out << '\t' << entry.Size << '\t' << entry.Kind << '\n';
   }
   return 0;
@@ -161,7 +184,9 @@ int RunDecode(const Args& args, std::ostream& out, std::ostream&) {
 
 const TToolRegistrar kList({"list", "list ARCHIVE",
                             "Lists the entries of a packed archive in directory order, one line "
-                            "each: name, a tab, size in bytes, a tab, kind.",
+                            "each: name, a tab, size in bytes, a tab, kind. In names, a backslash, "
+                            "tab, CR, LF and other control bytes are written as \\\\, \\t, "
+                            "\\r, \\n and \\xHH.",
                             RunList});
 
 const TToolRegistrar kCreate(

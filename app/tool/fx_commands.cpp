@@ -18,12 +18,7 @@ namespace tool {
 namespace {
 
 uint32_t ParseTimeArg(std::string_view text, std::string_view what) {
-  uint32_t value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-    throw UsageError{std::string(what) + " must be a whole number from 0 to 4294967295, not \"" +
-                     std::string(text) + "\""};
-  return value;
+  return static_cast<uint32_t>(ParseIntArg(text, what, 0, UINT32_MAX));
 }
 
 // Four decimals, never "-0.0000".
@@ -37,7 +32,7 @@ std::string Fixed4(double value) {
 int RunPath(const Args& args, std::ostream& out, std::ostream&) {
   TArgReader reader(args);
   const std::optional<std::string> dimText = reader.Option("--dim");
-  const int dim = dimText ? ParseIntArg(*dimText, "--dim", 2, 3) : 2;
+  const int dim = dimText ? static_cast<int>(ParseIntArg(*dimText, "--dim", 2, 3)) : 2;
   const std::vector<std::string> rest = reader.Positional(2, 1000000);
   fx::TOrlPiecewiseFunc path;
   path.SetDim(dim);
@@ -93,9 +88,8 @@ int RunEffect(const Args& args, std::ostream& out, std::ostream& err) {
   if (!at) throw UsageError{"--at is required"};
   const uint32_t startTime = ParseTimeArg(*start, "--start");
   const std::vector<uint32_t> times = ParseTimeList(*at);
-  if (seed) fx::Random().Seed(ParseTimeArg(*seed, "--seed"));
-
   fx::TOrlParticleEffect effect;
+  if (seed) effect.Seed(ParseTimeArg(*seed, "--seed"));
   try {
     effect.LoadFromFile(rest[0]);
   } catch (const data::Error& e) {

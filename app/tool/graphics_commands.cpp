@@ -31,7 +31,7 @@ int RunMorf(const Args& args, std::ostream&, std::ostream& err) {
   TArgReader reader(args);
   const std::optional<std::string> q = reader.Option("--quality");
   const std::vector<std::string> pos = reader.Positional(2, 2);
-  graphics::TPNGMorf morf(q ? ParseIntArg(*q, "--quality", 0, 100) : 90);
+  graphics::TPNGMorf morf(q ? static_cast<int>(ParseIntArg(*q, "--quality", 0, 100)) : 90);
   morf.OnProgress = [&err](const std::string& archive, int percent) {
     err << archive << ": " << percent << "%\n";
   };

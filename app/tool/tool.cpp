@@ -7,6 +7,8 @@
 #include <map>
 #include <ostream>
 
+#include "data/number_text.hpp"
+
 namespace tool {
 namespace {
 
@@ -101,13 +103,12 @@ std::vector<std::string> TArgReader::Positional(size_t min, size_t max) {
   return rest;
 }
 
-int ParseIntArg(std::string_view text, std::string_view what, long min, long max) {
-  long value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
+int64_t ParseIntArg(std::string_view text, std::string_view what, int64_t min, int64_t max) {
+  const std::optional<int64_t> value = data::ParseStrictInteger(text);
+  if (!value || *value < min || *value > max)
     throw UsageError{std::string(what) + " must be a whole number from " + std::to_string(min) +
                      " to " + std::to_string(max) + ", not \"" + std::string(text) + "\""};
-  return static_cast<int>(value);
+  return *value;
 }
 
 double ParseDoubleArg(std::string_view text, std::string_view what) {

@@ -2,6 +2,7 @@
 // with a static TToolCommand; RunTool dispatches on the first argument.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -48,7 +49,8 @@ class TArgReader {
   std::vector<bool> used;
 };
 
-int ParseIntArg(std::string_view text, std::string_view what, long min, long max);
+// A strict whole number (data::ParseStrictInteger) in min..max; a UsageError names `what`.
+int64_t ParseIntArg(std::string_view text, std::string_view what, int64_t min, int64_t max);
 double ParseDoubleArg(std::string_view text, std::string_view what);
 
 }  // namespace tool

@@ -168,7 +168,8 @@ TEST(FileFolder, EntriesPastTheEndFailAndLeaveTheArchiveUsable) {
       folder.LoadFile(name);
       ADD_FAILURE() << name << " loaded";
     } catch (const Error& e) {
-      EXPECT_STREQ(e.what(), "Cannot load file (wrong file size)") << name;
+      EXPECT_EQ(std::string(e.what()),
+                "Cannot load file (wrong file size): \"" + std::string(name) + "\" in " + path);
     }
     EXPECT_EQ(folder.Files[static_cast<size_t>(folder.IndexOf(name))].Stream->Size(), 0u);
   }

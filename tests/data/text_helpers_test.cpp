@@ -48,3 +48,18 @@ TEST(TextHelpers, TrimAndSplitLines) {
   EXPECT_EQ(SplitLines("\n\r"), (Lines{"", ""}));  // LF then a lone CR: two empty lines
   EXPECT_TRUE(SplitLines("").empty());
 }
+
+TEST(TextHelpers, CaseBlindComparisonFoldsAsciiLettersOnly) {
+  EXPECT_TRUE(SameText("ParticleEffect", "PARTICLEeffect"));
+  EXPECT_TRUE(SameText("", ""));
+  EXPECT_FALSE(SameText("abc", "abcd"));
+  EXPECT_FALSE(SameText("a", ""));
+  EXPECT_FALSE(SameText("[", "{"));        // 0x5B and 0x7B differ by 32 but are no letters
+  EXPECT_FALSE(SameText("\xC4", "\xE4"));  // Latin-1 letters compare exactly, whatever the locale
+  EXPECT_TRUE(SameText("a\xC4", "A\xC4"));
+  EXPECT_EQ(AsciiLower("Hello, W\xC4RLD 9"), "hello, w\xC4rld 9");
+  EXPECT_TRUE(EndsWithText("Title.JPG", ".jpg"));
+  EXPECT_TRUE(EndsWithText(".jpeg", ".JPEG"));
+  EXPECT_FALSE(EndsWithText("jpg", ".jpg"));
+  EXPECT_TRUE(EndsWithText("x", ""));
+}

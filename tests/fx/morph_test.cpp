@@ -19,6 +19,7 @@ namespace {
 struct Libraries {
   fx::TOrlMorphFuncLib funcs;
   fx::TOrlMorphLib morphs;
+  fx::TRandom random{7};
 
   Libraries() {
     AddParabolic("Still", 2, {1, 1, 0}, {});
@@ -34,12 +35,12 @@ struct Libraries {
     f->V0 = v0;
     funcs.Add(std::move(f));
   }
+  fx::TMorphContext Context() { return {&funcs, &morphs, &random}; }
   // Reads "<Morph><Functions>…</Functions><Properties>…</Properties></Morph>" into a new morph.
   fx::TOrlMorph& Morph(const char* name, int dim, const std::string& xml) {
-    auto morph = std::make_unique<fx::TOrlMorph>();
+    auto morph = std::make_unique<fx::TOrlMorph>(Context());
     morph->SetName(name);
     morph->SetDim(dim);
-    morph->SetLibraries(&funcs, &morphs);
     fx::TOrlMorph& m = *morph;
     morphs.Add(std::move(morph));
     data::TOrlParser parser;
@@ -97,7 +98,6 @@ TEST(Morph, TimesAreLocalToBaseAndStartTime) {
 
 TEST(Morph, InitialisersFromRangesAndOtherMorphs) {
   Libraries libs;
-  fx::Random().Seed(7);
   fx::TOrlMorph& ranged = libs.Morph("Ranged", 1,
                                      "<Functions><Function Name=\"Line1\"/></Functions>"
                                      "<Properties><Property Name=\"Scale\">0.5..1.5</Property>"
@@ -148,7 +148,7 @@ TEST(Morph, FunctionParametersAndClones) {
   EXPECT_VEC_NEAR(m.GetValue(1000), 2, 21, 0, 1e-4);
   EXPECT_VEC_NEAR(libs.funcs.Find("Drift")->GetValue(1000), 11, 0, 0, 1e-4);
 
-  auto copy = fx::TOrlMorph::CloneFrom(m, &libs.funcs, &libs.morphs);
+  auto copy = fx::TOrlMorph::CloneFrom(m, libs.Context());
   EXPECT_NE(copy->Function(0), m.Function(0));
   EXPECT_EQ(copy->Function(1), m.Function(1));
   EXPECT_EQ(copy->Name(), "Params");

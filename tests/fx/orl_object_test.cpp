@@ -59,13 +59,15 @@ TEST(OrlStaticCollection, InitStopsAtTheFirstFailureAndLogsIt) {
   auto failing = std::make_unique<TFailing>();
   failing->SetName("Sparks");
   items.Add(std::move(failing));
-  std::ostringstream log;
-  EXPECT_FALSE(items.Init());  // logging is off: nothing written anywhere
-  fx::SetErrorLogSink(&log);
-  fx::SetErrorLogClock([] { return std::string("2024-01-02 03:04:05"); });
+  std::ostringstream out;
+  fx::TErrorLog log;
+  log.SetSink(&out);
+  log.SetClock([] { return std::string("2024-01-02 03:04:05"); });
+  EXPECT_FALSE(items.Init());  // no log given: nothing written anywhere
+  EXPECT_EQ(out.str(), "");
+  items.SetErrorLog(&log);
   EXPECT_FALSE(items.Init());
-  fx::SetErrorLogSink(nullptr);
-  EXPECT_EQ(log.str(),
+  EXPECT_EQ(out.str(),
             "(2024-01-02 03:04:05) ERROR (code -2147467259): \"TFailing.Sparks\" "
             "initialization failed\n");
   EXPECT_EQ(fx::FormatErrorReport(5, "note", false, ""), "note");

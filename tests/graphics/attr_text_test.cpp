@@ -1,9 +1,7 @@
-// tests/graphics/attr_text_test.cpp — attribute values, words and integers of AutoImage lines.
+// tests/graphics/attr_text_test.cpp — attribute values and words of AutoImage lines.
 #include "graphics/attr_text.hpp"
 
 #include <gtest/gtest.h>
-
-#include "data/error.hpp"
 
 namespace graphics {
 namespace {
@@ -25,20 +23,6 @@ TEST(AttrText, TokensSkipRunsOfBlanksAndTabs) {
   EXPECT_EQ(Token("  1 \t 22\t\t333 ", 3), "333");
   EXPECT_EQ(Token("  1 \t 22\t\t333 ", 4), "%&");
   EXPECT_EQ(Token("", 1), "%&");
-}
-
-TEST(AttrText, IntegersAreStrict) {
-  EXPECT_EQ(StrToInt("42"), 42);
-  EXPECT_EQ(StrToInt("-7"), -7);
-  EXPECT_EQ(StrToInt("+7"), 7);
-  for (const char* bad : {"", "%&", "1.5", " 3", "3 ", "-", "+-3", "99999999999", "0x10"}) {
-    try {
-      StrToInt(bad);
-      ADD_FAILURE() << bad;
-    } catch (const data::Error& e) {
-      EXPECT_EQ(std::string(e.what()), "\"" + std::string(bad) + "\" is not a valid integer value");
-    }
-  }
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(FileNames, PlainNamesPassAndPathsAreRefusedWithAReason) {
       {"..", "begin with"},     {"a..b", "\"..\""},
       {"tab\there", "control"}, {std::string("n\0l", 3), "control"},
       {"del\x7f", "control"},   {std::string(65, 'a'), "64 bytes"},
-      {"", "Type a name"},
+      {"", "Type a name"},      {"say \"hi\"", "quotation mark"},
   };
   for (const auto& [name, reason] : refused) {
     const std::string problem = shell::SaveNameProblem(name);

@@ -157,7 +157,7 @@ TEST(SavedGames, DamagedSavesAreRefusedAndChangeNothing) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"plain", "<GameSave " + root + ">" + board(fine) + "</GameSave>"},
       {"empty", ""},
-      {"garbage", std::string("\x01\x02\x03 binary \xff\xfe", 16)},
+      {"garbage", std::string("\x01\x02\x03 binary \xff\xfe", 13)},
       {"other root", HandSave("", "").replace(0, 0, data::EncodeLines("<Level/>"))},
       {"mode",
        HandSave(

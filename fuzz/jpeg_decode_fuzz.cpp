@@ -1,0 +1,28 @@
+// fuzz/jpeg_decode_fuzz.cpp — any bytes as a JPEG picture: decoding and the conversion to PNG
+// the archive unpacking does.
+#include <cstddef>
+#include <cstdint>
+
+#include "data/error.hpp"
+#include "data/memory_stream.hpp"
+#include "fuzz/fuzz_support.hpp"
+#include "graphics/jpeg_codec.hpp"
+#include "graphics/jpeg_png.hpp"
+#include "graphics/png_codec.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+  const std::string_view text = fuzz::Text(bytes, size);
+  bool decoded = false;
+  try {
+    const graphics::TImage image = graphics::DecodeJpeg(text, "fuzz.jpg");
+    if (image.Empty() || image.HasAlpha ||
+        image.Pixels.size() != static_cast<size_t>(image.Width) * image.Height * 3)
+      __builtin_trap();
+    decoded = true;
+  } catch (const data::Error&) {
+  }
+  data::TMemoryStream png;
+  if (graphics::JpegToPng(data::TMemoryStream(text), png) != decoded) __builtin_trap();
+  if (decoded) (void)graphics::DecodePng(png.View(), "converted.png");
+  return 0;
+}

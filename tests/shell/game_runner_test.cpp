@@ -1,0 +1,67 @@
+// tests/shell/game_runner_test.cpp — whole headless runs from the command line: flags, exit
+// status and messages, screenshots, and replaying a recorded run frame for frame.
+#include "shell/game_runner.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "graphics/png_codec.hpp"
+#include "tests/shell/shell_world.hpp"
+
+namespace {
+
+using shell_test::TDataFolder;
+
+struct TResult {
+  int Status = 0;
+  std::string Out, Err;
+};
+
+TResult Zerith(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  TResult r;
+  r.Status = shell::RunZerith(args, out, err);
+  r.Out = out.str();
+  r.Err = err.str();
+  return r;
+}
+
+std::string Bytes(const std::string& path) {
+  std::stringstream s;
+  s << std::ifstream(path, std::ios::binary).rdbuf();
+  return s.str();
+}
+
+TEST(GameRunner, HelpVersionAndBadFlags) {
+  TResult help = Zerith({"--help"});
+  EXPECT_EQ(help.Status, 0);
+  EXPECT_NE(help.Out.find("--headless"), std::string::npos);
+  EXPECT_EQ(Zerith({"--version"}).Out, "zerith 1.15\n");
+  TResult bad = Zerith({"--frames", "many"});
+  EXPECT_EQ(bad.Status, 1);
+  EXPECT_EQ(bad.Err, "zerith: --frames needs a whole number from 0 to 1073741824, not \"many\"\n");
+  EXPECT_EQ(Zerith({"--wobble"}).Err, "zerith: Unknown option \"--wobble\" (see zerith --help)\n");
+}
+
+TEST(GameRunner, HeadlessRunWritesTheLastFrame) {
+  TDataFolder data("runner_shot");
+  data.Write();
+  const std::string shot = data.Folder() + "shot.png";
+  TResult r =
+      Zerith({"--headless", "--frames", "300", "--screenshot", shot, "--data", data.Folder()});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  const graphics::TImage image = graphics::DecodePng(Bytes(shot), "shot");
+  EXPECT_EQ(image.Width, 800);
+  EXPECT_EQ(image.Height, 600);
+}
+
+TEST(GameRunner, MissingArchiveEndsTheRunWithItsMessage) {
+  TDataFolder data("runner_missing");
+  TResult r = Zerith({"--headless", "--frames", "3", "--data", data.Folder()});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_NE(r.Err.find("Can not find file " + data.GamePath() + "!"), std::string::npos) << r.Err;
+}
+
+}  // namespace
