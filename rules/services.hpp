@@ -1,6 +1,7 @@
 // rules/services.hpp — everything the game rules need from the rest of the program: clock,
-// archives, picture store, picture composition, sound, music, interface objects and effect
-// templates. The shell implements it; tests use a recording fake.
+// archives, picture store, picture composition, sound, music, interface objects, effect
+// templates, the log and the drawing of the board's contents. The shell implements it; tests
+// use a recording fake.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,15 @@ enum class TArchiveKind { Game, Level };
 struct TPictureSize {
   int Width = 0;  // px; both 0 for a picture that is not loaded
   int Height = 0;
+};
+
+// A part of a picture, px; Right and Bottom inclusive.
+struct TSourceRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+  friend bool operator==(const TSourceRect&, const TSourceRect&) = default;
 };
 
 // NOTE: every call happens on the main thread, never re-entrantly from the rules. A false result
@@ -75,6 +85,24 @@ class TRulesServices {
 
   // Effect template of slot 0..14, loaded once at start-up; null when that slot is missing.
   virtual const fx::TOrlParticleEffect* EffectTemplate(int slot) = 0;
+
+  // Board drawing (board_drawing.cpp), which clips every part to the board view or to the
+  // effect's clip rectangle first. A services without a screen (tools) keeps the defaults,
+  // which draw nothing; the game's window overrides all three.
+  // DrawPicture draws the source part of the picture named picture onto the surface named
+  // target ("MemorySurface" or "Background") with its top-left at screen (x, y), with alpha
+  // 0..255, tinted towards color (0x00BBGGRR, red lowest) by mix: 0 leaves the picture as it
+  // is, otherwise each channel s becomes color + (s - color) * mix / 256 (the surface engine's
+  // DrawPicture).
+  virtual void DrawPicture(const std::string& /*picture*/, const std::string& /*target*/, int /*x*/,
+                           int /*y*/, int /*alpha*/, const TSourceRect& /*source*/,
+                           uint32_t /*color*/, int /*mix*/) {}
+  // Writes text with the game font, its top-left at screen (x, y).
+  virtual void DrawText(const std::string& /*text*/, const std::string& /*target*/, int /*x*/,
+                        int /*y*/, int /*alpha*/, uint32_t /*color*/) {}
+  // Board units a hit piece rises while it fades: the rounded value of the last key point of
+  // the function "FPosition" of "contour.xml", taken when the effect templates are loaded.
+  virtual int ContourLength() { return 0; }
 
   // One line for the program's log (the shell adds the time stamp); for data the rules accept
   // but that a modder should hear about.

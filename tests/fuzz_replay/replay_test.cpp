@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct THarness {
 };
 
 #include "harness_table.inc"
+
+void PrintTo(const THarness& harness, std::ostream* os) {
+  *os << harness.Name;
+}
 
 namespace fs = std::filesystem;
 

@@ -2,8 +2,10 @@
 // archives built in the test. A picture entry holds its size as text, "W H".
 #pragma once
 
+#include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -123,6 +125,25 @@ class TFakeServices : public rules::TRulesServices {
 
   void WriteLog(const std::string& line) override { Log.push_back(line); }
 
+  // "picture (x,y) [left,top,right,bottom] alpha", plus " tint RRGGBB/mix" when tinted.
+  void DrawPicture(const std::string& picture, const std::string& target, int x, int y, int alpha,
+                   const rules::TSourceRect& source, uint32_t color, int mix) override {
+    Targets.insert(target);
+    std::string line = picture + " (" + std::to_string(x) + "," + std::to_string(y) + ") [" +
+                       std::to_string(source.Left) + "," + std::to_string(source.Top) + "," +
+                       std::to_string(source.Right) + "," + std::to_string(source.Bottom) + "] " +
+                       std::to_string(alpha);
+    if (mix != 0) line += " tint " + Hex(color) + "/" + std::to_string(mix);
+    Draws.push_back(line);
+  }
+  void DrawText(const std::string& text, const std::string& target, int x, int y, int alpha,
+                uint32_t color) override {
+    Targets.insert(target);
+    Draws.push_back("text " + text + " (" + std::to_string(x) + "," + std::to_string(y) + ") " +
+                    std::to_string(alpha) + " " + Hex(color));
+  }
+  int ContourLength() override { return Contour; }
+
   // As if the template's file had been missing at start-up.
   void DropTemplate(int slot) { templates[static_cast<size_t>(slot)].reset(); }
 
@@ -149,8 +170,17 @@ class TFakeServices : public rules::TRulesServices {
   int BackgroundRedraws = 0;
   int Forwarded = 0;
   std::vector<std::string> Log;
+  std::vector<std::string> Draws;
+  std::set<std::string> Targets;
+  int Contour = 60;
 
  private:
+  static std::string Hex(uint32_t color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%06X", color & 0xFFFFFFu);
+    return text;
+  }
+
   static std::string Between(const std::string& text, const std::string& open,
                              const std::string& close) {
     const size_t start = text.find(open);

@@ -1,6 +1,7 @@
 // tests/shell/screens_test.cpp — the screens on a headless main window: the handler table,
 // keyboard shortcuts, the save and load windows, the resume file and the score tables.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "data/error.hpp"
 #include "data/files.hpp"
@@ -57,8 +58,9 @@ std::string ExtraWindows() {
 }
 
 struct TScreensGame {
+  // The folder's name holds the process id: test runs of several checkouts may overlap.
   explicit TScreensGame(const std::string& name)
-      : folder(name), game((folder.Write(), folder.Folder())) {
+      : folder(name + "_" + std::to_string(::getpid())), game((folder.Write(), folder.Folder())) {
     game.Start();
     game.Frames(260);
     data::TMemoryStream extra(ExtraWindows());
