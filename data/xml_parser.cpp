@@ -194,8 +194,9 @@ void TOrlParser::LoadFromStream(TMemoryStream& stream) {
 
 void TOrlParser::LoadFromText(std::string_view text) {
   Lines.clear();
-  // An unclosed comment or head ends the scan; the tree keeps what was read before it and the
-  // reader Parts judge whether the file is usable by the tags they find.
+  // An unclosed comment or head ends the scan; the tree keeps what was read before it, and each
+  // loader of catalogues, levels, interfaces or effects judges by the tags it finds whether the
+  // file is usable.
   ScanError = Typify(NormalizeLineBreaks(text), Lines);
   MakeTree();
 }

@@ -19,7 +19,7 @@ struct TPathPoint {
   float FirstAngle = 0.0f, SecondAngle = 0.0f;
   float PosCorrectionFirst = 1.0f, PosCorrectionSecond = 1.0f;
   TVector At;
-  uint8_t Kind = 1;
+  uint8_t Kind = kPieceBezier;
 };
 
 // Line breaks of any kind and tabs become blanks (a CR LF pair one blank).
@@ -84,9 +84,9 @@ TPathPoint ReadPoint(std::string_view text, const TPathPoint& state) {
   if (Enclosed(text, '"', '"', inner) && !data::Trim(inner).empty())
     point.Timing = ReadTiming(inner);
   if (text.find("..") != std::string_view::npos) {
-    point.Kind = 1;
+    point.Kind = kPieceBezier;
   } else if (text.find("--") != std::string_view::npos) {
-    point.Kind = 0;
+    point.Kind = kPieceLinear;
   }
   return point;
 }
@@ -106,9 +106,9 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
     if (data::SameText(keyword, "set")) {
       std::string_view name, number;
       if (data::SameText(arg, "bezier")) {
-        Bezier = 1;
+        Bezier = kPieceBezier;
       } else if (data::SameText(arg, "linear")) {
-        Bezier = 0;
+        Bezier = kPieceLinear;
       } else if (SplitWord(arg, name, number)) {
         if (data::SameText(name, "timing"))
           Timing = ReadTiming(number);

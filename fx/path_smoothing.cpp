@@ -63,7 +63,7 @@ void TOrlPiecewiseFunc::SmoothAt(const TPointRef& ref, bool flatIn, bool flatOut
 
   if (ref.prev < 0) {
     // A free end: mirror the handle at the other end of the piece.
-    if (cur.Kind != 1) return;
+    if (cur.Kind != kPieceBezier) return;
     const bool atEnd = ref.kind == TPointRef::kFreeEnd;
     const TVector n =
         atEnd ? VecSub(cur.Point(3), cur.Point(0), dim) : VecSub(cur.Point(0), cur.Point(3), dim);
@@ -88,7 +88,7 @@ void TOrlPiecewiseFunc::SmoothAt(const TPointRef& ref, bool flatIn, bool flatOut
   TVector in = VecSub(prev.Point(0), prev.Point(3), dim);
   TVector out = VecSub(cur.Point(3), cur.Point(0), dim);
   const float lin = VecLength(in, dim), lout = VecLength(out, dim);
-  const bool prevBezier = prev.Kind == 1, curBezier = cur.Kind == 1;
+  const bool prevBezier = prev.Kind == kPieceBezier, curBezier = cur.Kind == kPieceBezier;
   if (!prevBezier && !curBezier) return;
   if (prevBezier && curBezier) {
     const TVector n = VecNormalize(VecSub(cur.Point(3), prev.Point(0), dim), dim);

@@ -60,7 +60,7 @@ float PieceLength(const TPiece& piece, int dim) {
   TCurve c;
   for (int k = 0; k < 4; ++k)
     for (int i = 0; i < 3; ++i) c.p[k][i] = piece.P[i][k];
-  if (piece.Kind == 0) return static_cast<float>(Distance(c.p[0], c.p[3], dim));
+  if (piece.Kind == kPieceLinear) return static_cast<float>(Distance(c.p[0], c.p[3], dim));
   return static_cast<float>(BezierLength(c, dim, 0));
 }
 
@@ -242,8 +242,9 @@ TVector TOrlPiecewiseFunc::GetValue(uint32_t timeMs) const {
   for (int i = 0; i < dim; ++i) {
     const float* p = piece.P[i];
     const double x =
-        piece.Kind == 0 ? p[0] + (p[3] - p[0]) * u
-                        : v * v * v * p[0] + 3.0 * u * v * (v * p[1] + u * p[2]) + u * u * u * p[3];
+        piece.Kind == kPieceLinear
+            ? p[0] + (p[3] - p[0]) * u
+            : v * v * v * p[0] + 3.0 * u * v * (v * p[1] + u * p[2]) + u * u * u * p[3];
     value[i] = static_cast<float>(x);
   }
   return value;

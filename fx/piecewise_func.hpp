@@ -12,10 +12,14 @@
 
 namespace fx {
 
+// How a piece runs from its start to its end point; the numbers are those the piece's Kind and
+// the path's Bezier setting hold.
+enum TPieceKind : uint8_t { kPieceLinear = 0, kPieceBezier = 1 };
+
 struct TPiece {
-  int32_t Duration = 0;  // ms
-  float Length = 0.0f;   // arc length over the function's Dim components
-  uint8_t Kind = 0;      // 0 linear, 1 Bezier
+  int32_t Duration = 0;         // ms
+  float Length = 0.0f;          // arc length over the function's Dim components
+  uint8_t Kind = kPieceLinear;  // a TPieceKind
   // P[axis][k]: P0 start, P1 and P2 the Bezier handles, P3 end.
   float P[3][4] = {};
 
@@ -83,7 +87,7 @@ class TOrlPiecewiseFunc : public TOrlMorphFunc {
   float SecondAngle = 0.0f;  // degrees
   float PosCorrectionFirst = 1.0f;
   float PosCorrectionSecond = 1.0f;
-  uint8_t Bezier = 1;
+  uint8_t Bezier = kPieceBezier;  // the TPieceKind of the pieces the next Path adds
 
   // Path points are numbered from 1 in piece order; a number beyond the last point finds
   // nothing and the operations on it change nothing.

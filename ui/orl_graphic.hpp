@@ -18,7 +18,9 @@ struct TSize {
   bool operator==(const TSize&) const = default;
 };
 
-// Implemented by the game's main window; the eight operations keep their historical order.
+// Implemented by the game's main window, the null graphic and the test fakes; the eight
+// operations stay in this one order so those implementations can be held against each other
+// line by line.
 // Colours are 32-bit with red in the lowest byte; alpha 0..255.
 class IOrlGraphic {
  public:
