@@ -36,6 +36,10 @@ TFolders ChooseFolders(const TRunOptions& options) {
   if (folders.Program.back() != '/') folders.Program += '/';
   folders.User = platform::IsWritableFolder(folders.Program) ? folders.Program
                                                              : platform::DataHome() + "/zerith/";
+  // The first start of an installed copy finds no folder of its own yet; when it cannot be
+  // made, writing the log says so.
+  std::error_code ec;
+  if (folders.User != folders.Program) std::filesystem::create_directories(folders.User, ec);
   return folders;
 }
 

@@ -136,7 +136,6 @@ class TMainWindow final : public rules::TRulesServices {
   const TShellHost& Host() const { return host; }
   int MouseX() const { return mouseX; }
   int MouseY() const { return mouseY; }
-  int ContourLength() const { return contourLength; }
   data::TFileFolder* GameArchive() const { return gameArchive; }
   data::TFileFolder* LevelArchive() const { return levelArchive; }
 
@@ -177,6 +176,12 @@ class TMainWindow final : public rules::TRulesServices {
   void ForwardMouseWheel(int delta) override;
   const fx::TOrlParticleEffect* EffectTemplate(int slot) override;
   void WriteLog(const std::string& line) override { log->WriteLog(line); }
+  // Board drawing (board_frame.cpp).
+  void DrawPicture(const std::string& picture, const std::string& target, int x, int y, int alpha,
+                   const rules::TSourceRect& source, uint32_t color, int mix) override;
+  void DrawText(const std::string& text, const std::string& target, int x, int y, int alpha,
+                uint32_t color) override;
+  int ContourLength() override { return contourLength; }
 
   // The toolkit's drawing and sound host (ui::IOrlGraphic) over the surface engine.
   TWindowGraphic& Graphic() { return *graphic; }
