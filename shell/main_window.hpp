@@ -113,6 +113,8 @@ class TMainWindow final : public rules::TRulesServices {
   int ExitStatus() const { return exitStatus; }
   // Full screen and back (Alt+Enter, the options window): rebuilds the display and every surface.
   void ToggleFullScreen();
+  // The same rebuild in the colour depth the options now hold, without changing the mode.
+  void RebuildDisplay();
 
   // State the screens and the built-in player work with.
   rules::TRulesGame& Rules() { return *game; }
@@ -142,6 +144,7 @@ class TMainWindow final : public rules::TRulesServices {
   std::function<void()> PrepareScreensHook;  // run once the interface is loaded for play
   std::function<void()> AfterPointerHook;    // after a pointer press reached the game
   std::function<void()> TitleShownHook;      // once the intro gives way to the title
+  std::function<void()> DisplayChangedHook;  // after the display and its surfaces were rebuilt
   // Headless: where error messages go instead of an error box (stderr when empty).
   std::function<void(const std::string&)> ErrorSink;
 
@@ -206,6 +209,7 @@ class TMainWindow final : public rules::TRulesServices {
   void RouteKey(const platform::TEvent& event);
   void Activate(bool active);
   void ShowLoadingProgress(int percent);
+  void RebuildSurfaces();
 
   TShellHost host;
   TFolders folders;
