@@ -10,17 +10,19 @@
 #include "fx/text_utils.hpp"
 
 namespace fx {
-namespace {
 
-constexpr float kDegToRad = 3.14159265358979323846f / 180.0f;
-
+// One point of a Path statement with the script state it was read under.
 struct TPathPoint {
   float Timing = 1.0f;
   float FirstAngle = 0.0f, SecondAngle = 0.0f;
   float PosCorrectionFirst = 1.0f, PosCorrectionSecond = 1.0f;
   TVector At;
-  uint8_t Kind = kPieceBezier;
+  TPieceKind Kind = kPieceBezier;  // of the piece the point starts
 };
+
+namespace {
+
+constexpr float kDegToRad = 3.14159265358979323846f / 180.0f;
 
 // Line breaks of any kind and tabs become blanks (a CR LF pair one blank).
 std::string Blanked(std::string_view script) {
@@ -91,6 +93,61 @@ TPathPoint ReadPoint(std::string_view text, const TPathPoint& state) {
   return point;
 }
 
+// "Set Bezier", "Set Linear" or "Set NAME NUMBER": changes the script state.
+void ReadSet(std::string_view arg, TOrlPiecewiseFunc& f) {
+  std::string_view name, number;
+  if (data::SameText(arg, "bezier")) {
+    f.Bezier = kPieceBezier;
+  } else if (data::SameText(arg, "linear")) {
+    f.Bezier = kPieceLinear;
+  } else if (SplitWord(arg, name, number)) {
+    if (data::SameText(name, "timing"))
+      f.Timing = ReadTiming(number);
+    else if (data::SameText(name, "firstangle"))
+      f.FirstAngle = ReadFloatOrZero(number);
+    else if (data::SameText(name, "secondangle"))
+      f.SecondAngle = ReadFloatOrZero(number);
+    else if (data::SameText(name, "poscorrectionfirst"))
+      f.PosCorrectionFirst = ReadFloatOrZero(number);
+    else if (data::SameText(name, "poscorrectionsecond"))
+      f.PosCorrectionSecond = ReadFloatOrZero(number);
+  }
+}
+
+// "Path (x,y) (x,y) ...": each "(" starts a point that takes the script state unless it says
+// otherwise.
+void ReadPath(std::string_view arg, const TOrlPiecewiseFunc& f, std::vector<TPathPoint>& points) {
+  const TPathPoint state{
+      f.Timing, f.FirstAngle, f.SecondAngle, f.PosCorrectionFirst, f.PosCorrectionSecond,
+      {},       f.Bezier};
+  for (size_t open = arg.find('('); open != std::string_view::npos;) {
+    const size_t next = arg.find('(', open + 1);
+    points.push_back(ReadPoint(
+        arg.substr(open, next == std::string_view::npos ? std::string_view::npos : next - open),
+        state));
+    open = next;
+  }
+}
+
+// "Ending Loop", "Ending Reverse", "Ending Stop (x,y)" or "Ending ReverseStop (x,y)".
+void ReadEnding(std::string_view arg, TOrlPiecewiseFunc& f) {
+  if (data::SameText(arg, "loop")) {
+    f.Ending = kEndingLoop;
+  } else if (data::SameText(arg, "reverse")) {
+    f.Ending = kEndingReverse;
+  } else {
+    std::string_view inner;
+    const size_t open = arg.find('(');
+    if (!Enclosed(arg, '(', ')', inner)) return;
+    const std::string_view name = data::Trim(arg.substr(0, open));
+    f.EndPosition = ReadCoordinates(inner);
+    if (data::SameText(name, "reversestop"))
+      f.Ending = kEndingReverseStop;
+    else if (data::SameText(name, "stop"))
+      f.Ending = kEndingStop;
+  }
+}
+
 }  // namespace
 
 void TOrlPiecewiseFunc::SetScript(std::string_view script) {
@@ -103,51 +160,12 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
     std::string_view keyword, arg;
     if (!SplitWord(data::Trim(std::string_view(text).substr(from, semicolon - from)), keyword, arg))
       continue;
-    if (data::SameText(keyword, "set")) {
-      std::string_view name, number;
-      if (data::SameText(arg, "bezier")) {
-        Bezier = kPieceBezier;
-      } else if (data::SameText(arg, "linear")) {
-        Bezier = kPieceLinear;
-      } else if (SplitWord(arg, name, number)) {
-        if (data::SameText(name, "timing"))
-          Timing = ReadTiming(number);
-        else if (data::SameText(name, "firstangle"))
-          FirstAngle = ReadFloatOrZero(number);
-        else if (data::SameText(name, "secondangle"))
-          SecondAngle = ReadFloatOrZero(number);
-        else if (data::SameText(name, "poscorrectionfirst"))
-          PosCorrectionFirst = ReadFloatOrZero(number);
-        else if (data::SameText(name, "poscorrectionsecond"))
-          PosCorrectionSecond = ReadFloatOrZero(number);
-      }
-    } else if (data::SameText(keyword, "path")) {
-      const TPathPoint state{
-          Timing, FirstAngle, SecondAngle, PosCorrectionFirst, PosCorrectionSecond, {}, Bezier};
-      for (size_t open = arg.find('('); open != std::string_view::npos;) {
-        const size_t next = arg.find('(', open + 1);
-        points.push_back(ReadPoint(
-            arg.substr(open, next == std::string_view::npos ? std::string_view::npos : next - open),
-            state));
-        open = next;
-      }
-    } else if (data::SameText(keyword, "ending")) {
-      if (data::SameText(arg, "loop")) {
-        Ending = kEndingLoop;
-      } else if (data::SameText(arg, "reverse")) {
-        Ending = kEndingReverse;
-      } else {
-        std::string_view inner;
-        const size_t open = arg.find('(');
-        if (!Enclosed(arg, '(', ')', inner)) continue;
-        const std::string_view name = data::Trim(arg.substr(0, open));
-        EndPosition = ReadCoordinates(inner);
-        if (data::SameText(name, "reversestop"))
-          Ending = kEndingReverseStop;
-        else if (data::SameText(name, "stop"))
-          Ending = kEndingStop;
-      }
-    }
+    if (data::SameText(keyword, "set"))
+      ReadSet(arg, *this);
+    else if (data::SameText(keyword, "path"))
+      ReadPath(arg, *this, points);
+    else if (data::SameText(keyword, "ending"))
+      ReadEnding(arg, *this);
   }
   if (points.size() < 2) return;
 
@@ -155,7 +173,14 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
   const int firstNewPiece = PieceCount();
   for (size_t i = 0; i + 1 < points.size(); ++i)
     AddPiece(points[i].Kind, points[i].At, points[i + 1].At);
-  // Numbered once: smoothing moves handles only, so the numbering holds throughout.
+  SmoothScriptPoints(points, firstNewPoint);
+  TimeScriptPieces(points, firstNewPiece);
+}
+
+// Numbered once: smoothing moves handles only, so the numbering holds throughout. The first
+// new point is smoothed last, once the handles after it are in place.
+void TOrlPiecewiseFunc::SmoothScriptPoints(const std::vector<TPathPoint>& points,
+                                           int firstNewPoint) {
   const std::vector<TPointRef> refs = AllPoints();
   auto smooth = [&](int m) {
     const size_t scriptPoint = static_cast<size_t>(m - firstNewPoint - 1);
@@ -166,6 +191,11 @@ void TOrlPiecewiseFunc::SetScript(std::string_view script) {
   };
   for (int m = firstNewPoint + 2; m <= pointCount; ++m) smooth(m);
   smooth(firstNewPoint + 1);
+}
+
+// A point's timing is the duration of the piece it starts: seconds, or a constant speed in
+// units per second when negative.
+void TOrlPiecewiseFunc::TimeScriptPieces(const std::vector<TPathPoint>& points, int firstNewPiece) {
   for (size_t k = 0; k + 1 < points.size(); ++k) {
     const int index = firstNewPiece + static_cast<int>(k);
     const float timing = points[k].Timing;

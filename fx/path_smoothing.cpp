@@ -21,6 +21,37 @@ TVector ShapeHandle(TVector handle, float factor, float chord, bool flat, float 
   return handle;
 }
 
+// The unit directions of the handles either side of a junction. Between two Bezier pieces
+// they lie on one line, leaning towards the chord of the shorter piece; next to a straight
+// piece the curve leaves along it.
+struct TJunction {
+  TVector In, Out;
+};
+
+TJunction JunctionDirections(const TPiece& prev, const TPiece& cur, int dim) {
+  TVector in = VecSub(prev.Point(0), prev.Point(3), dim);
+  TVector out = VecSub(cur.Point(3), cur.Point(0), dim);
+  const float lin = VecLength(in, dim), lout = VecLength(out, dim);
+  const bool prevBezier = prev.Kind == kPieceBezier, curBezier = cur.Kind == kPieceBezier;
+  if (prevBezier && curBezier) {
+    const TVector n = VecNormalize(VecSub(cur.Point(3), prev.Point(0), dim), dim);
+    if (lin >= lout) {
+      const float share = lin > 0.0f ? lout / lin : 0.0f;
+      out = VecNormalize(VecBlend(VecNormalize(out, dim), n, share, dim), dim);
+      in = VecScale(out, -1.0f, dim);
+    } else {
+      in = VecNormalize(VecBlend(VecNormalize(in, dim), VecScale(n, -1.0f, dim), lin / lout, dim),
+                        dim);
+      out = VecScale(in, -1.0f, dim);
+    }
+  } else if (prevBezier) {
+    in = VecScale(VecNormalize(out, dim), -1.0f, dim);
+  } else {
+    out = VecScale(VecNormalize(in, dim), -1.0f, dim);
+  }
+  return {in, out};
+}
+
 }  // namespace
 
 TPointRef TOrlPiecewiseFunc::FindPoint(int number) const {
@@ -58,64 +89,53 @@ void TOrlPiecewiseFunc::SmoothPoint(int number, bool flatIn, bool flatOut, float
 void TOrlPiecewiseFunc::SmoothAt(const TPointRef& ref, bool flatIn, bool flatOut, float angleOut,
                                  float angleIn, float factorOut, float factorIn) {
   if (ref.kind == TPointRef::kNone) return;
-  const int dim = Dim();
-  TPiece& cur = pieces[static_cast<size_t>(ref.cur)];
-
   if (ref.prev < 0) {
-    // A free end: mirror the handle at the other end of the piece.
-    if (cur.Kind != kPieceBezier) return;
-    const bool atEnd = ref.kind == TPointRef::kFreeEnd;
-    const TVector n =
-        atEnd ? VecSub(cur.Point(3), cur.Point(0), dim) : VecSub(cur.Point(0), cur.Point(3), dim);
-    const TVector t =
-        atEnd ? VecSub(cur.Point(1), cur.Point(0), dim) : VecSub(cur.Point(2), cur.Point(3), dim);
-    const TVector u = VecNormalize(n, dim);
-    const TVector proj = VecScale(u, VecLength(t, dim) * VecDot(u, VecNormalize(t, dim), dim), dim);
-    const TVector perp = VecSub(t, proj, dim);
-    TVector handle = VecScale(VecSub(perp, proj, dim), atEnd ? factorIn : factorOut, dim);
-    const float angle = atEnd ? angleIn : angleOut;
-    if (std::fabs(angle) > 1e-6f) handle = VecRotate2D(handle, angle, dim);
-    if (atEnd) {
-      cur.SetPoint(2, VecAdd(cur.Point(3), handle, dim));
-    } else {
-      cur.SetPoint(1, VecAdd(cur.Point(0), handle, dim));
-    }
-    UpdateLength(ref.cur);
+    SmoothFreeEnd(ref, angleOut, angleIn, factorOut, factorIn);
     return;
   }
-
   TPiece& prev = pieces[static_cast<size_t>(ref.prev)];
-  TVector in = VecSub(prev.Point(0), prev.Point(3), dim);
-  TVector out = VecSub(cur.Point(3), cur.Point(0), dim);
-  const float lin = VecLength(in, dim), lout = VecLength(out, dim);
+  TPiece& cur = pieces[static_cast<size_t>(ref.cur)];
   const bool prevBezier = prev.Kind == kPieceBezier, curBezier = cur.Kind == kPieceBezier;
   if (!prevBezier && !curBezier) return;
-  if (prevBezier && curBezier) {
-    const TVector n = VecNormalize(VecSub(cur.Point(3), prev.Point(0), dim), dim);
-    if (lin >= lout) {
-      const float share = lin > 0.0f ? lout / lin : 0.0f;
-      out = VecNormalize(VecBlend(VecNormalize(out, dim), n, share, dim), dim);
-      in = VecScale(out, -1.0f, dim);
-    } else {
-      in = VecNormalize(VecBlend(VecNormalize(in, dim), VecScale(n, -1.0f, dim), lin / lout, dim),
-                        dim);
-      out = VecScale(in, -1.0f, dim);
-    }
-  } else if (prevBezier) {
-    in = VecScale(VecNormalize(out, dim), -1.0f, dim);
-  } else {
-    out = VecScale(VecNormalize(in, dim), -1.0f, dim);
-  }
+  const int dim = Dim();
+  const float lin = VecLength(VecSub(prev.Point(0), prev.Point(3), dim), dim);
+  const float lout = VecLength(VecSub(cur.Point(3), cur.Point(0), dim), dim);
+  const TJunction junction = JunctionDirections(prev, cur, dim);
   if (prevBezier) {
-    in = ShapeHandle(in, factorIn, lin, flatIn, angleIn, dim);
+    const TVector in = ShapeHandle(junction.In, factorIn, lin, flatIn, angleIn, dim);
     prev.SetPoint(2, VecAdd(prev.Point(3), in, dim));
     UpdateLength(ref.prev);
   }
   if (curBezier) {
-    out = ShapeHandle(out, factorOut, lout, flatOut, angleOut, dim);
+    const TVector out = ShapeHandle(junction.Out, factorOut, lout, flatOut, angleOut, dim);
     cur.SetPoint(1, VecAdd(cur.Point(0), out, dim));
     UpdateLength(ref.cur);
   }
+}
+
+// A free end mirrors the handle at the other end of its piece across the chord.
+void TOrlPiecewiseFunc::SmoothFreeEnd(const TPointRef& ref, float angleOut, float angleIn,
+                                      float factorOut, float factorIn) {
+  TPiece& cur = pieces[static_cast<size_t>(ref.cur)];
+  if (cur.Kind != kPieceBezier) return;
+  const int dim = Dim();
+  const bool atEnd = ref.kind == TPointRef::kFreeEnd;
+  const TVector n =
+      atEnd ? VecSub(cur.Point(3), cur.Point(0), dim) : VecSub(cur.Point(0), cur.Point(3), dim);
+  const TVector t =
+      atEnd ? VecSub(cur.Point(1), cur.Point(0), dim) : VecSub(cur.Point(2), cur.Point(3), dim);
+  const TVector u = VecNormalize(n, dim);
+  const TVector proj = VecScale(u, VecLength(t, dim) * VecDot(u, VecNormalize(t, dim), dim), dim);
+  const TVector perp = VecSub(t, proj, dim);
+  TVector handle = VecScale(VecSub(perp, proj, dim), atEnd ? factorIn : factorOut, dim);
+  const float angle = atEnd ? angleIn : angleOut;
+  if (std::fabs(angle) > 1e-6f) handle = VecRotate2D(handle, angle, dim);
+  if (atEnd) {
+    cur.SetPoint(2, VecAdd(cur.Point(3), handle, dim));
+  } else {
+    cur.SetPoint(1, VecAdd(cur.Point(0), handle, dim));
+  }
+  UpdateLength(ref.cur);
 }
 
 void TOrlPiecewiseFunc::MovePoint(int number, bool flatIn, bool flatOut, float angleOut,

@@ -170,7 +170,7 @@ bool TOrlPiecewiseFunc::IsNewPoint(const TVector& p) {
   return true;
 }
 
-void TOrlPiecewiseFunc::AddPiece(uint8_t kind, const TVector& start, const TVector& end) {
+void TOrlPiecewiseFunc::AddPiece(TPieceKind kind, const TVector& start, const TVector& end) {
   const int newPoints = static_cast<int>(IsNewPoint(start)) + static_cast<int>(IsNewPoint(end));
   TPiece piece;
   piece.Duration = 1000;

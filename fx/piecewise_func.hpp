@@ -17,9 +17,9 @@ namespace fx {
 enum TPieceKind : uint8_t { kPieceLinear = 0, kPieceBezier = 1 };
 
 struct TPiece {
-  int32_t Duration = 0;         // ms
-  float Length = 0.0f;          // arc length over the function's Dim components
-  uint8_t Kind = kPieceLinear;  // a TPieceKind
+  int32_t Duration = 0;  // ms
+  float Length = 0.0f;   // arc length over the function's Dim components
+  TPieceKind Kind = kPieceLinear;
   // P[axis][k]: P0 start, P1 and P2 the Bezier handles, P3 end.
   float P[3][4] = {};
 
@@ -37,6 +37,8 @@ enum TPathEnding : uint8_t {
   kEndingReverseStop = 2,
   kEndingReverse = 3
 };
+
+struct TPathPoint;
 
 // Where a path point number lands (see FindPoint).
 struct TPointRef {
@@ -87,7 +89,7 @@ class TOrlPiecewiseFunc : public TOrlMorphFunc {
   float SecondAngle = 0.0f;  // degrees
   float PosCorrectionFirst = 1.0f;
   float PosCorrectionSecond = 1.0f;
-  uint8_t Bezier = kPieceBezier;  // the TPieceKind of the pieces the next Path adds
+  TPieceKind Bezier = kPieceBezier;  // of the pieces the next Path adds
 
   // Path points are numbered from 1 in piece order; a number beyond the last point finds
   // nothing and the operations on it change nothing.
@@ -101,7 +103,7 @@ class TOrlPiecewiseFunc : public TOrlMorphFunc {
                  float factorOut, float factorIn, float x, float y, float z);
 
   // Appends a piece of 1000 ms from start to end with handles at the thirds (used by scripts).
-  void AddPiece(uint8_t kind, const TVector& start, const TVector& end);
+  void AddPiece(TPieceKind kind, const TVector& start, const TVector& end);
 
  private:
   struct TLookup {
@@ -115,6 +117,11 @@ class TOrlPiecewiseFunc : public TOrlMorphFunc {
   std::vector<TPointRef> AllPoints() const;
   void SmoothAt(const TPointRef& ref, bool flatIn, bool flatOut, float angleOut, float angleIn,
                 float factorOut, float factorIn);
+  void SmoothFreeEnd(const TPointRef& ref, float angleOut, float angleIn, float factorOut,
+                     float factorIn);
+  // The last steps of SetScript over the points it read.
+  void SmoothScriptPoints(const std::vector<TPathPoint>& points, int firstNewPoint);
+  void TimeScriptPieces(const std::vector<TPathPoint>& points, int firstNewPiece);
   // True when no end of an existing piece coincides with p.
   bool IsNewPoint(const TVector& p);
   void IndexEnds();

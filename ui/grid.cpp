@@ -262,73 +262,88 @@ void TOrlGrid::SliderFollows() {
   if (linkedSlider) linkedSlider->SetPosition(Position);
 }
 
+namespace {
+
+// The selection keys move the top row t and the selected row p over r rows of which v fit;
+// a header row (fixed) is counted in r but can be neither the top nor selected.
+struct TRowMove {
+  int& t;
+  int& p;
+  const int r, v;
+  const bool fixed;
+
+  void Up() {
+    if (t > 0 && p == t) --t;
+    if (p > t) --p;
+  }
+  void Down() {
+    if (p >= r - 2 + (fixed ? 0 : 1)) return;
+    if (t + v == p + 1) ++t;
+    if (p - t < v - 1) ++p;
+  }
+  void End() {
+    if (fixed) {
+      t = v < r ? r - v - 1 : 0;
+      p = r - 2;
+    } else {
+      t = v < r ? r - v : 0;
+      p = r - 1;
+    }
+  }
+  void PageUp() {
+    if (t == 0) p = 0;
+    if (fixed ? t - v > 1 : t >= v) {
+      t = t - v + 1;
+      p = p + 1 - v;
+    } else {
+      p -= t;
+      t = 0;
+    }
+  }
+  void PageDown() {
+    if (fixed ? t >= r - v - 1 : t == r - v) p = r - (fixed ? 2 : 1);
+    if (t < r - 2 * v + 1) {
+      t += v - 1;
+      p += v - 1;
+    } else if (fixed && r != v) {
+      p = p + r - v - t - 1;
+      t = r - v - 1;
+    } else {
+      p = p + r - v - t;
+      t = r - v;
+    }
+  }
+};
+
+}  // namespace
+
 bool TOrlGrid::MoveByKey(uint16_t key) {
-  const int r = RowCount, v = VisibleRows();
-  int& t = TopRow;
-  int& p = Position;
+  TRowMove move{TopRow, Position, RowCount, VisibleRows(), FixedRow};
   switch (key) {
     case kKeyUp:
-      if (t > 0 && p == t) --t;
-      if (p > t) --p;
+      move.Up();
       break;
     case kKeyDown:
-      if (p < r - 2 + (FixedRow ? 0 : 1)) {
-        if (t + v == p + 1) ++t;
-        if (p - t < v - 1) ++p;
-      }
+      move.Down();
       break;
     case kKeyHome:
-      t = p = 0;
+      TopRow = Position = 0;
       break;
     case kKeyEnd:
-      if (FixedRow) {
-        t = v < r ? r - v - 1 : 0;
-        p = r - 2;
-      } else {
-        t = v < r ? r - v : 0;
-        p = r - 1;
-      }
+      move.End();
       break;
     case kKeyPageUp:
-      if (t == 0) p = 0;
-      if (FixedRow ? t - v > 1 : t >= v) {
-        t = t - v + 1;
-        p = p + 1 - v;
-      } else {
-        p -= t;
-        t = 0;
-      }
+      move.PageUp();
       break;
     case kKeyPageDown:
-      if (FixedRow) {
-        if (t >= r - v - 1) p = r - 2;
-        if (t < r - 2 * v + 1) {
-          t += v - 1;
-          p += v - 1;
-        } else if (r != v) {
-          p = p + r - v - t - 1;
-          t = r - v - 1;
-        } else {
-          p = p + r - v - t;
-          t = r - v;
-        }
-      } else {
-        if (r - v == t) p = r - 1;
-        if (t < r - 2 * v + 1) {
-          t += v - 1;
-          p += v - 1;
-        } else {
-          p = p + r - v - t;
-          t = r - v;
-        }
-      }
+      move.PageDown();
       break;
     default:
       return false;
   }
   // Grids with fewer rows than fit can drive the arithmetic below zero; the top stays the top.
-  t = std::max(t, 0);
-  p = std::max(p, 0);
+  TopRow = std::max(TopRow, 0);
+  Position = std::max(Position, 0);
   return true;
 }
 

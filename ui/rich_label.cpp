@@ -64,6 +64,23 @@ class TRichLayout {
   void EndWord(size_t& p);
   void AddWord(int blanks);
   void CarryOut(const std::string& tag, size_t p);
+  // The mark-up's tags; each returns false when the tag turns out not to be its own.
+  bool PushColor(const std::string& tag, size_t p);
+  bool PopColor(const std::string& tag, size_t p);
+  bool PushFont(const std::string& tag, size_t p);
+  bool PopFont(const std::string& tag, size_t p);
+  bool OpenTable(const std::string& tag, size_t p);
+  bool LeftCell(const std::string& tag, size_t p);
+  bool CenterCell(const std::string& tag, size_t p);
+  bool RightCell(const std::string& tag, size_t p);
+  void StartCell(const std::string& tag, TTextAlignment align, size_t lead);
+  bool CloseTable(const std::string& tag, size_t p);
+  bool OpenLink(const std::string& tag, size_t p);
+  bool CloseLink(const std::string& tag, size_t p);
+  bool LineBreak(const std::string& tag, size_t p);
+  bool HorizontalSpace(const std::string& tag, size_t p);
+  bool OpenParagraph(const std::string& tag, size_t p);
+  bool CloseParagraph(const std::string& tag, size_t p);
   void StartLink(const std::string& script, size_t p);
   void NewLine(int down);
   void FinishLine();
@@ -162,80 +179,174 @@ void TRichLayout::NewLine(int down) {
   lineStart = label.words.size();
 }
 
+// The first row whose text matches the tag carries it out. A handler that finds the tag is not
+// its own after all (a line break without a readable height) returns false and the rows below
+// get their turn; so the order of the rows is part of the mark-up's meaning.
 void TRichLayout::CarryOut(const std::string& tag, size_t p) {
-  int32_t n = 0;
-  const auto cell = [&](TTextAlignment align, size_t lead) {
-    if (!TagNumber(tag, lead, n)) return;
-    FinishCell();
-    column = n;
-    columnAlign = align;
-    x = 0;
-    lineStart = label.words.size();
+  enum class TMatch { Prefix, Exact, Contains };
+  struct TTagHandler {
+    TMatch Match;
+    std::string_view Text;
+    bool (TRichLayout::*Handler)(const std::string& tag, size_t p);
   };
-  if (StartsWith(tag, "$")) {
-    if (ReadInt(tag, n)) colors.push_back(n);  // "$" brings hexadecimal digits
-  } else if (StartsWith(tag, "/$")) {
-    if (colors.size() > 1) colors.pop_back();
-  } else if (StartsWith(tag, "F")) {
-    const size_t from = std::min<size_t>(5, tag.size());
-    const size_t blank = tag.find(' ', from);
-    fonts.push_back(
-        tag.substr(from, blank == std::string::npos ? std::string::npos : blank - from));
-  } else if (StartsWith(tag, "/F")) {
-    if (fonts.size() > 1) fonts.pop_back();
-  } else if (tag == "Table") {
+  static constexpr TTagHandler kHandlers[] = {
+      {TMatch::Prefix, "$", &TRichLayout::PushColor},
+      {TMatch::Prefix, "/$", &TRichLayout::PopColor},
+      {TMatch::Prefix, "F", &TRichLayout::PushFont},
+      {TMatch::Prefix, "/F", &TRichLayout::PopFont},
+      {TMatch::Exact, "Table", &TRichLayout::OpenTable},
+      {TMatch::Contains, "TLeft ", &TRichLayout::LeftCell},
+      {TMatch::Contains, "TCenter ", &TRichLayout::CenterCell},
+      {TMatch::Contains, "TRight ", &TRichLayout::RightCell},
+      {TMatch::Exact, "/Table", &TRichLayout::CloseTable},
+      {TMatch::Contains, "Link Action", &TRichLayout::OpenLink},
+      {TMatch::Exact, "/Link", &TRichLayout::CloseLink},
+      {TMatch::Exact, "BR/", &TRichLayout::LineBreak},
+      {TMatch::Contains, "BR ", &TRichLayout::LineBreak},
+      {TMatch::Contains, "HR ", &TRichLayout::HorizontalSpace},
+      {TMatch::Exact, "Left", &TRichLayout::OpenParagraph},
+      {TMatch::Exact, "Center", &TRichLayout::OpenParagraph},
+      {TMatch::Exact, "Right", &TRichLayout::OpenParagraph},
+      {TMatch::Exact, "Justify", &TRichLayout::OpenParagraph},
+      {TMatch::Exact, "/Left", &TRichLayout::CloseParagraph},
+      {TMatch::Exact, "/Center", &TRichLayout::CloseParagraph},
+      {TMatch::Exact, "/Right", &TRichLayout::CloseParagraph},
+      {TMatch::Exact, "/Justify", &TRichLayout::CloseParagraph},
+  };
+  for (const TTagHandler& row : kHandlers) {
+    const bool matches = row.Match == TMatch::Prefix  ? StartsWith(tag, row.Text)
+                         : row.Match == TMatch::Exact ? tag == row.Text
+                                                      : Contains(tag, row.Text);
+    if (matches && (this->*row.Handler)(tag, p)) return;
+  }
+}
+
+bool TRichLayout::PushColor(const std::string& tag, size_t) {
+  int32_t n = 0;
+  if (ReadInt(tag, n)) colors.push_back(n);  // "$" brings hexadecimal digits
+  return true;
+}
+
+bool TRichLayout::PopColor(const std::string&, size_t) {
+  if (colors.size() > 1) colors.pop_back();
+  return true;
+}
+
+// "Font NAME ...": the name runs from the fifth character to the next blank.
+bool TRichLayout::PushFont(const std::string& tag, size_t) {
+  const size_t from = std::min<size_t>(5, tag.size());
+  const size_t blank = tag.find(' ', from);
+  fonts.push_back(tag.substr(from, blank == std::string::npos ? std::string::npos : blank - from));
+  return true;
+}
+
+bool TRichLayout::PopFont(const std::string&, size_t) {
+  if (fonts.size() > 1) fonts.pop_back();
+  return true;
+}
+
+bool TRichLayout::OpenTable(const std::string&, size_t) {
+  FinishLine();
+  NewLine(font.Height);
+  inTable = true;
+  column = 0;
+  columnAlign = taLeft;
+  return true;
+}
+
+// "TLeft N}", "TCenter N}", "TRight N}": a cell at column position N; `lead` is the length of
+// the tag's name and blank.
+void TRichLayout::StartCell(const std::string& tag, TTextAlignment align, size_t lead) {
+  int32_t n = 0;
+  if (!TagNumber(tag, lead, n)) return;
+  FinishCell();
+  column = n;
+  columnAlign = align;
+  x = 0;
+  lineStart = label.words.size();
+}
+
+bool TRichLayout::LeftCell(const std::string& tag, size_t) {
+  StartCell(tag, taLeft, 6);
+  return true;
+}
+
+bool TRichLayout::CenterCell(const std::string& tag, size_t) {
+  StartCell(tag, taCenter, 8);
+  return true;
+}
+
+bool TRichLayout::RightCell(const std::string& tag, size_t) {
+  StartCell(tag, taRight, 7);
+  return true;
+}
+
+bool TRichLayout::CloseTable(const std::string&, size_t) {
+  FinishCell();
+  inTable = false;
+  NewLine(font.Height);
+  return true;
+}
+
+// "Link Action SCRIPT": the script follows the tag's first twelve characters.
+bool TRichLayout::OpenLink(const std::string& tag, size_t p) {
+  StartLink(tag.size() > 12 ? tag.substr(12) : std::string(), p);
+  return true;
+}
+
+bool TRichLayout::CloseLink(const std::string&, size_t) {
+  if (linkWord != SIZE_MAX && !label.linkLabels.empty()) {
+    label.words[linkWord].Color = static_cast<int32_t>(label.linkLabels.size() - 1);
+    label.linkWords.emplace_back(linkWord, label.linkLabels.size() - 1);
+  }
+  linkOpen = false;
+  linkWord = SIZE_MAX;
+  return true;
+}
+
+// "BR/" goes down one font height, "BR N}" N pixels.
+bool TRichLayout::LineBreak(const std::string& tag, size_t) {
+  int32_t n = 0;
+  if (tag != "BR/" && !TagNumber(tag, 3, n)) return false;
+  const int down = tag == "BR/" ? font.Height : n;
+  if (inTable) {
+    FinishCell();  // the next cell tag starts the row's words
+    y += down;
+    x = 0;
+  } else {
+    FinishLine();
+    NewLine(down);
+  }
+  return true;
+}
+
+// "HR N}": N blank pixels after the last word.
+bool TRichLayout::HorizontalSpace(const std::string& tag, size_t) {
+  int32_t n = 0;
+  if (!TagNumber(tag, 3, n)) return false;
+  if (!label.words.empty()) label.words.back().BlankWidth += n;
+  x += n;
+  return true;
+}
+
+// A paragraph starts on a line of its own.
+bool TRichLayout::OpenParagraph(const std::string& tag, size_t) {
+  if (label.words.size() > lineStart) {
     FinishLine();
     NewLine(font.Height);
-    inTable = true;
-    column = 0;
-    columnAlign = taLeft;
-  } else if (Contains(tag, "TLeft ")) {
-    cell(taLeft, 6);
-  } else if (Contains(tag, "TCenter ")) {
-    cell(taCenter, 8);
-  } else if (Contains(tag, "TRight ")) {
-    cell(taRight, 7);
-  } else if (tag == "/Table") {
-    FinishCell();
-    inTable = false;
-    NewLine(font.Height);
-  } else if (Contains(tag, "Link Action")) {
-    StartLink(tag.size() > 12 ? tag.substr(12) : std::string(), p);
-  } else if (tag == "/Link") {
-    if (linkWord != SIZE_MAX && !label.linkLabels.empty()) {
-      label.words[linkWord].Color = static_cast<int32_t>(label.linkLabels.size() - 1);
-      label.linkWords.emplace_back(linkWord, label.linkLabels.size() - 1);
-    }
-    linkOpen = false;
-    linkWord = SIZE_MAX;
-  } else if (tag == "BR/" || (Contains(tag, "BR ") && TagNumber(tag, 3, n))) {
-    const int down = tag == "BR/" ? font.Height : n;
-    if (inTable) {
-      FinishCell();  // the next cell tag starts the row's words
-      y += down;
-      x = 0;
-    } else {
-      FinishLine();
-      NewLine(down);
-    }
-  } else if (Contains(tag, "HR ") && TagNumber(tag, 3, n)) {
-    if (!label.words.empty()) label.words.back().BlankWidth += n;
-    x += n;
-  } else if (tag == "Left" || tag == "Center" || tag == "Right" || tag == "Justify") {
-    // A paragraph starts on a line of its own.
-    if (label.words.size() > lineStart) {
-      FinishLine();
-      NewLine(font.Height);
-    }
-    aligns.push_back(tag == "Left"     ? taLeft
-                     : tag == "Center" ? taCenter
-                     : tag == "Right"  ? taRight
-                                       : taJustify);
-  } else if (tag == "/Left" || tag == "/Center" || tag == "/Right" || tag == "/Justify") {
-    if (tag != "/Justify") FinishLine();  // a justified paragraph's last line stays left-aligned
-    if (aligns.size() > 1) aligns.pop_back();
-    NewLine(font.Height);
   }
+  aligns.push_back(tag == "Left"     ? taLeft
+                   : tag == "Center" ? taCenter
+                   : tag == "Right"  ? taRight
+                                     : taJustify);
+  return true;
+}
+
+bool TRichLayout::CloseParagraph(const std::string& tag, size_t) {
+  if (tag != "/Justify") FinishLine();  // a justified paragraph's last line stays left-aligned
+  if (aligns.size() > 1) aligns.pop_back();
+  NewLine(font.Height);
+  return true;
 }
 
 void TRichLayout::StartLink(const std::string& script, size_t p) {

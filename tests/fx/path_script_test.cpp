@@ -21,7 +21,7 @@ TEST(PathScript, StatementsAndStateAreReadLeniently) {
   EXPECT_EQ(f.SecondAngle, 30.0f);
   EXPECT_EQ(f.PosCorrectionFirst, 0.5f);
   EXPECT_EQ(f.PosCorrectionSecond, 2.0f);
-  EXPECT_EQ(f.Bezier, 0);
+  EXPECT_EQ(f.Bezier, fx::kPieceLinear);
   EXPECT_EQ(f.PieceCount(), 0);
 
   // Several Path statements continue one point list; Set between them affects later points.
@@ -37,9 +37,9 @@ TEST(PathScript, StatementsAndStateAreReadLeniently) {
 TEST(PathScript, PointOptionsOverrideTheState) {
   fx::TOrlPiecewiseFunc f;
   f.SetScript("Set Linear; Path (0,0) .. (10,0) -- (20,0) (30,0);");
-  EXPECT_EQ(f.Piece(0).Kind, 1);
-  EXPECT_EQ(f.Piece(1).Kind, 0);
-  EXPECT_EQ(f.Piece(2).Kind, 0);
+  EXPECT_EQ(f.Piece(0).Kind, fx::kPieceBezier);
+  EXPECT_EQ(f.Piece(1).Kind, fx::kPieceLinear);
+  EXPECT_EQ(f.Piece(2).Kind, fx::kPieceLinear);
 
   // The second angle turns the outgoing handle of a free start: (33.3, 0) by 90° gives
   // (0, −33.3), so the curve dips below the chord.

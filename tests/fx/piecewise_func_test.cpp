@@ -22,7 +22,7 @@ std::unique_ptr<fx::TOrlPiecewiseFunc> Path(const char* script) {
 TEST(PiecewiseFunc, StraightPathsAndTheirTiming) {
   auto bezier = Path("Path (0,0) (100,0);");
   ASSERT_EQ(bezier->PieceCount(), 1);
-  EXPECT_EQ(bezier->Piece(0).Kind, 1);
+  EXPECT_EQ(bezier->Piece(0).Kind, fx::kPieceBezier);
   EXPECT_EQ(bezier->TotalTime(), 1000);
   EXPECT_VEC_NEAR(bezier->GetValue(500), 50, 0, 0, 1e-3);
 
@@ -84,7 +84,7 @@ TEST(PiecewiseFunc, EndingsFoldTimeBackIntoThePath) {
 TEST(PiecewiseFunc, BezierArcLength) {
   // A quarter-circle-like arc is longer than its chord and shorter than its polygon.
   fx::TPiece piece;
-  piece.Kind = 1;
+  piece.Kind = fx::kPieceBezier;
   piece.SetPoint(0, {0, 0, 0});
   piece.SetPoint(1, {0, 55.23f, 0});
   piece.SetPoint(2, {44.77f, 100, 0});
@@ -104,5 +104,5 @@ TEST(PiecewiseFunc, ThreeDimensionalPathsAndClear) {
   f.Clear();
   EXPECT_EQ(f.PieceCount(), 0);
   EXPECT_EQ(f.PointCount(), 0);
-  EXPECT_EQ(f.Bezier, 0);  // the script state survives
+  EXPECT_EQ(f.Bezier, fx::kPieceLinear);  // the script state survives
 }
