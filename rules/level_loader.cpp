@@ -231,6 +231,9 @@ void TRulesGame::SetUpForPlay() {
   for (int i = 0; i < kQueueLength; ++i) DealPiece();
   LiftDeadLine();
   UpdateFrontier();
+  // The first hand piece is held where the pointer already is (over the button that started
+  // the level), not at the screen's corner until the pointer next moves.
+  CentrePieceOnCursor(HandIndex);
   if (Level.Music != Services.PlayingMusic()) {
     Services.StopMusic();
     Services.PlayMusic(Level.Music);

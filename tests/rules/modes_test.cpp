@@ -31,6 +31,21 @@ TEST(Modes, ANewGameStartsWithFullStocksAndTheBarOfItsMode) {
   }
 }
 
+TEST(Modes, TheFirstHandPieceIsHeldAtThePointerBeforeItMoves) {
+  TWorld world;
+  TRulesGame game(world.Catalogues, world.Services);
+  game.MouseMoved(412, 333);  // over the title's buttons, before play
+  game.StartNewGame(kPuzzle);
+  AddEntry(world.Services.Archive(TArchiveKind::Level), "Level1.xml", ColumnLevel(2).Xml());
+  game.LoadLevel("Level1.xml", true);
+  ASSERT_TRUE(game.HasHand());
+  const int x = game.Piece(game.HandIndex).X, y = game.Piece(game.HandIndex).Y;
+  EXPECT_TRUE(x != 0 || y != 0);
+  game.CentrePieceOnCursor(game.HandIndex);
+  EXPECT_EQ(game.Piece(game.HandIndex).X, x);
+  EXPECT_EQ(game.Piece(game.HandIndex).Y, y);
+}
+
 TEST(Modes, DangerStartsWithin40AndDeathOneBelowTheLine) {
   TWorld world;
   auto game = world.NewGame(kPuzzle, ColumnLevel(2));
