@@ -88,6 +88,8 @@ class TRulesGame : public THandQueue, public TDeadLine, public TBoardState {
   void StrategyPutDone();
   bool LiftDeadLine();
   void LayerCleared();
+  // The level is won: its remaining pieces burst and the level-complete window follows.
+  void LevelCompleted();
   void MarkPause();
   void ResumeTimers();
   // Shows the boss hint the first time a boss comes into view; called every frame.
@@ -203,7 +205,6 @@ class TRulesGame : public THandQueue, public TDeadLine, public TBoardState {
   void Lose();
   bool PuzzleTimer();  // false when the game was lost
   void ScrollGlide();
-  void LevelCompleted();
   // moves.cpp, undo_shuffle.cpp
   bool CanMove() const;
   int NextRotation(int type) const;

@@ -1,5 +1,6 @@
-// shell/display_change.cpp — switching between full screen and window: the display is set up
-// again and every surface rebuilt, with the loading bar showing the progress.
+// shell/display_change.cpp — switching between full screen and window, and changing the colour
+// depth: the display is set up again and every surface rebuilt in the new depth, with the
+// loading bar showing the progress.
 #include "data/file_folder.hpp"
 #include "graphics/surf_engine.hpp"
 #include "platform/display.hpp"
@@ -25,16 +26,32 @@ void TMainWindow::ToggleFullScreen() {
   if (playing) MarkPause();
   settings.FullScreenMode = 1 - settings.FullScreenMode;
   SaveOptions();
+  RebuildSurfaces();
+  if (playing) ResumeTimers();
+}
+
+void TMainWindow::RebuildDisplay() {
+  const bool playing = GameState() == rules::gsGamePlay;
+  if (playing) MarkPause();
+  RebuildSurfaces();
+  if (playing) ResumeTimers();
+}
+
+void TMainWindow::RebuildSurfaces() {
   host.Display->ReleaseDisplay();
+  // Every picture is read again from its archive or file: a 16-bit copy of a 32-bit surface
+  // would lose its colours for good when the player switches back.
   surfaces.ReleaseSurfaces();
   int depth = settings.BitsPerPixel == 16 ? 16 : 32;
   if (!host.Display->SetupDisplay(depth, settings.FullScreenMode == 1)) {
+    WriteLog(host.Display->LastError());
     depth = 16;
     if (!host.Display->SetupDisplay(depth, settings.FullScreenMode == 1)) {
       Fail("Cannot set up the display again: " + host.Display->LastError());
       return;
     }
   }
+  if (depth != settings.BitsPerPixel) WriteLog("The display runs in 16-bit colour");
   surfaces.Create(depth, 800, 600);
   surfaces.OnProgress = [this](int percent) { ShowLoadingProgress(percent); };
   const std::string first =
@@ -46,7 +63,7 @@ void TMainWindow::ToggleFullScreen() {
   game->ForgetPictureSizes();
   RebuildBackground();
   DrawFrame();
-  if (playing) ResumeTimers();
+  if (DisplayChangedHook) DisplayChangedHook();
 }
 
 void TMainWindow::ShowLoadingProgress(int percent) {

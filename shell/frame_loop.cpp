@@ -54,6 +54,8 @@ uint8_t Rounded255(double value) {
 }  // namespace
 
 void TMainWindow::FrameTick() {
+  // Without the focus no frame runs: the rules must not move on while play is paused.
+  if (!active) return;
   clock.FrameTime = Now();
   if (!prepared || !host.Display->DisplayReady()) return;
   UpdateFrame(clock.FrameTime);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -20,6 +21,7 @@
 #include "platform/events.hpp"
 #include "platform/system.hpp"
 #include "shell/autoplay.hpp"
+#include "shell/input_replay.hpp"
 #include "shell/main_window.hpp"
 #include "shell/run_options.hpp"
 
@@ -34,6 +36,10 @@ TFolders ChooseFolders(const TRunOptions& options) {
   if (folders.Program.back() != '/') folders.Program += '/';
   folders.User = platform::IsWritableFolder(folders.Program) ? folders.Program
                                                              : platform::DataHome() + "/zerith/";
+  // The first start of an installed copy finds no folder of its own yet; when it cannot be
+  // made, writing the log says so.
+  std::error_code ec;
+  if (folders.User != folders.Program) std::filesystem::create_directories(folders.User, ec);
   return folders;
 }
 
@@ -67,9 +73,20 @@ struct TRun {
   std::unique_ptr<platform::IEventQueue> events;
   std::unique_ptr<TMainWindow> window;
   std::unique_ptr<TAutoplay> autoplay;
+  std::unique_ptr<TInputReplay> replay;
+  std::unique_ptr<TInputRecorder> recorder;
+  // Scripted windowed runs keep the game clock virtual too: it follows a replay's frame
+  // events, else the real time, read once per frame so a recording holds every tick the
+  // game saw.
+  bool windowedVirtualClock = false;
+  std::chrono::steady_clock::time_point realStart = std::chrono::steady_clock::now();
+  uint32_t lastRealMs = 0;
 
   int Start();
+  bool StartScript();
   int Loop();
+  void BeginFrameClock();
+  void DrainEvents();
   void Report(const std::string& message) {
     if (options.Headless)
       err << "zerith: " << message << std::endl;
@@ -88,6 +105,7 @@ int TRun::Start() {
     }
     return 1;
   }
+  if (!StartScript()) return 1;
   systemClock = platform::CreateSystemClock();
   events = platform::CreateSdlEventQueue();
   display = options.Headless ? platform::CreateMemoryDisplay() : platform::CreateSdlDisplay();
@@ -99,11 +117,24 @@ int TRun::Start() {
     Report("Cannot open the game window: the display cannot be set up.");
     return 1;
   }
+  if (!options.Seed && replay) options.Seed = replay->Seed();
   if (!options.Seed && !options.Headless) options.Seed = std::random_device{}();
   if (!options.Seed) options.Seed = 1;
+  try {
+    if (!options.RecordFile.empty()) {
+      recorder = std::make_unique<TInputRecorder>(options.RecordFile);
+      recorder->Seed(*options.Seed);
+    }
+  } catch (const std::exception& e) {
+    Report(e.what());
+    return 1;
+  }
+  windowedVirtualClock = !options.Headless && (replay || recorder);
   TShellHost host;
   host.Display = display.get();
-  host.Clock = options.Headless ? static_cast<platform::IClock*>(&virtualClock) : systemClock.get();
+  host.Clock = options.Headless || windowedVirtualClock
+                   ? static_cast<platform::IClock*>(&virtualClock)
+                   : systemClock.get();
   host.Events = events.get();
   host.Headless = options.Headless;
   window = std::make_unique<TMainWindow>(host, ChooseFolders(options), options);
@@ -121,24 +152,59 @@ int TRun::Start() {
   return 0;
 }
 
+// Reads --input before anything starts, so a bad file ends the run with its line named.
+// NOTE: key names are checked here, which needs the SDL session.
+bool TRun::StartScript() {
+  if (options.InputFile.empty()) return true;
+  try {
+    replay = std::make_unique<TInputReplay>(LoadInputScript(options.InputFile));
+  } catch (const data::Error& e) {
+    const std::string what = e.what();
+    // Errors of single events name the line but not the file.
+    Report(what.rfind(options.InputFile, 0) == 0 ? what : options.InputFile + ": " + what);
+    return false;
+  }
+  return true;
+}
+
+void TRun::BeginFrameClock() {
+  const auto real = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - realStart);
+  const auto realMs = static_cast<uint32_t>(real.count());
+  const std::optional<uint32_t> mark = replay ? replay->BeginFrame() : std::nullopt;
+  if (mark)
+    virtualClock.Set(*mark);
+  else if (windowedVirtualClock)
+    virtualClock.Advance(realMs - lastRealMs);
+  lastRealMs = realMs;
+}
+
+void TRun::DrainEvents() {
+  platform::TEvent event;
+  while (events->Poll(event)) {
+    if (recorder) recorder->Event(event, window->Now());
+    try {
+      window->HandleEvent(event);
+    } catch (const std::exception& e) {
+      window->ShowError(e.what());
+    }
+  }
+}
+
 int TRun::Loop() {
   if (options.Autoplay) autoplay = std::make_unique<TAutoplay>(options.Mode, options.Levels, out);
   TFramePacer pacer(display->RefreshRateHz());
   const bool pace = !options.Headless && !options.NoVSync && !display->VSyncActive();
   for (int frame = 0; !window->CloseRequested(); ++frame) {
     if (options.Frames >= 0 && frame >= options.Frames) break;
+    BeginFrameClock();
+    if (recorder) recorder->Frame(window->Now());
     if (autoplay) {
       autoplay->Step(*window, *events);
       if (autoplay->Finished()) window->Close();
     }
-    platform::TEvent event;
-    while (events->Poll(event)) {
-      try {
-        window->HandleEvent(event);
-      } catch (const std::exception& e) {
-        window->ShowError(e.what());
-      }
-    }
+    if (replay) replay->Feed(window->Now(), *events);
+    DrainEvents();
     try {
       window->FrameTick();
     } catch (const std::exception& e) {
@@ -153,6 +219,8 @@ int TRun::Loop() {
       virtualClock.Advance(options.FrameMs);
     else if (pace)
       pacer.Wait();
+    // A headless replay without --frames lasts as long as its file.
+    if (options.Headless && options.Frames < 0 && replay && replay->Finished()) break;
   }
   return window->ExitStatus();
 }
@@ -209,6 +277,12 @@ int RunZerith(const std::vector<std::string>& args, std::ostream& out, std::ostr
   int status = run.Loop();
   try {
     if (!options.Screenshot.empty()) WriteScreenshot(*run.window, options.Screenshot);
+  } catch (const std::exception& e) {
+    err << "zerith: " << e.what() << "\n";
+    status = 1;
+  }
+  try {
+    if (run.recorder) run.recorder->Finish();
   } catch (const std::exception& e) {
     err << "zerith: " << e.what() << "\n";
     status = 1;

@@ -10,7 +10,7 @@ namespace shell {
 namespace {
 // Classic desktop virtual-key codes, as the platform layer delivers them.
 constexpr uint16_t kBackspace = 8, kEnter = 13, kEscape = 27, kSpace = 32, kUp = 38, kDown = 40,
-                   kF2 = 113, kF5 = 116, kF6 = 117, kF8 = 119, kF9 = 120;
+                   kB = 'B', kF2 = 113, kF5 = 116, kF6 = 117, kF8 = 119, kF9 = 120;
 constexpr int kDebugMode = 739;
 }  // namespace
 
@@ -87,25 +87,22 @@ void TScreens::DebugKey(const TKeyEvent& key) {
     game.CurrentY = game.ScrollTarget = game.ScrollY;
   } else if (key.Key == kF9) {
     w.Clock().ShowFps = !w.Clock().ShowFps;
+  } else if (key.Key == kB && play && !game.Level.Bosses.empty()) {
+    // Kills the level's first boss with its death effects, so a level maker can try the board
+    // without it (and a main boss's layer without its guard).
+    game.KillBoss(0);
+    AfterInput();
   } else if (key.Key == kF8 && play && game.HasLayer()) {
     if (key.Shift & ui::ssCtrl) {
       game.LayerCleared();
       if (!game.Level.LevelDone) game.LiftDeadLine();
-      return;
+    } else if (!game.Level.LevelDone) {
+      // Won on the spot: the pieces burst as at a real level's end (their bosses die, their
+      // bonuses are not paid), only the window comes sooner.
+      game.LevelCompleted();
+      game.Level.LevelDoneTime = w.Now() + 1000;
     }
-    const uint32_t now = w.Now();
-    game.Level.LevelDone = true;
-    game.Level.LevelDoneTime = now + 1000;
-    rules::TLayer& layer = game.Layer();
-    for (rules::TFishka& piece : layer.Pieces) {
-      if (piece.State != rules::kOnBoard) continue;
-      piece.State = rules::kOffBoard;
-      piece.RemoveAt = now;
-    }
-    layer.Occupied.Clear();
-    layer.Owners.Clear();
-    w.StopMusic();
-    w.PlaySound("6_next_level.ogg");
+    AfterInput();
   }
 }
 

@@ -14,12 +14,17 @@ const char* Bool(bool value) {
 }
 }  // namespace
 
-void TScreens::ShowOptionsState() {
+void TScreens::ShowDisplayBoxes() {
   const TOptions& options = w.Settings();
   const bool fullScreen = options.FullScreenMode == 1;
   Set("WOptions_CBFullScreen", "Checked", Bool(fullScreen));
   Set("WOptions_CB32bitColor", "Visible", Bool(fullScreen));
   if (fullScreen) Set("WOptions_CB32bitColor", "Checked", Bool(options.BitsPerPixel == 32));
+}
+
+void TScreens::ShowOptionsState() {
+  const TOptions& options = w.Settings();
+  ShowDisplayBoxes();
   Set("WOptions_CBTurnOffHints", "Checked", Bool(options.TurnOffHint == 1));
   Set("WOptions_SMusicVolume", "Position", std::to_string(options.MusicVolume));
   Set("WOptions_SSoundVolume", "Position", std::to_string(options.SoundVolume));
@@ -32,8 +37,10 @@ void TScreens::WOptions_BOk_MouseUp() {
   const TDisplayChange change = DecideDisplayChange(options, Checked("WOptions_CBFullScreen"),
                                                     Checked("WOptions_CB32bitColor"));
   if (change.DepthChanged) w.SaveOptions();
-  // NOTE: a depth change alone is stored and takes effect when the display is next set up.
-  if (change.ToggleFullScreen) w.ToggleFullScreen();
+  if (change.ToggleFullScreen)
+    w.ToggleFullScreen();
+  else if (change.RebuildDisplay)
+    w.RebuildDisplay();
 }
 
 void TScreens::WOptions_BCancel_MouseUp() {

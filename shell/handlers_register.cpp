@@ -153,6 +153,9 @@ void RegisterScreenHandlers(TMainWindow& window) {
   window.KeyUpHook = [screens](const TKeyEvent& key) { screens->KeyUp(key); };
   window.PrepareScreensHook = [screens] { screens->PrepareScreens(); };
   window.AfterPointerHook = [screens] { screens->AfterInput(); };
+  // Alt+Enter changes the mode behind the options window's back; its boxes must follow, or
+  // its OK would switch the mode again.
+  window.DisplayChangedHook = [screens] { screens->ShowDisplayBoxes(); };
   window.TitleShownHook = [screens, &window, opened = false]() mutable {
     screens->ShowContinue();
     if (opened || window.RunOptions().SavedGame.empty()) return;

@@ -82,6 +82,7 @@ class TScreens {
 
   // Options and language (handlers_options.cpp).
   void ShowOptionsState();
+  void ShowDisplayBoxes();  // full screen and 32-bit colour, as the display now runs
   void WOptions_BOk_MouseUp();
   void WOptions_BCancel_MouseUp();
   void WOptions_SMusicVolume_Change();

@@ -14,8 +14,8 @@
 namespace shell {
 namespace {
 
-constexpr std::array<std::string_view, 9> kKindNames = {"seed",  "frame", "move",  "down", "up",
-                                                        "wheel", "key",   "keyup", "text"};
+constexpr std::array<std::string_view, 10> kKindNames = {
+    "seed", "frame", "move", "down", "up", "wheel", "key", "keyup", "text", "focus"};
 constexpr std::array<std::string_view, 3> kButtonNames = {"left", "right", "middle"};
 constexpr std::array<std::pair<std::string_view, bool TInputEvent::*>, 3> kModifiers = {
     {{"Alt+", &TInputEvent::Alt}, {"Ctrl+", &TInputEvent::Ctrl}, {"Shift+", &TInputEvent::Shift}}};
@@ -69,6 +69,16 @@ class TLineReader {
     SkipBlanks();
     while (!rest.empty() && (IsBlank(rest.back()) || rest.back() == '\r')) rest.remove_suffix(1);
     return std::exchange(rest, std::string_view());
+  }
+
+  // True, and the word taken, when the next word is word.
+  bool Flag(std::string_view word) {
+    SkipBlanks();
+    const bool present = rest.substr(0, word.size()) == word &&
+                         (rest.size() == word.size() || IsBlank(rest[word.size()]) ||
+                          rest[word.size()] == '\r' || rest[word.size()] == '#');
+    if (present) rest.remove_prefix(word.size());
+    return present;
   }
 
   void End() {
@@ -188,6 +198,14 @@ void ReadArguments(TLineReader& reader, TInputEvent& event) {
       if (i == kButtonNames.size())
         reader.Fail(Quoted(button) + " is no button (left, right or middle)");
       event.Button = static_cast<TInputButton>(i);
+      if (event.Kind == TInputKind::Down) event.Double = reader.Flag("double");
+      break;
+    }
+    case TInputKind::Focus: {
+      const std::string_view state = reader.Word("lost or gained is missing");
+      if (state != "lost" && state != "gained")
+        reader.Fail(Quoted(state) + " is neither lost nor gained");
+      event.Focused = state == "gained";
       break;
     }
     case TInputKind::Wheel:
@@ -210,8 +228,8 @@ void ReadArguments(TLineReader& reader, TInputEvent& event) {
 
 bool TInputEvent::operator==(const TInputEvent& o) const {
   return Tick == o.Tick && Kind == o.Kind && X == o.X && Y == o.Y && Button == o.Button &&
-         Delta == o.Delta && Seed == o.Seed && Key == o.Key && Alt == o.Alt && Ctrl == o.Ctrl &&
-         Shift == o.Shift && Text == o.Text;
+         Double == o.Double && Focused == o.Focused && Delta == o.Delta && Seed == o.Seed &&
+         Key == o.Key && Alt == o.Alt && Ctrl == o.Ctrl && Shift == o.Shift && Text == o.Text;
 }
 
 std::ostream& operator<<(std::ostream& os, const TInputEvent& event) {
@@ -255,8 +273,11 @@ std::string FormatInputEvent(const TInputEvent& e) {
       return line + " " + std::to_string(e.X) + " " + std::to_string(e.Y);
     case TInputKind::Down:
     case TInputKind::Up:
-      return line + " " + std::to_string(e.X) + " " + std::to_string(e.Y) + " " +
-             std::string(kButtonNames[static_cast<size_t>(e.Button)]);
+      line += " " + std::to_string(e.X) + " " + std::to_string(e.Y) + " " +
+              std::string(kButtonNames[static_cast<size_t>(e.Button)]);
+      return e.Kind == TInputKind::Down && e.Double ? line + " double" : line;
+    case TInputKind::Focus:
+      return line + (e.Focused ? " gained" : " lost");
     case TInputKind::Wheel:
       return line + " " + std::to_string(e.Delta);
     case TInputKind::Key:

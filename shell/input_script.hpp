@@ -14,13 +14,14 @@ namespace shell {
 //   TICK seed N                 the game's seed (0..4294967295); usually the first event
 //   TICK frame                  a frame began at TICK (written by --record; replay may check)
 //   TICK move X Y               pointer moved to X Y (game pixels, 800 × 600, y down)
-//   TICK down X Y left|right|middle
+//   TICK down X Y left|right|middle [double]   "double": the second press of a double click
 //   TICK up X Y left|right|middle
 //   TICK wheel DELTA            wheel turned; DELTA as the interface receives it, + is away
 //   TICK key NAME               key pressed: an SDL key name ("F2", "Escape", "Space",
 //   TICK keyup NAME             "Return", "A", "Keypad Enter"...) after any of the prefixes
 //                               "Alt+", "Ctrl+", "Shift+" (any order, any letter case)
 //   TICK text TEXT              typed text, to the end of the line
+//   TICK focus lost|gained      the window lost or regained the keyboard focus (pauses play)
 // TICK is whole milliseconds since the start on the game clock; ticks never go down from one
 // event to the next (equal ticks keep their file order). Blank lines are ignored, and so is a
 // line whose first non-blank character is "#". Events with numbers only (seed, frame, move,
@@ -28,12 +29,12 @@ namespace shell {
 // In TEXT a backslash starts an escape: "\\" backslash, "\s" blank (the writer uses it for
 // blanks at either end, which editors drop), "\t", "\n", "\r", "\xHH" any byte.
 //
-// How the main window uses it: --input FILE → LoadInputScript(FILE) once at start-up (a
-// data::Error is shown and ends the run); each frame hands on the events whose Tick has been
-// reached, mapping Key with SDL_GetKeyFromName (an unknown name is refused naming Line). With
-// --record FILE the window collects the seed, one frame event per frame and every input event
-// as it happens, and writes them with SaveInputScript at the end of the run.
-enum class TInputKind : uint8_t { Seed, Frame, Move, Down, Up, Wheel, Key, KeyUp, Text };
+// How a run uses it (shell/input_replay.hpp): --input FILE is read once at start-up (an error
+// ends the run naming the line); each frame hands on the events whose Tick has been reached.
+// A file with frame events (a recording) is replayed frame by frame instead: each frame takes
+// the next frame event's tick as its game time and the events after it. --record FILE gets
+// the seed, one frame event per frame and every input event as the window receives it.
+enum class TInputKind : uint8_t { Seed, Frame, Move, Down, Up, Wheel, Key, KeyUp, Text, Focus };
 enum class TInputButton : uint8_t { Left, Right, Middle };
 
 struct TInputEvent {
@@ -41,6 +42,8 @@ struct TInputEvent {
   TInputKind Kind = TInputKind::Frame;
   int32_t X = 0, Y = 0;                           // Move, Down, Up
   TInputButton Button = TInputButton::Left;       // Down, Up
+  bool Double = false;                            // Down: second press of a double click
+  bool Focused = false;                           // Focus: gained (true) or lost
   int32_t Delta = 0;                              // Wheel
   uint32_t Seed = 0;                              // Seed
   std::string Key;                                // Key, KeyUp: the SDL name without prefixes

@@ -180,8 +180,7 @@ void TMainWindow::LogProblems(const std::vector<std::string>& problems) {
 void TMainWindow::ApplyLanguage(bool fromRegistry) {
   if (!languages)
     languages = std::make_unique<TLanguages>(
-        *interfaceEngine, folders.Program + std::string(kLanguageFolder),
-        platform::UserValuesFolder() + "/" + std::string(kUserValuesFile));
+        *interfaceEngine, folders.Program + std::string(kLanguageFolder), UserValuesFile());
   if (fromRegistry) languages->LoadLanguageFromRegistry();
   languages->BuildLanguageList();
   LogProblems(languages->ApplyLanguage());

@@ -113,6 +113,8 @@ class TMainWindow final : public rules::TRulesServices {
   int ExitStatus() const { return exitStatus; }
   // Full screen and back (Alt+Enter, the options window): rebuilds the display and every surface.
   void ToggleFullScreen();
+  // The same rebuild in the colour depth the options now hold, without changing the mode.
+  void RebuildDisplay();
 
   // State the screens and the built-in player work with.
   rules::TRulesGame& Rules() { return *game; }
@@ -134,7 +136,6 @@ class TMainWindow final : public rules::TRulesServices {
   const TShellHost& Host() const { return host; }
   int MouseX() const { return mouseX; }
   int MouseY() const { return mouseY; }
-  int ContourLength() const { return contourLength; }
   data::TFileFolder* GameArchive() const { return gameArchive; }
   data::TFileFolder* LevelArchive() const { return levelArchive; }
 
@@ -143,6 +144,7 @@ class TMainWindow final : public rules::TRulesServices {
   std::function<void()> PrepareScreensHook;  // run once the interface is loaded for play
   std::function<void()> AfterPointerHook;    // after a pointer press reached the game
   std::function<void()> TitleShownHook;      // once the intro gives way to the title
+  std::function<void()> DisplayChangedHook;  // after the display and its surfaces were rebuilt
   // Headless: where error messages go instead of an error box (stderr when empty).
   std::function<void(const std::string&)> ErrorSink;
 
@@ -174,6 +176,12 @@ class TMainWindow final : public rules::TRulesServices {
   void ForwardMouseWheel(int delta) override;
   const fx::TOrlParticleEffect* EffectTemplate(int slot) override;
   void WriteLog(const std::string& line) override { log->WriteLog(line); }
+  // Board drawing (board_frame.cpp).
+  void DrawPicture(const std::string& picture, const std::string& target, int x, int y, int alpha,
+                   const rules::TSourceRect& source, uint32_t color, int mix) override;
+  void DrawText(const std::string& text, const std::string& target, int x, int y, int alpha,
+                uint32_t color) override;
+  int ContourLength() override { return contourLength; }
 
   // The toolkit's drawing and sound host (ui::IOrlGraphic) over the surface engine.
   TWindowGraphic& Graphic() { return *graphic; }
@@ -201,6 +209,7 @@ class TMainWindow final : public rules::TRulesServices {
   void RouteKey(const platform::TEvent& event);
   void Activate(bool active);
   void ShowLoadingProgress(int percent);
+  void RebuildSurfaces();
 
   TShellHost host;
   TFolders folders;

@@ -51,11 +51,10 @@ int ContourLengthOf(const fx::TOrlParticleEffect& contour) {
 
 void TMainWindow::StartAudio() {
   std::string failure;
+  // A device that does not open still gives a silent one, with the reason to log.
   if (!host.Headless) audio = platform::OpenSdlAudio(failure);
-  if (!audio) {
-    if (!failure.empty()) WriteLog(failure);
-    audio = platform::CreateNullAudio();
-  }
+  if (!failure.empty()) WriteLog(failure);
+  if (!audio) audio = platform::CreateNullAudio();
   audio->SetGlobalVolumes(settings.MusicVolume, settings.SoundVolume);
   audio->Start();
   sounds = std::make_unique<TSoundTable>(*audio);

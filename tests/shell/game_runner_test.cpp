@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "graphics/png_codec.hpp"
+#include "shell/input_script.hpp"
 #include "tests/shell/shell_world.hpp"
 
 namespace {
@@ -62,6 +63,56 @@ TEST(GameRunner, MissingArchiveEndsTheRunWithItsMessage) {
   TResult r = Zerith({"--headless", "--frames", "3", "--data", data.Folder()});
   EXPECT_EQ(r.Status, 1);
   EXPECT_NE(r.Err.find("Can not find file " + data.GamePath() + "!"), std::string::npos) << r.Err;
+}
+
+TEST(GameRunner, ARecordedRunReplaysToTheSameFrame) {
+  TDataFolder recorded("runner_record"), replayed("runner_replay");
+  recorded.Write();
+  replayed.Write();
+  const std::string recording = recorded.Folder() + "run.txt";
+  const std::string first = recorded.Folder() + "first.png";
+  const std::string second = replayed.Folder() + "second.png";
+  TResult r = Zerith({"--headless", "--autoplay", "--frames", "240", "--seed", "77", "--record",
+                      recording, "--screenshot", first, "--data", recorded.Folder()});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+
+  const std::vector<shell::TInputEvent> events = shell::LoadInputScript(recording);
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events[0].Kind, shell::TInputKind::Seed);
+  EXPECT_EQ(events[0].Seed, 77u);
+  int frames = 0, presses = 0;
+  for (const shell::TInputEvent& e : events) {
+    frames += e.Kind == shell::TInputKind::Frame;
+    presses += e.Kind == shell::TInputKind::Down;
+  }
+  EXPECT_EQ(frames, 240);
+  EXPECT_GT(presses, 0) << "the built-in player clicked nothing to replay";
+
+  // No --frames and no --seed: the recording gives both.
+  r = Zerith(
+      {"--headless", "--input", recording, "--screenshot", second, "--data", replayed.Folder()});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_TRUE(Bytes(first) == Bytes(second)) << "the replay's last frame differs";
+}
+
+TEST(GameRunner, ABadInputFileEndsTheRunNamingItsLine) {
+  TDataFolder data("runner_bad_input");
+  data.Write();
+  const std::string script = data.Folder() + "bad.txt";
+  auto runWith = [&](const std::string& text) {
+    std::ofstream(script, std::ios::binary) << text;
+    return Zerith({"--headless", "--frames", "5", "--input", script, "--data", data.Folder()});
+  };
+  TResult r = runWith("0 seed 1\n# comment\n16 move 10\n");
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(r.Err, "zerith: " + script + ": Line 3: Y (a whole number) is missing\n");
+  r = runWith("16 key Ctrl+Nokey\n");
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_NE(r.Err.find(script + ": Line 1: unknown key \"Nokey\""), std::string::npos) << r.Err;
+  std::filesystem::remove(script);
+  r = Zerith({"--headless", "--frames", "5", "--input", script, "--data", data.Folder()});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_NE(r.Err.find(script), std::string::npos) << r.Err;
 }
 
 }  // namespace

@@ -42,8 +42,10 @@ TEST(InputScript, EveryEventSurvivesWritingAndReading) {
   for (TInputButton b : {TInputButton::Left, TInputButton::Right, TInputButton::Middle}) {
     auto down = Ev(32, TInputKind::Down);
     down.X = 400, down.Y = 300, down.Button = b;
+    down.Double = b == TInputButton::Right;
     auto up = down;
     up.Kind = TInputKind::Up;
+    up.Double = false;
     events.push_back(down);
     events.push_back(up);
   }
@@ -65,7 +67,15 @@ TEST(InputScript, EveryEventSurvivesWritingAndReading) {
     events.push_back(text);
   }
 
+  auto lost = Ev(90, TInputKind::Focus);
+  events.push_back(lost);
+  auto gained = Ev(95, TInputKind::Focus);
+  gained.Focused = true;
+  events.push_back(gained);
+
   const std::string written = shell::WriteInputScript(events);
+  EXPECT_NE(written.find("\n32 down 400 300 right double\n"), std::string::npos);
+  EXPECT_NE(written.find("\n90 focus lost\n95 focus gained\n"), std::string::npos);
   EXPECT_EQ(shell::ParseInputScript(written), events) << written;
   EXPECT_NE(written.find("\n64 key Alt+Ctrl+Shift+Return\n"), std::string::npos);
   EXPECT_NE(written.find("\n80 text \\slead and trail\\s\n"), std::string::npos);
@@ -115,6 +125,10 @@ TEST(InputScript, MalformedLinesNameTheirLine) {
   EXPECT_EQ(ErrorOf("5 move 1 2 3"), "Line 1: unexpected \"3\" after the event");
   EXPECT_EQ(ErrorOf("5 down 1 2"), "Line 1: the button (left, right or middle) is missing");
   EXPECT_EQ(ErrorOf("5 up 1 2 Left"), "Line 1: \"Left\" is no button (left, right or middle)");
+  EXPECT_EQ(ErrorOf("5 down 1 2 left twice"), "Line 1: unexpected \"twice\" after the event");
+  EXPECT_EQ(ErrorOf("5 up 1 2 left double"), "Line 1: unexpected \"double\" after the event");
+  EXPECT_EQ(ErrorOf("5 focus"), "Line 1: lost or gained is missing");
+  EXPECT_EQ(ErrorOf("5 focus away"), "Line 1: \"away\" is neither lost nor gained");
   EXPECT_EQ(ErrorOf("5 wheel"), "Line 1: wheel delta (a whole number) is missing");
   EXPECT_EQ(ErrorOf("5 seed -3"), "Line 1: \"-3\" is no seed (0..4294967295)");
   EXPECT_EQ(ErrorOf("5 frame now"), "Line 1: unexpected \"now\" after the event");

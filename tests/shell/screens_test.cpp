@@ -1,104 +1,17 @@
 // tests/shell/screens_test.cpp — the screens on a headless main window: the handler table,
 // keyboard shortcuts, the save and load windows, the resume file and the score tables.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
 #include "data/error.hpp"
 #include "data/files.hpp"
 #include "shell/high_scores.hpp"
 #include "shell/saved_games.hpp"
-#include "tests/shell/shell_world.hpp"
+#include "tests/shell/screens_world.hpp"
 #include "ui/form.hpp"
 #include "ui/grid.hpp"
 
 namespace {
 
-using shell_test::Obj;
-
-std::string Quoted(const std::string& script) {
-  std::string out;
-  for (const char c : script) out += c == '"' ? std::string("&quot;") : std::string(1, c);
-  return out;
-}
-
-std::string Form(const std::string& name) {
-  return shell_test::Form(name);
-}
-std::string Labelled(const std::string& cls, const std::string& form, const std::string& name,
-                     const std::string& extra = {}) {
-  return "<o c=\"" + cls + "\"><p n=\"ParentName\">" + form + "</p><p n=\"Name\">" + name +
-         "</p><p n=\"Left\">10</p><p n=\"Top\">10</p><p n=\"Width\">100</p><p n=\"Height\">20</p>"
-         "<p n=\"Visible\">true</p>" +
-         extra + "</o>\n";
-}
-std::string Grid(const std::string& form, const std::string& name) {
-  return Labelled(
-      "TOrlGrid", form, name,
-      "<p n=\"RowsHeight\">20</p><p n=\"AddColumns\">" + Quoted("Width=\"100\";") + "</p>");
-}
-
-// The windows the small game folder lacks, loaded beside its own.
-std::string ExtraWindows() {
-  std::string o =
-      "<OrlInterface>\n<o c=\"TOrlDefaults\"><p n=\"DefLine\">TOrlNothing;Tag;0</p></o>\n";
-  o += Labelled("TOrlLabel", "WTitle", "WTitle_BContinue");
-  o += Form("WGameMenu") + Labelled("TOrlLabel", "WGameMenu", "WGameMenu_BResume");
-  o += Form("WLoadGame") + Grid("WLoadGame", "WLoadGame_GFiles") +
-       Labelled("TOrlEdit", "WLoadGame", "WLoadGame_ELoadFile");
-  o += Form("WSaveGame") + Grid("WSaveGame", "WSaveGame_GFiles") +
-       Labelled("TOrlEdit", "WSaveGame", "WSaveGame_ESaveFile");
-  o += Form("WReplace") + Form("WDelete") + Form("WClearHighScores") + Form("WBetweenLevel");
-  o += Form("WHighScores") + Grid("WHighScores", "WHighScores_GHighScores");
-  for (const char* rb : {"WHighScores_RBRealTimePuzzle", "WHighScores_RBTurnBasedPuzzle"})
-    o += Labelled("TOrlRadioButton", "WHighScores", rb);
-  o += Form("WGameFinished") + Labelled("TOrlEdit", "WGameFinished", "WGameFinished_EYourName");
-  o += Labelled("TOrlLabel", "WGameFinished", "WGameFinished_LOdd",
-                "<p n=\"OnMouseUp\">" + Quoted("ExecMethod Method=\"NoSuchHandler\";") + "</p>");
-  return o + "</OrlInterface>\n";
-}
-
-struct TScreensGame {
-  // The folder's name holds the process id: test runs of several checkouts may overlap.
-  explicit TScreensGame(const std::string& name)
-      : folder(name + "_" + std::to_string(::getpid())), game((folder.Write(), folder.Folder())) {
-    game.Start();
-    game.Frames(260);
-    data::TMemoryStream extra(ExtraWindows());
-    window().Interface().LoadFromStream(extra);
-    window().PrepareScreensHook();
-  }
-  shell::TMainWindow& window() { return *game.window; }
-  rules::TRulesGame& rules() { return window().Rules(); }
-  void Call(const std::string& handler) {
-    ASSERT_TRUE(window().Handlers().Call(handler)) << handler;
-  }
-  void Key(uint16_t key, uint8_t shift = 0) { window().KeyDownHook({key, shift, false}); }
-  void KeyUp(uint16_t key) { window().KeyUpHook({key, 0, false}); }
-  void Type(const std::string& edit, const std::string& text) {
-    window().Interface().SetObjectProperty(edit, "Caption", text);
-  }
-  std::string Top() {
-    const ui::TOrlForm* top = window().Interface().TopForm();
-    return top ? top->Name() : "";
-  }
-  std::string Saves() { return folder.Folder() + "saves/"; }
-  void NewGame(int mode) {
-    Call("WTitle_BNewGame_MouseUp");
-    rules().Game.Mode = mode;
-    Call("WStartGame_BPlay_MouseUp");
-    window().Interface().HideModalList();
-    window().Interface().ShowModal("WGame");
-  }
-  std::vector<std::tuple<int, int, int>> Board() {
-    std::vector<std::tuple<int, int, int>> out;
-    for (const auto& piece : rules().Layer().Pieces)
-      if (piece.State == rules::kOnBoard) out.emplace_back(piece.X, piece.Y, piece.TypeIndex);
-    return out;
-  }
-
-  shell_test::TDataFolder folder;
-  shell_test::THeadlessGame game;
-};
+using namespace screens_test;
 
 constexpr uint16_t kSpace = 32, kEscape = 27, kF2 = 113, kEnter = 13;
 
@@ -152,11 +65,6 @@ TEST(Screens, EveryPublishedHandlerIsInTheTableAndUnknownNamesAreLoggedOnce) {
 
 TEST(Screens, OptionsCancelPutsBackTheStoredVolumes) {
   TScreensGame g("screens_options");
-  data::TMemoryStream extra(
-      "<OrlInterface>\n<o c=\"TOrlDefaults\"><p n=\"DefLine\">TOrlNothing;Tag;0</p></o>\n" +
-      Form("WOptions") + Labelled("TOrlCheckBox", "WOptions", "WOptions_CBTurnOffHints") +
-      "</OrlInterface>\n");
-  g.window().Interface().LoadFromStream(extra);
   g.window().Settings().MusicVolume = 10;  // as a slider would leave it
   g.Call("WOptions_BCancel_MouseUp");
   EXPECT_EQ(g.window().Settings().MusicVolume, 100);

@@ -164,8 +164,8 @@ struct TDataFolder {
   std::string GamePath() const { return (Root / "game" / "game.zxc").string(); }
   std::string LevelsPath() const { return (Root / "levels" / "levels.zxc").string(); }
 
-  // Writes both shipped archives. level: the first level's XML.
-  void Write(const std::string& level = DefaultLevel()) const {
+  // Writes both shipped archives. level: the XML of each of the levelCount levels.
+  void Write(const std::string& level = DefaultLevel(), int levelCount = 1) const {
     auto game = data::TFileFolder::CreateNew(GamePath());
     Add(*game, "MetaColors.xml", rules_test::ColorsXml(), 1);
     Add(*game, "fishkaShapes.xml", rules_test::ShapesXml(), 1);
@@ -205,7 +205,8 @@ struct TDataFolder {
       Add(*levels, sign, Png(10, 10, 255, 255, 255));
     Add(*levels, "boss1.png", Png(40, 40, 90, 90, 90));
     Add(*levels, "boss2.png", Png(40, 40, 120, 90, 90));
-    Add(*levels, "Level1.xml", level, 1);
+    for (int n = 1; n <= levelCount; ++n)
+      Add(*levels, "Level" + std::to_string(n) + ".xml", level, 1);
     levels->Save();
   }
 
