@@ -50,13 +50,24 @@ void OnWarning(png_structp, png_const_charp) {}  // recoverable damage: the pict
 // NOTE: nothing with a destructor may be created in this function.
 bool ReadPngRows(png_structp png, png_infop info, TPngRaw* raw) {
   if (setjmp(png_jmpbuf(png))) return false;
-  png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
+  // The library's own limit check would stop at the header with a text naming neither the
+  // picture's size nor ours: let it read any header PNG allows and check the size here.
+  png_set_user_limits(png, 0x7fffffff, 0x7fffffff);
   png_read_info(png, info);
   int bitDepth = 0;
   png_get_IHDR(png, info, &raw->Width, &raw->Height, &bitDepth, &raw->ColorType, nullptr, nullptr,
                nullptr);
-  if (static_cast<int64_t>(raw->Width) * raw->Height > kMaxImagePixels)
-    png_error(png, "the picture is too large");
+  if (raw->Width > static_cast<uint32_t>(kMaxImageSide) ||
+      raw->Height > static_cast<uint32_t>(kMaxImageSide) ||
+      static_cast<int64_t>(raw->Width) * raw->Height > kMaxImagePixels) {
+    char message[160];
+    std::snprintf(message, sizeof message,
+                  "the picture is %u x %u pixels; at most %d x %d and %lld pixels in all are "
+                  "supported",
+                  static_cast<unsigned>(raw->Width), static_cast<unsigned>(raw->Height),
+                  kMaxImageSide, kMaxImageSide, static_cast<long long>(kMaxImagePixels));
+    png_error(png, message);
+  }
   const int type = raw->ColorType;
   if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
   if ((type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) && bitDepth < 8)

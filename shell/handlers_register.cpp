@@ -56,8 +56,8 @@ void TScreens::Publish(ui::TOrlMethodTable& table) {
       {"WOptions_SSoundVolume_Change", &TScreens::WOptions_SSoundVolume_Change},
       {"WLanguage_BOk_MouseUp", &TScreens::WLanguage_BOk_MouseUp},
   };
-  for (const auto& [name, method] : handlers)
-    table.Publish(name, [this, method] { (this->*method)(); });
+  for (const auto& handler : handlers)  // clang 14 cannot capture a structured binding
+    table.Publish(handler.first, [this, method = handler.second] { (this->*method)(); });
   table.Publish("WTitle_BLoadGame_MouseUp",
                 [this] { ListSaved("WLoadGame_GFiles", "WLoadGame_ELoadFile"); });
   table.Publish("WBetweenLevel_BSaveGame_MouseUp",

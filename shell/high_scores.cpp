@@ -1,6 +1,7 @@
 // shell/high_scores.cpp — reading, writing and ranking the best-score tables.
 #include "shell/high_scores.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -16,14 +17,22 @@ namespace shell {
 
 namespace {
 
-// The text after the first NAME=" up to the next double quotation mark; empty when the
-// attribute does not occur. Found textually: the line is no XML anybody parses.
-std::string_view AttributeText(std::string_view line, std::string_view name) {
+// Where the value of the first NAME=" at or after `from` lies: [From, To), To at the next
+// double quotation mark. Found textually: the line is no XML anybody parses.
+struct TValueSpan {
+  size_t From = std::string_view::npos;
+  size_t To = std::string_view::npos;
+  std::string_view In(std::string_view line) const {
+    return From == std::string_view::npos ? std::string_view() : line.substr(From, To - From);
+  }
+};
+
+TValueSpan FindValue(std::string_view line, std::string_view name, size_t from = 0) {
   const std::string key = std::string(name) + "=\"";
-  const size_t at = line.find(key);
+  const size_t at = line.find(key, from);
   if (at == std::string_view::npos) return {};
-  const std::string_view rest = line.substr(at + key.size());
-  return rest.substr(0, rest.find('"'));
+  const size_t start = at + key.size();
+  return {start, std::min(line.find('"', start), line.size())};
 }
 
 // A decimal integer with an optional sign and nothing else, within 32 bits.
@@ -42,10 +51,17 @@ std::string HighScoreLine(const THighScore& entry) {
 }
 
 bool ParseHighScoreLine(std::string_view line, THighScore& entry) {
-  int32_t score = 0;
-  if (!StrictInteger(AttributeText(line, "score"), score)) return false;
-  entry.Name = std::string(AttributeText(line, "name"));
-  entry.Score = score;
+  const TValueSpan name = FindValue(line, "name");
+  TValueSpan score = FindValue(line, "score");
+  // A name ending in "score=" holds the score's key; the score itself follows the name.
+  const size_t scoreKey = score.From - std::string_view("score=\"").size();
+  if (name.From != std::string_view::npos && score.From != std::string_view::npos &&
+      scoreKey >= name.From && scoreKey < name.To)
+    score = FindValue(line, "score", name.To);
+  int32_t value = 0;
+  if (!StrictInteger(score.In(line), value)) return false;
+  entry.Name = std::string(name.In(line));
+  entry.Score = value;
   return true;
 }
 

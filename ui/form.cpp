@@ -2,11 +2,41 @@
 #include "ui/form.hpp"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "ui/hint.hpp"
 #include "ui/interface_engine.hpp"
 
 namespace ui {
+namespace {
+
+// The objects lying on a circle of parents (A inside B inside A), found by walking up from every
+// object once: each object is entered once, so even a chain of thousands costs linear time.
+std::unordered_set<const data::TOrlObject*> ObjectsOnParentCircles(const data::TOrlEngine& engine) {
+  enum : uint8_t { kOnWalk = 1, kDone = 2 };
+  std::unordered_map<const data::TOrlObject*, uint8_t> seen;
+  std::unordered_set<const data::TOrlObject*> onCircle;
+  std::vector<const data::TOrlObject*> walk;
+  for (const auto& start : engine.Objects()) {
+    walk.clear();
+    const data::TOrlObject* at = start.get();
+    while (at && !seen.contains(at)) {
+      seen[at] = kOnWalk;
+      walk.push_back(at);
+      at = at->Parent();
+    }
+    // Meeting an object of this same walk closes a circle; one finished earlier does not.
+    if (at && seen[at] == kOnWalk)
+      for (auto it = std::find(walk.begin(), walk.end(), at); it != walk.end(); ++it)
+        onCircle.insert(*it);
+    for (const data::TOrlObject* object : walk) seen[object] = kDone;
+  }
+  return onCircle;
+}
+
+}  // namespace
 
 const data::TOrlClass& TOrlForm::StaticClass() {
   static const data::TOrlClass cls =
@@ -43,6 +73,10 @@ void TOrlForm::SetName(const std::string& newName) {
 
 void TOrlForm::UpdatePosition() {
   TOrlInterfaceObject::UpdatePosition();
+  // While a file is read the children are placed once, after its last property
+  // (LayOutLoaded): a chain of nested windows would otherwise be re-placed through its whole
+  // depth at every property of every window.
+  if (Reading()) return;
   for (TOrlInterfaceObject* child : children) {
     child->ApplyAlign();
     child->UpdatePosition();
@@ -129,6 +163,46 @@ void TOrlForm::CollectChildren() {
     if (dynamic_cast<TOrlForm*>(child) && IsAncestor(child)) continue;
     children.push_back(child);
   }
+}
+
+void TOrlForm::CollectChildrenOfAll(const data::TOrlEngine& engine) {
+  std::unordered_map<std::string_view, std::vector<TOrlInterfaceObject*>> byParent;
+  for (const auto& object : engine.Objects())
+    if (auto* child = dynamic_cast<TOrlInterfaceObject*>(object.get());
+        child && !child->ParentName.empty())
+      byParent[child->ParentName].push_back(child);
+  const std::unordered_set<const data::TOrlObject*> onCircle = ObjectsOnParentCircles(engine);
+  for (const auto& object : engine.Objects()) {
+    auto* form = dynamic_cast<TOrlForm*>(object.get());
+    if (!form) continue;
+    if (form->Engine() != &engine) {  // a form that looks its children up elsewhere
+      form->CollectChildren();
+      continue;
+    }
+    form->children.clear();
+    if (form->Name().empty()) continue;
+    const auto found = byParent.find(form->Name());
+    if (found == byParent.end()) continue;
+    for (TOrlInterfaceObject* child : found->second) {
+      if (child == form) continue;
+      // A child form whose parent is this form is also above it exactly when both lie on one
+      // circle of parents.
+      if (dynamic_cast<TOrlForm*>(child) &&
+          (child->Parent() == form ? onCircle.contains(child) : form->IsAncestor(child)))
+        continue;
+      form->children.push_back(child);
+    }
+  }
+}
+
+void TOrlForm::LayOutLoaded(const data::TOrlEngine& engine) {
+  std::unordered_set<const TOrlInterfaceObject*> contained;
+  for (const auto& object : engine.Objects())
+    if (const auto* form = dynamic_cast<const TOrlForm*>(object.get()))
+      contained.insert(form->children.begin(), form->children.end());
+  for (const auto& object : engine.Objects())
+    if (auto* form = dynamic_cast<TOrlForm*>(object.get()); form && !contained.contains(form))
+      form->UpdatePosition();
 }
 
 // Forms naming each other as parents would pass every event, position and paint round the

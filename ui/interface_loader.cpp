@@ -41,8 +41,7 @@ void TOrlInterfaceEngine::LoadFromStream(data::TMemoryStream& stream) {
   loadNotes.clear();
   CreateInterfaceObjects();
   ResolveParents();
-  for (const auto& object : Objects())
-    if (auto* form = dynamic_cast<TOrlForm*>(object.get())) form->CollectChildren();
+  TOrlForm::CollectChildrenOfAll(*this);
   // Tab lists are built after the pass even when a property error ends it, so the windows
   // loaded so far stay usable.
   struct TReadingScope {
@@ -52,6 +51,7 @@ void TOrlInterfaceEngine::LoadFromStream(data::TMemoryStream& stream) {
     }
     ~TReadingScope() {
       engine.ReadingState.clear();
+      TOrlForm::LayOutLoaded(engine);
       for (const auto& object : engine.Objects())
         if (auto* form = dynamic_cast<TOrlForm*>(object.get())) form->BuildTabList();
     }

@@ -79,6 +79,16 @@ TEST(HighScores, BadLinesAreSkippedAndQuotesEndNames) {
   EXPECT_TRUE(shell::HighScoreNameAccepts(u'\''));
 }
 
+TEST(HighScores, NamesHoldingTheScoresKeySurviveARestart) {
+  TempDir dir;
+  const std::string path = dir / "keys.dat";
+  const THighScores table{{"score=", 7}, {"my score=", 3}, {"name=", 2}, {"score= x", 1}};
+  shell::SaveHighScores(path, table);
+  THighScores read;
+  shell::LoadHighScores(path, read);
+  EXPECT_EQ(read, table);
+}
+
 TEST(HighScores, FailedSaveKeepsTheOldFile) {
   TempDir dir;
   const std::string message = [&] {
