@@ -98,7 +98,12 @@ class TSdlDisplay final : public IDisplay {
   void Present(const TPixelsView& frame) override {
     if (!texture || frame.BitCount != depth || !frame.Pixels) return;
     SDL_UpdateTexture(texture, nullptr, frame.Pixels, frame.PitchBytes);
-    SDL_RenderClear(renderer);  // the letter-box bars
+    // The letter-box bars; a window of the picture's own size has none, and clearing it would
+    // cost the software renderer a pass over every pixel.
+    int width = 0, height = 0;
+    if (SDL_GetRendererOutputSize(renderer, &width, &height) != 0 || width != cfg.Width ||
+        height != cfg.Height)
+      SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, nullptr, nullptr);
     SDL_RenderPresent(renderer);
   }
