@@ -10,6 +10,7 @@
 #include "data/utf8.hpp"
 #include "rules/rules_game.hpp"
 #include "shell/file_names.hpp"
+#include "shell/grid_rows.hpp"
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
 #include "shell/saved_games.hpp"
@@ -44,7 +45,7 @@ void TScreens::ListSaved(const char* gridName, const char* edit) {
     // A quotation mark would end the row's text early; such a file was not
     // saved by the game.
     if (name.find('"') != std::string::npos) continue;
-    grid->AddCells("Text=\"" + name + "\";");
+    grid->AddCells(GridRow(*grid, {name}));
   }
   Set(edit, "Caption", data::WideToUtf8(grid->SelectedText()));
 }

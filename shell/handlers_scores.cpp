@@ -2,6 +2,7 @@
 // name entry when a scored game is finished.
 #include "data/error.hpp"
 #include "rules/rules_game.hpp"
+#include "shell/grid_rows.hpp"
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
 #include "ui/grid.hpp"
@@ -22,8 +23,8 @@ void TScreens::ShowHighScores() {
   grid->ClearRows();
   const THighScores& table = RealTimeSelected() ? RealTimeScores : TurnBasedScores;
   for (size_t i = 0; i < table.size(); ++i)
-    grid->AddCells("Text=\"" + std::to_string(i + 1) + "\";Text=\"" + table[i].Name + "\";Text=\"" +
-                   std::to_string(table[i].Score) + "\";");
+    grid->AddCells(
+        GridRow(*grid, {std::to_string(i + 1), table[i].Name, std::to_string(table[i].Score)}));
 }
 
 void TScreens::WHighScores_BClear_MouseUp() {
