@@ -6,7 +6,7 @@
 #include <set>
 
 #include "data/error.hpp"
-#include "tests/data/temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/ui/ui_test_support.hpp"
 #include "ui/label.hpp"
 
@@ -61,7 +61,7 @@ const char* kLogos =
 
 TEST(ExtraLogos, EntriesBecomeLabelsThatOpenTheirOwnLinks) {
   TLogoWorld w;
-  TempDir dir;
+  support_test::TScratchDir dir;
   w.LoadFile(dir.Write("AddLogo.xml", kLogos));
   EXPECT_TRUE(w.logLines.empty());
   ASSERT_EQ(w.logos.LogoUrls.size(), 6u);
@@ -95,7 +95,7 @@ TEST(ExtraLogos, EntriesBecomeLabelsThatOpenTheirOwnLinks) {
 }
 
 TEST(ExtraLogos, DamagedFileIsLoggedOnceAndSkipped) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   {
     TLogoWorld w;
     w.LoadFile(dir / "AddLogo.xml");  // no file: nothing, quietly

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "data/files.hpp"
-#include "tests/data/temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/ui/ui_test_support.hpp"
 #include "ui/form.hpp"
 #include "ui/label.hpp"
@@ -59,7 +59,7 @@ struct TLanguageWorld {
   }
   bool Checked(const std::string& name) { return world.Get<ui::TOrlRadioButton>(name).Checked; }
 
-  TempDir dir;
+  support_test::TScratchDir dir;
   uitest::TWorld world;
   shell::TLanguages languages{world.engine, lng(), dir / "config/Tovrel/Zerith/values.cfg"};
 };
