@@ -2,10 +2,26 @@
 // kept, and one streaming texture of the back buffer.
 #include <SDL.h>
 
+#include <cstring>
+
 #include "platform/display.hpp"
 
 namespace platform {
 namespace {
+
+// Mesa's software rasterisers (virtual X servers, machines without a GPU driver) spend several
+// ms a frame scaling the texture that SDL's own blitter copies in a fraction of that.
+bool SoftwareGl(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0)
+    return false;
+  using TGetString = const unsigned char* (*)(unsigned);
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const auto getString = reinterpret_cast<TGetString>(SDL_GL_GetProcAddress("glGetString"));
+  const auto* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
+  return name && (std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe") ||
+                  std::strstr(name, "swrast"));
+}
 
 class TSdlDisplay final : public IDisplay {
  public:
@@ -23,7 +39,15 @@ class TSdlDisplay final : public IDisplay {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     const Uint32 vsync = config.VSync ? SDL_RENDERER_PRESENTVSYNC : 0;
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
-    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer && SoftwareGl(renderer)) {
+      SDL_DestroyRenderer(renderer);
+      renderer = nullptr;
+    }
+    if (!renderer) {
+      // Straight to the window's own framebuffer (shared memory under X), not through GL.
+      SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+      renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
     if (!renderer) return Fail("Cannot create a renderer for the game window");
     SDL_RenderSetLogicalSize(renderer, config.Width, config.Height);
     SDL_RendererInfo info{};
@@ -74,7 +98,12 @@ class TSdlDisplay final : public IDisplay {
   void Present(const TPixelsView& frame) override {
     if (!texture || frame.BitCount != depth || !frame.Pixels) return;
     SDL_UpdateTexture(texture, nullptr, frame.Pixels, frame.PitchBytes);
-    SDL_RenderClear(renderer);  // the letter-box bars
+    // The letter-box bars; a window of the picture's own size has none, and clearing it would
+    // cost the software renderer a pass over every pixel.
+    int width = 0, height = 0;
+    if (SDL_GetRendererOutputSize(renderer, &width, &height) != 0 || width != cfg.Width ||
+        height != cfg.Height)
+      SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, nullptr, nullptr);
     SDL_RenderPresent(renderer);
   }

@@ -138,7 +138,8 @@ std::string Num(int v) {
 
 std::string Painter::Panel(int w, int h) const {
   Canvas c(w, h);
-  Glass(c.cr, 1, 1, w - 2, h - 2, 10, 0.88);
+  // Nearly opaque: the title's letters and buttons must not show through a dialog's text.
+  Glass(c.cr, 1, 1, w - 2, h - 2, 10, 0.96);
   cairo_save(c.cr);
   RoundRect(c.cr, 3, 3, w - 6, h - 6, 8);
   cairo_clip(c.cr);

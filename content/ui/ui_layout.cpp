@@ -85,6 +85,9 @@ void StartGameWindow(TInterface& ui) {
             "HideModalList;" + Show("WGame") + Exec("WStartGame_BPlay_MouseUp"));
 }
 
+constexpr int kHintWidth = 232;
+constexpr int kBossHintWidth = 284;  // below 300, so it opens to the left of the game's point
+
 void GameWindow(TInterface& ui) {
   ui.Form("WGame", 0, 0, 800, 600, "");
   // Score column: right of the lattice's slanted edge, above the queue.
@@ -119,11 +122,14 @@ void GameWindow(TInterface& ui) {
     TObject& badge = ui.Label("WGame", count, x, 540, 26, 20, 0x0B0A1F, "taCenter", "tlCenter");
     badge.Props.insert(badge.Props.begin() + 6, {"Picture", "UiBadge.png"});
   }
-  // Hints sit in the corner left of the slanted lattice, over as little of the board as fits.
-  ui.Hint("WGame", "WGame_HPutFishka", 8, 8, 256);
-  ui.Hint("WGame", "WGame_HDisappear", 8, 8, 256);
-  ui.Hint("WGame", "WGame_HLose", 8, 8, 256);
-  ui.Hint("WGame", "WGame_HBoss", 8, 8, 256);
+  // Hints stand in a column down the left edge, beside the slanted lattice, so the structure's
+  // top stays clear; each has its own place, since the first ones show together at a level's
+  // start. The guardian's hint is placed by the game with its right edge and, while it is
+  // shorter than 100 px, its bottom at (300, 100): it takes the top of the column.
+  ui.Hint("WGame", "WGame_HBoss", 8, 8, kBossHintWidth);
+  ui.Hint("WGame", "WGame_HPutFishka", 8, 108, kHintWidth);
+  ui.Hint("WGame", "WGame_HDisappear", 8, 256, kHintWidth);
+  ui.Hint("WGame", "WGame_HLose", 8, 404, kHintWidth);
 }
 
 void GameMenuWindow(TInterface& ui) {

@@ -2,12 +2,13 @@
 // without a language pack, so layouts can be looked at in every language without the game.
 //
 // Usage: zerith_ui_preview GAME_DIR OUT.png [--back PICTURE] [--overlay PACK.lng]
-//        [--hint NAME] [--set OBJECT PROPERTY VALUE] WINDOW...
+//        [--hint NAME] [--hint-at NAME X Y] [--set OBJECT PROPERTY VALUE] WINDOW...
 // GAME_DIR holds Slider.li, OrlUnicode.xml and the pictures (PNG, or JPEG by name); the windows are
 // shown in the order given (later ones on top) over a dark stand-in for the cavern.
 #include <cairo.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -134,6 +135,11 @@ int main(int argc, char** argv) {
     data::TMemoryStream stream(data::ReadWholeFile(dir + "/Slider.li"));
     engine.LoadFromStream(stream);
     std::vector<std::string> hints;
+    struct THintAt {
+      std::string name;
+      int x, y;
+    };
+    std::vector<THintAt> hintsAt;  // placed by a point, as the game places the guardian's hint
     for (int i = 3; i < argc; ++i) {
       const std::string arg = argv[i];
       if (arg == "--overlay" && i + 1 < argc) {
@@ -142,6 +148,9 @@ int main(int argc, char** argv) {
         graphic->Draw(argv[++i], "", 0, 0, 255);
       } else if (arg == "--hint" && i + 1 < argc) {
         hints.push_back(argv[++i]);
+      } else if (arg == "--hint-at" && i + 3 < argc) {
+        hintsAt.push_back({argv[i + 1], std::atoi(argv[i + 2]), std::atoi(argv[i + 3])});
+        i += 3;
       } else if (arg == "--set" && i + 3 < argc) {
         engine.SetObjectProperty(argv[i + 1], argv[i + 2], argv[i + 3]);
         i += 3;
@@ -150,6 +159,7 @@ int main(int argc, char** argv) {
       }
     }
     for (const std::string& h : hints) engine.ShowHint(h);
+    for (const THintAt& h : hintsAt) engine.ShowHintAt(h.name, h.x, h.y);
     engine.DrawAll();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "preview: %s\n", e.what());

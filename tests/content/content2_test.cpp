@@ -250,6 +250,54 @@ TEST(Content2Interface, EveryLanguagePackLoadsAsAnOverlayAndFitsItsControls) {
   EXPECT_EQ(data::GetPropertyText(*ui.engine.FindObject("WTitle_BNewGame"), "Caption"), "New game");
 }
 
+// The hints of the game window, placed as the game places them: the guardian's by the point
+// (300, 100), the others where the interface file puts them. They can all be up together (the
+// first two at a level's start, the guardian's and the second chance's at any time), so no two
+// may cover each other, and none may run under the move buttons or off the screen.
+TEST(Content2Interface, GameHintsNeverCoverEachOtherInAnyLanguage) {
+  Interface ui;
+  const char* const hints[] = {"WGame_HPutFishka", "WGame_HDisappear", "WGame_HLose",
+                               "WGame_HBoss"};
+  for (const char* pack : kPacks) {
+    ui.engine.RestoreOverlay();
+    ASSERT_NO_THROW(ui.engine.LoadOverlay(kBin + "/lng/" + pack)) << pack;
+    ui.engine.ShowModal("WGame");
+    for (int i = 0; i < 3; ++i) ui.engine.ShowHint(hints[i]);
+    ui.engine.ShowHintAt("WGame_HBoss", 300, 100);
+    std::vector<const ui::TOrlInterfaceObject*> shown;
+    for (const char* name : hints) {
+      const auto* hint = dynamic_cast<const ui::TOrlInterfaceObject*>(ui.engine.FindObject(name));
+      ASSERT_NE(hint, nullptr) << name;
+      EXPECT_TRUE(hint->Visible) << pack << " " << name;
+      EXPECT_GE(hint->AbsLeft, 0) << pack << " " << name;
+      EXPECT_GE(hint->AbsTop, 0) << pack << " " << name;
+      EXPECT_LE(hint->AbsLeft + hint->Width, 514) << pack << " " << name;
+      EXPECT_LE(hint->AbsTop + hint->Height, 596) << pack << " " << name;
+      shown.push_back(hint);
+    }
+    for (size_t a = 0; a < shown.size(); ++a)
+      for (size_t b = a + 1; b < shown.size(); ++b) {
+        const auto& p = *shown[a];
+        const auto& q = *shown[b];
+        const bool apart = p.AbsLeft + p.Width <= q.AbsLeft || q.AbsLeft + q.Width <= p.AbsLeft ||
+                           p.AbsTop + p.Height <= q.AbsTop || q.AbsTop + q.Height <= p.AbsTop;
+        EXPECT_TRUE(apart) << pack << ": " << p.Name() << " covers " << q.Name();
+      }
+    ui.engine.HideModalList();
+  }
+}
+
+// Every level of the shipped set gets its own page between levels.
+TEST(Content2Interface, EveryShippedLevelHasABetweenLevelPage) {
+  data::TFileFolder levels(kBin + "/levels/levels.zxc");
+  Interface ui;
+  int count = 0;
+  while (levels.IndexOf("Level" + std::to_string(count + 1) + ".xml") >= 0) ++count;
+  ASSERT_GE(count, 30);
+  for (int n = 1; n <= count; ++n)
+    EXPECT_TRUE(ui.Has("WBetweenLevel_TLevel" + std::to_string(n) + "_LName")) << n;
+}
+
 TEST(Content2Effects, EverySlotLoadsRunsAndEnds) {
   const char* const slots[] = {
       "contour.xml",        "BossContour.xml",        "BossPreventEffect.xml",

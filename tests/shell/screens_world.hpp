@@ -3,9 +3,6 @@
 // confirmations) loaded beside its own, and short ways to press, type and look.
 #pragma once
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -68,12 +65,9 @@ inline std::string ExtraWindows() {
 }
 
 struct TScreensGame {
-  // The folder's name holds the process id: test runs of several checkouts may overlap. The
-  // player's values (the language) go to the folder too, never to the tester's own.
   explicit TScreensGame(const std::string& name, int levels = 1,
                         const std::string& level = shell_test::TDataFolder::DefaultLevel())
-      : folder(name + "_" + std::to_string(::getpid())),
-        game((WriteFolder(folder, levels, level), folder.Folder())) {
+      : folder(name), game((WriteFolder(folder, levels, level), folder.Folder())) {
     game.Start();
     game.Frames(260);
     data::TMemoryStream extra(ExtraWindows());
@@ -82,7 +76,6 @@ struct TScreensGame {
   }
   static void WriteFolder(const shell_test::TDataFolder& folder, int levels,
                           const std::string& level) {
-    ::setenv("XDG_CONFIG_HOME", (folder.Root / "config").c_str(), 1);
     folder.Write(level, levels);
   }
   shell::TMainWindow& window() { return *game.window; }

@@ -4,8 +4,11 @@
 // headless (memory display, virtual clock, event queue in memory).
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "data/file_folder.hpp"
@@ -149,16 +152,22 @@ inline std::string SliderLi() {
 struct TDataFolder {
   std::filesystem::path Root;
 
-  // A fresh folder under the system's temporary folder, removed with the object.
-  explicit TDataFolder(const std::string& name)
-      : Root(std::filesystem::temp_directory_path() / ("zerith_" + name)) {
-    std::filesystem::remove_all(Root);
+  // A fresh folder of its own under the system's temporary folder, removed with the object.
+  // NOTE: never a fixed name: test runs of several checkouts and presets overlap, and a run
+  // that cleared a folder of the same name would pull the files from under another's game.
+  explicit TDataFolder(const std::string& name) : Root(MakeUnique(name)) {
     std::filesystem::create_directories(Root / "game");
     std::filesystem::create_directories(Root / "levels");
   }
   ~TDataFolder() {
     std::error_code ec;
     std::filesystem::remove_all(Root, ec);
+  }
+  static std::filesystem::path MakeUnique(const std::string& name) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / ("zerith_" + name + "_XXXXXX")).string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder for " + name);
+    return pattern;
   }
   std::string Folder() const { return Root.string() + "/"; }
   std::string GamePath() const { return (Root / "game" / "game.zxc").string(); }
@@ -226,6 +235,9 @@ struct THeadlessGame {
   explicit THeadlessGame(const std::string& folder, uint32_t seed = 7)
       : display(platform::CreateMemoryDisplay()), events(platform::CreateMemoryEventQueue()) {
     display->Open({});
+    // The player's stored values (the language) belong to the game's folder, never to the
+    // tester's own settings, which every other test run would share.
+    ::setenv("XDG_CONFIG_HOME", (std::filesystem::path(folder) / "config").c_str(), 1);
     shell::TShellHost host{display.get(), &clock, events.get(), true};
     shell::TRunOptions options;
     options.Headless = true;
