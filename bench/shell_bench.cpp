@@ -157,6 +157,8 @@ void PlayFrame(benchmark::State& state, int depth) {
   }
   state.counters["pieces"] = game.BoardPieces();
   if (!game.InPlay()) state.SkipWithError("the level ended while measuring");
+  if (game.window->SurfEngine().View(graphics::kBackBufferName).BitCount != depth)
+    state.SkipWithError("the back buffer is not in the depth asked for");
 }
 
 void BM_PlayFrame(benchmark::State& state) {

@@ -77,16 +77,26 @@ class TFileFolder {
   // request for the same entry overwrites it.
   TMemoryStream* GetFileStream(std::string_view name);
 
-  int Count() const { return static_cast<int>(Dir.size()); }
+  // Puts a copy of source's whole content into entry `index`; its size follows, and the entry
+  // lives in memory until the next Save (State Added). Raises "Cannot replace file (wrong
+  // index)" for an index outside 0..Count()-1.
+  void ReplaceFile(int index, const TMemoryStream& source);
 
-  std::string FileName;
+  int Count() const { return static_cast<int>(dir.size()); }
+  // The directory as read or built; entry i of Dir() is file i of EntryState/EntryStream.
+  const std::vector<TDirEntry>& Dir() const { return dir; }
+  TEntryState EntryState(int index) const { return files.at(static_cast<size_t>(index)).State; }
+  // The entry's stream as it stands: nothing is read from disk.
+  const TMemoryStream& EntryStream(int index) const {
+    return *files.at(static_cast<size_t>(index)).Stream;
+  }
+
+  const std::string& FileName() const { return fileName; }
   // Why opening found no entries ("Cannot open FileFolder (broked label)", ...), or empty.
   // NOTE: Save refuses such an archive, so a damaged file is never replaced by an empty one.
-  std::string OpenError;
-  TFileFolderHeader Header;
-  int64_t DataStart = 8;  // file position of the data area
-  std::vector<TDirEntry> Dir;
-  std::vector<TFileEntry> Files;  // parallel to Dir
+  const std::string& OpenError() const { return openError; }
+  const TFileFolderHeader& Header() const { return header; }
+  int64_t DataStart() const { return dataStart; }  // file position of the data area
 
  private:
   TFileFolder() = default;
@@ -95,6 +105,13 @@ class TFileFolder {
   Error WrongSize(const TDirEntry& entry) const;
   void IndexNames() const;
 
+  std::string fileName;
+  std::string openError;
+  TFileFolderHeader header;
+  int64_t dataStart = 8;
+  // NOTE: dir and files are parallel; only the operations above change either, and always both.
+  std::vector<TDirEntry> dir;
+  std::vector<TFileEntry> files;
   // Folded name → index of its first entry, for the first indexedCount entries of Dir.
   mutable std::unordered_map<std::string, int> nameIndex;
   mutable size_t indexedCount = 0;

@@ -61,8 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   static const std::unique_ptr<data::TFileFolder> pristine = Sources();
   auto archive = data::TFileFolder::CreateNew("sources.zxc");
   for (int i = 0; i < pristine->Count(); ++i)
-    archive->AddFile(pristine->Dir[static_cast<size_t>(i)].Name(), 2,
-                     *pristine->Files[static_cast<size_t>(i)].Stream);
+    archive->AddFile(pristine->Dir()[static_cast<size_t>(i)].Name(), 2, pristine->EntryStream(i));
   data::TMemoryStream work;
   try {
     graphics::RenderAutoImageText(text, *archive, work);

@@ -42,11 +42,7 @@ inline void ReplaceEntry(data::TFileFolder& archive, std::string_view name,
     archive.AddFile(name, 0, data::TMemoryStream(bytes));
     return;
   }
-  data::TMemoryStream& stream = *archive.Files[static_cast<size_t>(index)].Stream;
-  stream.Clear();
-  stream.Write(bytes);
-  stream.SetPosition(0);
-  archive.Dir[static_cast<size_t>(index)].Size = static_cast<int32_t>(bytes.size());
+  archive.ReplaceFile(index, data::TMemoryStream(bytes));
 }
 
 }  // namespace fuzz

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   const std::string path = fuzz::MemoryFile(fuzz::Text(bytes, size));
   if (path.empty()) return 0;
   data::TFileFolder source(path);
-  if (!source.OpenError.empty()) return 0;
+  if (!source.OpenError().empty()) return 0;
   graphics::TPNGMorf morf(80);
   // Working archives stay in memory: conversion never needs them on disk until Save.
   auto working = data::TFileFolder::CreateNew("working.zxc");

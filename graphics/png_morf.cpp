@@ -50,7 +50,7 @@ void TPNGMorf::MorfArchive(const std::string& sourcePath, const std::string& des
   data::TFileFolder source(sourcePath);
   // A damaged archive opens without entries; converting it would leave an empty working copy
   // that is never made again.
-  if (!source.OpenError.empty()) throw data::Error(source.OpenError + ": " + sourcePath);
+  if (!source.OpenError().empty()) throw data::Error(source.OpenError() + ": " + sourcePath);
   auto dest = data::TFileFolder::CreateNew(destPath);
   ConvertEntries(source, *dest);
   RenderAutoImages(*dest);
@@ -60,14 +60,14 @@ void TPNGMorf::MorfArchive(const std::string& sourcePath, const std::string& des
 void TPNGMorf::ConvertEntries(data::TFileFolder& source, data::TFileFolder& dest) {
   const int n = source.Count();
   for (int i = 0; i < n; ++i) {
-    if (n > 1 && OnProgress) OnProgress(source.FileName, static_cast<int>(100LL * i / (n - 1)));
+    if (n > 1 && OnProgress) OnProgress(source.FileName(), static_cast<int>(100LL * i / (n - 1)));
     ConvertEntry(source, dest, i);
   }
 }
 
 void TPNGMorf::ConvertEntry(data::TFileFolder& source, data::TFileFolder& dest, int index) {
-  const std::string name(source.Dir[static_cast<size_t>(index)].Name());
-  const uint16_t kind = source.Dir[static_cast<size_t>(index)].Kind;
+  const std::string name(source.Dir()[static_cast<size_t>(index)].Name());
+  const uint16_t kind = source.Dir()[static_cast<size_t>(index)].Kind;
   const size_t dot = name.find('.');
   const std::string base = name.substr(0, dot);
   const std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
@@ -106,7 +106,7 @@ void TPNGMorf::RenderAutoImages(data::TFileFolder& archive) {
   data::TMemoryStream work;
   // Rendering adds ".pNg" entries behind the texts; they are never texts themselves.
   for (int i = 0; i < archive.Count(); ++i) {
-    const std::string name(archive.Dir[static_cast<size_t>(i)].Name());
+    const std::string name(archive.Dir()[static_cast<size_t>(i)].Name());
     if (name.size() < 4 || name.compare(name.size() - 4, 4, ".aim") != 0) continue;
     RenderAutoImage(Entry(archive, name), archive, work);
   }

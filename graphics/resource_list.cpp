@@ -38,7 +38,7 @@ int TResourceList::AddFolder(const std::string& path) {
 
 int TResourceList::IndexOfFolder(std::string_view path) const {
   for (size_t i = 0; i < folders.size(); ++i)
-    if (folders[i]->FileName == path) return static_cast<int>(i);
+    if (folders[i]->FileName() == path) return static_cast<int>(i);
   return -1;
 }
 
@@ -115,7 +115,7 @@ void TResourceList::RegisterStartupPictures(const std::string& gameArchive,
   if (game < 0) game = AddFolder(gameArchive);
   data::TFileFolder& folder = *folders[static_cast<size_t>(game)];
   folder.LoadAll();
-  for (const data::TDirEntry& e : folder.Dir) {
+  for (const data::TDirEntry& e : folder.Dir()) {
     const std::string entry(e.Name());
     const std::string kind = Kind3(entry);
     if (kind != "png" && kind != "jpg") continue;

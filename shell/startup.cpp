@@ -151,7 +151,7 @@ bool TMainWindow::PrepareGame() {
   game->ScrollY = game->CurrentY = game->ScrollTarget = 0;
   game->ScrollX = 0;
 
-  resources->RegisterStartupPictures(gameArchive->FileName, levelArchive->FileName);
+  resources->RegisterStartupPictures(gameArchive->FileName(), levelArchive->FileName());
   WriteLog("Pictures from Folder Load Ok...");
   resources->ReinitSurfaces(3);
   WriteLog("resource List Reinit Surfaces Ok...");

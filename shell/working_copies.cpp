@@ -32,7 +32,7 @@ std::string ReadStamp(const std::string& dest) {
 bool OpensAsArchive(const std::string& path) {
   try {
     data::TFileFolder folder(path);
-    return folder.OpenError.empty();
+    return folder.OpenError().empty();
   } catch (const data::Error&) {
     return false;
   }

@@ -38,7 +38,7 @@ uint16_t KindOption(TArgReader& reader) {
 // the file: its entries cannot be listed, and writing it back would lose them for good.
 std::unique_ptr<TFileFolder> OpenArchive(const std::string& path) {
   auto folder = std::make_unique<TFileFolder>(path);
-  if (!folder->OpenError.empty()) throw Error(path + ": " + folder->OpenError);
+  if (!folder->OpenError().empty()) throw Error(path + ": " + folder->OpenError());
   return folder;
 }
 
@@ -80,7 +80,7 @@ int RunList(const Args& args, std::ostream& out, std::ostream&) {
   TArgReader reader(args);
   const std::vector<std::string> pos = reader.Positional(1, 1);
   const std::unique_ptr<TFileFolder> folder = OpenArchive(pos[0]);
-  for (const data::TDirEntry& entry : folder->Dir) {
+  for (const data::TDirEntry& entry : folder->Dir()) {
     out << EscapedName(entry.Name());
     out << '\t' << entry.Size << '\t' << entry.Kind << '\n';
   }

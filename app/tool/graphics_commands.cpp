@@ -23,7 +23,7 @@ using data::TFileFolder;
 // empty archive on save.
 std::unique_ptr<TFileFolder> OpenArchive(const std::string& path) {
   auto folder = std::make_unique<TFileFolder>(path);
-  if (!folder->OpenError.empty()) throw Error(path + ": " + folder->OpenError);
+  if (!folder->OpenError().empty()) throw Error(path + ": " + folder->OpenError());
   return folder;
 }
 

@@ -124,7 +124,7 @@ struct TReport {
 // A shipped archive holds packed pictures ("NAME._JPG") and texts ("NAME._aim"); the rules
 // read working copies, so a shipped one is converted first, exactly as at first start.
 bool IsShipped(const data::TFileFolder& f) {
-  for (const data::TDirEntry& e : f.Dir) {
+  for (const data::TDirEntry& e : f.Dir()) {
     const std::string_view n = e.Name();
     const size_t dot = n.find('.');
     if (dot != std::string_view::npos && n.size() > dot + 1 && n[dot + 1] == '_') return true;
@@ -134,7 +134,7 @@ bool IsShipped(const data::TFileFolder& f) {
 
 std::unique_ptr<data::TFileFolder> OpenWorking(const std::string& path, const std::string& temp) {
   auto f = std::make_unique<data::TFileFolder>(path);
-  if (!f->OpenError.empty()) throw data::Error(path + ": " + f->OpenError);
+  if (!f->OpenError().empty()) throw data::Error(path + ": " + f->OpenError());
   if (!IsShipped(*f)) return f;
   const std::string dest = temp + "/" + std::filesystem::path(path).filename().string();
   graphics::TPNGMorf(90).MorfArchive(path, dest);

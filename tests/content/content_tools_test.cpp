@@ -1,7 +1,6 @@
 // tests/content/content_tools_test.cpp — the content tools on small inputs made here: the
 // packer, the shape list, the level compiler, and level-check on broken levels and catalogues.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -13,34 +12,19 @@
 #include "data/files.hpp"
 #include "graphics/png_codec.hpp"
 #include "graphics/png_morf.hpp"
+#include "tests/support/error_of.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TTempDir {
-  fs::path Path;
-  explicit TTempDir(const std::string& name)
-      : Path(fs::temp_directory_path() / (name + "-" + std::to_string(getpid()))) {
-    fs::remove_all(Path);
-    fs::create_directories(Path);
-  }
-  ~TTempDir() { fs::remove_all(Path); }
-  std::string operator/(const std::string& f) const { return (Path / f).string(); }
-};
-
-std::string ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const data::Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
+using support_test::ErrorOf;
+using support_test::TScratchDir;
 
 TEST(Packer, PicturesSplitIntoJpegAndAlphaAndComeBackWhole) {
-  TTempDir dir("zerith-packer-test");
+  TScratchDir dir("packer");
   graphics::TImage img(6, 4, true, 0);
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 3; ++x) {
@@ -74,7 +58,7 @@ TEST(Packer, PicturesSplitIntoJpegAndAlphaAndComeBackWhole) {
 }
 
 TEST(Packer, RefusesNamesTheArchiveOrTheUnpackingCannotHold) {
-  TTempDir dir("zerith-packer-names-test");
+  TScratchDir dir("packer-names");
   const std::string png = graphics::EncodePng(graphics::TImage(2, 2, true));
   data::WriteFileAtomically(dir / "a.b.png", png);
   data::WriteFileAtomically(dir / "an_extremely_long_picture_name_x.png", png);
@@ -201,7 +185,7 @@ class LevelCheck : public ::testing::Test {
   void Replace(const std::string& archive, const std::string& entry, const std::string& bytes) {
     data::TFileFolder old(dir / archive);
     auto fresh = data::TFileFolder::CreateNew(dir / ("new_" + archive));
-    for (const data::TDirEntry& e : old.Dir) {
+    for (const data::TDirEntry& e : old.Dir()) {
       const std::string name(e.Name());
       fresh->AddFile(name, e.Kind,
                      name == entry ? data::TMemoryStream(bytes) : *old.GetFileStream(name));
@@ -216,7 +200,7 @@ class LevelCheck : public ::testing::Test {
   tooltest::TToolResult Check() {
     return tooltest::Tool({"level-check", dir / "levels.zxc", dir / "game.zxc"});
   }
-  TTempDir dir{"zerith-level-check-test"};
+  TScratchDir dir{"level-check"};
 };
 
 TEST_F(LevelCheck, ReportsPiecesBossesAndPicturesThatDoNotFit) {

@@ -2,7 +2,6 @@
 // game does at first start, every picture and catalogue the game asks for is there and decodes,
 // the crystal colours stay apart, and every level passes level-check.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +19,7 @@
 #include "graphics/jpeg_codec.hpp"
 #include "graphics/png_codec.hpp"
 #include "graphics/png_morf.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
 namespace {
@@ -32,21 +32,16 @@ const std::string kBin = ZERITH_CONTENT_BIN;
 class ShippedContent : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir = new fs::path(fs::temp_directory_path() /
-                       ("zerith-shipped-content-test-" + std::to_string(getpid())));
-    fs::remove_all(*dir);
-    fs::create_directories(*dir);
+    dir = new support_test::TScratchDir("shipped-content");
     graphics::TPNGMorf morf(90);
-    morf.MorfArchive(kBin + "/game/game.zxc", (*dir / "game.zxc").string());
-    morf.MorfArchive(kBin + "/levels/levels.zxc", (*dir / "levels.zxc").string());
+    morf.MorfArchive(kBin + "/game/game.zxc", *dir / "game.zxc");
+    morf.MorfArchive(kBin + "/levels/levels.zxc", *dir / "levels.zxc");
   }
   static void TearDownTestSuite() {
-    fs::remove_all(*dir);
     delete dir;
+    dir = nullptr;
   }
-  static data::TFileFolder Open(const char* name) {
-    return data::TFileFolder((*dir / name).string());
-  }
+  static data::TFileFolder Open(const char* name) { return data::TFileFolder(*dir / name); }
   static graphics::TImage Decode(data::TFileFolder& f, const std::string& name) {
     data::TMemoryStream* s = f.GetFileStream(name);
     if (s == nullptr) throw std::runtime_error("missing " + name);
@@ -61,9 +56,9 @@ class ShippedContent : public ::testing::Test {
       if (line.find("<" + tag + " ") != std::string::npos) out.push_back(line);
     return out;
   }
-  static fs::path* dir;
+  static support_test::TScratchDir* dir;
 };
-fs::path* ShippedContent::dir = nullptr;
+support_test::TScratchDir* ShippedContent::dir = nullptr;
 
 TEST_F(ShippedContent, EveryPictureTheGameNamesExistsAndDecodes) {
   data::TFileFolder game = Open("game.zxc");

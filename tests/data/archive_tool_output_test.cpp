@@ -6,14 +6,14 @@
 #include <string>
 
 #include "data/files.hpp"
-#include "temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
 using tooltest::ExpectError;
 using tooltest::Tool;
 
 TEST(ArchiveToolOutput, ListEscapesControlBytesSoEachEntryIsOneLine) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string archive = dir / "names.zxc";
   const std::string odd = dir.Write("a\tb\r\nc\\d\x01", "xyz");
   const std::string plain = dir.Write("plain.txt", "");
@@ -22,7 +22,7 @@ TEST(ArchiveToolOutput, ListEscapesControlBytesSoEachEntryIsOneLine) {
 }
 
 TEST(ArchiveToolOutput, AnEntryCutShortIsNamedWithItsArchive) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string archive = dir / "cut.zxc";
   ASSERT_EQ(
       Tool({"create", archive, dir.Write("first.txt", "12345"), dir.Write("Last.PNG", "abcdefgh")})

@@ -11,7 +11,8 @@
 
 #include "data/error.hpp"
 #include "data/files.hpp"
-#include "temp_dir.hpp"
+#include "tests/support/error_of.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace {
 
@@ -60,13 +61,8 @@ class TFailingCalls : public TFileWriteCalls {
   TFileWriteCalls* before = nullptr;
 };
 
-std::string ErrorOf(const std::string& path, const std::string& bytes) {
-  try {
-    data::WriteFileAtomically(path, bytes);
-  } catch (const data::Error& e) {
-    return e.what();
-  }
-  return "no error";
+std::string WriteError(const std::string& path, const std::string& bytes) {
+  return support_test::ErrorOf([&] { data::WriteFileAtomically(path, bytes); });
 }
 
 size_t FilesIn(const std::string& folder) {
@@ -76,7 +72,7 @@ size_t FilesIn(const std::string& folder) {
 }
 
 TEST(AtomicWrite, EveryFailureKeepsTheOldFileAndSaysSoInOneLine) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir.Write("save.sav", "the old game");
   const struct {
     TFail which;
@@ -92,9 +88,9 @@ TEST(AtomicWrite, EveryFailureKeepsTheOldFileAndSaysSoInOneLine) {
   };
   for (const auto& c : cases) {
     TFailingCalls failing(c.which, c.err);
-    EXPECT_EQ(ErrorOf(path, "the new game, longer than the old"), c.message);
+    EXPECT_EQ(WriteError(path, "the new game, longer than the old"), c.message);
     EXPECT_EQ(data::ReadWholeFile(path), "the old game") << c.message;
-    EXPECT_EQ(FilesIn(dir.path), 1u) << c.message << ": a temporary file was left behind";
+    EXPECT_EQ(FilesIn(dir.Path()), 1u) << c.message << ": a temporary file was left behind";
   }
   {
     // Writes that take a few bytes at a time still write everything.
@@ -102,11 +98,11 @@ TEST(AtomicWrite, EveryFailureKeepsTheOldFileAndSaysSoInOneLine) {
     data::WriteFileAtomically(path, "written three bytes at a time");
   }
   EXPECT_EQ(data::ReadWholeFile(path), "written three bytes at a time");
-  EXPECT_EQ(FilesIn(dir.path), 1u);
+  EXPECT_EQ(FilesIn(dir.Path()), 1u);
 }
 
 TEST(AtomicWrite, ALinkStaysALinkAndItsTargetIsReplaced) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   std::filesystem::create_directory(dir / "real");
   const std::string target = dir.Write("real/game.zxc", "old");
   std::filesystem::create_symlink("real/game.zxc", dir / "game.zxc");    // relative target
@@ -124,7 +120,7 @@ TEST(AtomicWrite, ALinkStaysALinkAndItsTargetIsReplaced) {
 }
 
 TEST(AtomicWrite, TheReplacedFilesPermissionsCarryOver) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir.Write("scores.dat", "old");
   ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
   data::WriteFileAtomically(path, "new");

@@ -6,7 +6,7 @@
 
 #include "data/file_folder.hpp"
 #include "data/line_codec.hpp"
-#include "temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
 using tooltest::ExpectError;
@@ -14,7 +14,7 @@ using tooltest::Tool;
 using tooltest::TToolResult;
 
 TEST(DataCommands, CreateListExtractAndAdd) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string archive = dir / "game.zxc";
   const std::string a = dir.Write("a.txt", "hello"), b = dir.Write("Board.PNG", "");
   const std::string sub = dir.Write("b.bin", std::string("\0\r\n\xFF", 4));
@@ -37,7 +37,7 @@ TEST(DataCommands, CreateListExtractAndAdd) {
 }
 
 TEST(DataCommands, CreateWithClashingNamesWritesNothing) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   std::filesystem::create_directory(dir / "x");
   const std::string one = dir.Write("A.txt", "1"), two = dir.Write("x/a.TXT", "2");
   const std::string archive = dir.Write("keep.zxc", "precious");
@@ -50,7 +50,7 @@ TEST(DataCommands, CreateWithClashingNamesWritesNothing) {
 }
 
 TEST(DataCommands, DamagedArchivesAreNamedAndNeverRewritten) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string bad = dir.Write("bad.zxc", "not an archive at all");
   const std::string file = dir.Write("f", "x");
   ExpectError(Tool({"list", bad}), bad + ": Cannot open FileFolder (broked label)");
@@ -63,7 +63,7 @@ TEST(DataCommands, DamagedArchivesAreNamedAndNeverRewritten) {
 }
 
 TEST(DataCommands, XmlWritesWhatTheWriterProduces) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir.Write(
       "l.xml", "<?xml version=\"1.0\"?>\n<Level n=\"1\">\n  <L>x &amp; y</L><E></E>\n</Level>");
   const TToolResult r = Tool({"xml", path});
@@ -79,7 +79,7 @@ TEST(DataCommands, XmlWritesWhatTheWriterProduces) {
 }
 
 TEST(DataCommands, EncodeAndDecodeEveryLineWithCrLf) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string plain = dir.Write("p.txt", "<GameSave Mode=\"2\"/>\nline two\r\nlast");
   const TToolResult encoded = Tool({"encode", plain});
   EXPECT_EQ(encoded.Out, data::EncodeLine("<GameSave Mode=\"2\"/>") + "\r\n" +

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "data/error.hpp"
-#include "temp_dir.hpp"
+#include "tests/support/error_of.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 using namespace data;
+using support_test::ErrorOf;
 
 namespace {
 
@@ -56,52 +58,48 @@ std::string Entry(TFileFolder& folder, std::string_view name) {
 }  // namespace
 
 TEST(FileFolder, EmptyArchiveIsEightBytes) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   auto folder = TFileFolder::CreateNew(dir / "e.zxc");
-  EXPECT_EQ(folder->DataStart, 8);
+  EXPECT_EQ(folder->DataStart(), 8);
   folder->Save();
   EXPECT_EQ(ReadWholeFile(dir / "e.zxc"), std::string("\x39\x30\x00\x00\x00\x00\xFF\xFF", 8));
   TFileFolder back(dir / "e.zxc");
   EXPECT_EQ(back.Count(), 0);
-  EXPECT_TRUE(back.OpenError.empty());
+  EXPECT_TRUE(back.OpenError().empty());
 }
 
 TEST(FileFolder, SaveWritesTheLayoutByteForByte) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   auto folder = TFileFolder::CreateNew(dir / "a.zxc");
   folder->AddFile("ten.bin", 3, Bytes("0123456789"));
   folder->AddFile("zero", 0, Bytes(""));
   folder->AddFile("Five.PNG", 0xFFFF, Bytes("abcde"));
   folder->Save();
-  EXPECT_EQ(folder->DataStart, 8 + 144);
-  EXPECT_EQ(folder->Dir[1].Offset, 10);
-  EXPECT_EQ(folder->Dir[2].Offset, 10);
+  EXPECT_EQ(folder->DataStart(), 8 + 144);
+  EXPECT_EQ(folder->Dir()[1].Offset, 10);
+  EXPECT_EQ(folder->Dir()[2].Offset, 10);
   EXPECT_EQ(
       ReadWholeFile(dir / "a.zxc"),
       ArchiveBytes({{"ten.bin", "0123456789", 3}, {"zero", ""}, {"Five.PNG", "abcde", 0xFFFF}}));
 }
 
 TEST(FileFolder, NamesIgnoreAsciiCaseAndAreCutTo32Bytes) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   auto folder = TFileFolder::CreateNew(dir / "a.zxc");
   folder->AddFile("Board.PNG", 0, Bytes("png"));
   folder->AddFile("\xC9t\xE9.jpg", 0, Bytes("jpg"));
   EXPECT_EQ(folder->IndexOf("board.png"), 0);
   EXPECT_EQ(folder->IndexOf("\xC9T\xE9.JPG"), 1);
   EXPECT_EQ(folder->IndexOf("\xE9t\xE9.jpg"), -1);  // only A-Z fold
-  try {
-    folder->AddFile("BOARD.png", 0, Bytes("other"));
-    FAIL() << "duplicate accepted";
-  } catch (const Error& e) {
-    EXPECT_STREQ(e.what(), "Cannot add file (dublicate)");
-  }
+  EXPECT_EQ(ErrorOf([&] { folder->AddFile("BOARD.png", 0, Bytes("other")); }),
+            "Cannot add file (dublicate)");
   EXPECT_EQ(folder->Count(), 2);
-  EXPECT_EQ(folder->Header.Count, 2);
-  EXPECT_EQ(folder->Header.CountCheck, static_cast<uint16_t>(~2));
+  EXPECT_EQ(folder->Header().Count, 2);
+  EXPECT_EQ(folder->Header().CountCheck, static_cast<uint16_t>(~2));
 
   const std::string forty = std::string(32, 'n') + "12345678";
   folder->AddFile(forty, 0, Bytes("x"));
-  EXPECT_EQ(folder->Dir[2].Name(), forty.substr(0, 32));
+  EXPECT_EQ(folder->Dir()[2].Name(), forty.substr(0, 32));
   EXPECT_EQ(folder->IndexOf(forty), -1);
   EXPECT_EQ(folder->IndexOf(forty.substr(0, 32)), 2);
   // Two long names that share their first 32 bytes would share a stored name.
@@ -122,20 +120,15 @@ TEST(FileFolder, IndexOfFoldsExactlyTheAsciiLettersForEveryByte) {
 }
 
 TEST(FileFolder, BadHeadersOpenWithoutEntriesAndRecordWhy) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string good = ArchiveBytes({{"a", "1"}});
   auto expectRefused = [&](std::string bytes, const std::string& why) {
     TFileFolder folder(dir.Write("bad.zxc", bytes));
-    EXPECT_EQ(folder.OpenError, why);
+    EXPECT_EQ(folder.OpenError(), why);
     EXPECT_EQ(folder.Count(), 0);
     EXPECT_EQ(folder.IndexOf("a"), -1);
     EXPECT_EQ(folder.GetFileStream("a"), nullptr);
-    try {
-      folder.LoadFile("a");
-      ADD_FAILURE() << "loaded from a refused archive";
-    } catch (const Error& e) {
-      EXPECT_STREQ(e.what(), "Cannot load file (wrong file name)");
-    }
+    EXPECT_EQ(ErrorOf([&] { folder.LoadFile("a"); }), "Cannot load file (wrong file name)");
     EXPECT_THROW(folder.Save(), Error);
     EXPECT_EQ(ReadWholeFile(dir / "bad.zxc"), bytes) << "a refused archive was overwritten";
   };
@@ -150,28 +143,23 @@ TEST(FileFolder, BadHeadersOpenWithoutEntriesAndRecordWhy) {
   expectRefused(good.substr(0, 8 + 47), "Cannot open Dir (wrong size)");
 
   EXPECT_THROW(TFileFolder(dir / "missing.zxc"), Error);
-  EXPECT_THROW(TFileFolder(dir.path), Error);  // a folder is an I/O error, not an archive
+  EXPECT_THROW(TFileFolder(dir.Path()), Error);  // a folder is an I/O error, not an archive
 }
 
 TEST(FileFolder, EntriesPastTheEndFailAndLeaveTheArchiveUsable) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir.Write("a.zxc", ArchiveBytes({{"ok", "fine"},
                                                             {"long", "abc", 0, -1, 4},
                                                             {"far", "", 0, 1 << 30, 1},
                                                             {"neg", "", 0, 0, -5},
                                                             {"huge", "", 0, 0, 0x7FFFFFFF}}));
   TFileFolder folder(path);
-  ASSERT_TRUE(folder.OpenError.empty());
+  ASSERT_TRUE(folder.OpenError().empty());
   ASSERT_EQ(folder.Count(), 5);
   for (const char* name : {"long", "far", "neg", "huge"}) {
-    try {
-      folder.LoadFile(name);
-      ADD_FAILURE() << name << " loaded";
-    } catch (const Error& e) {
-      EXPECT_EQ(std::string(e.what()),
-                "Cannot load file (wrong file size): \"" + std::string(name) + "\" in " + path);
-    }
-    EXPECT_EQ(folder.Files[static_cast<size_t>(folder.IndexOf(name))].Stream->Size(), 0u);
+    EXPECT_EQ(ErrorOf([&] { folder.LoadFile(name); }),
+              "Cannot load file (wrong file size): \"" + std::string(name) + "\" in " + path);
+    EXPECT_EQ(folder.EntryStream(folder.IndexOf(name)).Size(), 0u);
   }
   EXPECT_EQ(Entry(folder, "OK"), "fine");
   EXPECT_THROW(folder.Save(), Error);  // the bad entries cannot be carried over
@@ -179,11 +167,11 @@ TEST(FileFolder, EntriesPastTheEndFailAndLeaveTheArchiveUsable) {
 }
 
 TEST(FileFolder, AccessPatternRereadsDiskEntriesButNeverAddedOnes) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   TFileFolder folder(dir.Write("a.zxc", ArchiveBytes({{"disk", "bytes", 9}})));
-  EXPECT_EQ(folder.Files[0].State, TEntryState::OnDisk);
+  EXPECT_EQ(folder.EntryState(0), TEntryState::OnDisk);
   TMemoryStream* first = folder.GetFileStream("disk");
-  EXPECT_EQ(folder.Files[0].State, TEntryState::Read);
+  EXPECT_EQ(folder.EntryState(0), TEntryState::Read);
   first->Write("XX");  // a reader scribbling on the stream
   TMemoryStream* second = folder.GetFileStream("DISK");
   EXPECT_EQ(second, first);
@@ -194,34 +182,52 @@ TEST(FileFolder, AccessPatternRereadsDiskEntriesButNeverAddedOnes) {
   TMemoryStream* added = folder.GetFileStream("added");
   added->SetPosition(3);
   EXPECT_EQ(folder.GetFileStream("added")->Position(), 0u);
-  EXPECT_EQ(folder.Files[1].State, TEntryState::Added);
+  EXPECT_EQ(folder.EntryState(1), TEntryState::Added);
   EXPECT_EQ(folder.GetFileStream("absent"), nullptr);
 }
 
 TEST(FileFolder, SavingAnOpenedArchiveCarriesEveryEntry) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   // Two stored names that differ only in case, as an older writer could leave them.
   const std::string path =
       dir.Write("a.zxc", ArchiveBytes({{"one", "111", 1}, {"twin", "22", 2}, {"TWIN", "3", 3}}));
   TFileFolder folder(path);
   folder.AddFile("new", 4, Bytes("4444"));
   folder.Save();
-  EXPECT_EQ(folder.Files[3].State, TEntryState::Added);  // Save changes no state
+  EXPECT_EQ(folder.EntryState(3), TEntryState::Added);  // Save changes no state
   EXPECT_EQ(
       ReadWholeFile(path),
       ArchiveBytes({{"one", "111", 1}, {"twin", "22", 2}, {"TWIN", "3", 3}, {"new", "4444", 4}}));
   TFileFolder back(path);
   EXPECT_EQ(back.Count(), 4);
-  EXPECT_EQ(back.Dir[3].Kind, 4);
+  EXPECT_EQ(back.Dir()[3].Kind, 4);
   EXPECT_EQ(Entry(back, "new"), "4444");
 }
 
 TEST(FileFolder, OversizedNameLengthOnDiskIsClamped) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   std::string bytes = ArchiveBytes({{std::string(32, 'x'), "data"}});
   bytes[8] = static_cast<char>(200);
   TFileFolder folder(dir.Write("a.zxc", bytes));
   ASSERT_EQ(folder.Count(), 1);
-  EXPECT_EQ(folder.Dir[0].Name(), std::string(32, 'x'));
+  EXPECT_EQ(folder.Dir()[0].Name(), std::string(32, 'x'));
   EXPECT_EQ(Entry(folder, std::string(32, 'X')), "data");
+}
+
+TEST(FileFolder, ReplacedEntriesKeepDirectoryAndBytesInStep) {
+  support_test::TScratchDir dir;
+  TFileFolder folder(dir.Write("a.zxc", ArchiveBytes({{"one", "first", 3}, {"two", "2", 4}})));
+  folder.ReplaceFile(0, Bytes("a longer text"));
+  EXPECT_EQ(folder.Dir()[0].Size, 13);
+  EXPECT_EQ(folder.EntryState(0), TEntryState::Added);
+  EXPECT_EQ(folder.GetFileStream("one")->View(), "a longer text");
+  EXPECT_EQ(ErrorOf([&] { folder.ReplaceFile(2, Bytes("x")); }),
+            "Cannot replace file (wrong index)");
+  EXPECT_EQ(ErrorOf([&] { folder.ReplaceFile(-1, Bytes("x")); }),
+            "Cannot replace file (wrong index)");
+  folder.Save();
+  TFileFolder back(folder.FileName());
+  EXPECT_EQ(Entry(back, "one"), "a longer text");
+  EXPECT_EQ(Entry(back, "two"), "2");
+  EXPECT_EQ(back.Dir()[0].Kind, 3);
 }

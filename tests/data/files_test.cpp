@@ -6,30 +6,27 @@
 
 #include "data/error.hpp"
 #include "data/memory_stream.hpp"
-#include "temp_dir.hpp"
+#include "tests/support/error_of.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 using namespace data;
 
 TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporaries) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir / "save.sav";
   WriteFileAtomically(path, "old");
   WriteFileAtomically(path, std::string("new\0bytes", 9));
   EXPECT_EQ(ReadWholeFile(path), std::string("new\0bytes", 9));
   int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path)) ++files;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+    ++files;
   EXPECT_EQ(files, 1);
 }
 
 TEST(Files, FailuresNameThePathAndKeepTheOldFile) {
-  TempDir dir;
-  try {
-    ReadWholeFile(dir / "missing");
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()),
-              "Cannot open file \"" + (dir / "missing") + "\": No such file or directory");
-  }
+  support_test::TScratchDir dir;
+  EXPECT_EQ(support_test::ErrorOf([&] { ReadWholeFile(dir / "missing"); }),
+            "Cannot open file \"" + (dir / "missing") + "\": No such file or directory");
   EXPECT_THROW(WriteFileAtomically(dir / "no/such/folder/f", "x"), Error);
   // Renaming over a non-empty folder fails after the temporary was written: it is removed.
   const std::string folder = dir / "taken";
@@ -37,7 +34,8 @@ TEST(Files, FailuresNameThePathAndKeepTheOldFile) {
   EXPECT_THROW(WriteFileAtomically(folder, "x"), Error);
   EXPECT_TRUE(std::filesystem::is_directory(folder + "/inner"));
   int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path)) ++files;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+    ++files;
   EXPECT_EQ(files, 1);
 }
 
@@ -60,7 +58,7 @@ TEST(MemoryStream, ReadsStopAtTheEndAndWritesExtend) {
   s.Clear();
   EXPECT_EQ(s.Size(), 0u);
 
-  TempDir dir;
+  support_test::TScratchDir dir;
   TMemoryStream saved("\x01\x02");
   saved.SaveToFile(dir / "s.bin");
   TMemoryStream loaded;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "data/error.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace {
 
@@ -70,12 +71,8 @@ TEST(NumberText, ThirtyTwoBitReadingsRaiseOneMessage) {
   EXPECT_EQ(data::StrictInt32("-2147483648"), INT32_MIN);
   EXPECT_EQ(data::LenientInt32(" +2147483647 "), INT32_MAX);
   for (const char* bad : {"", "%&", "1.5", " 3", "-", "+-3", "2147483648", "-2147483649", "0x10"}) {
-    try {
-      data::StrictInt32(bad);
-      ADD_FAILURE() << bad;
-    } catch (const data::Error& e) {
-      EXPECT_EQ(std::string(e.what()), data::NotAnIntegerMessage(bad));
-    }
+    EXPECT_EQ(support_test::ErrorOf([&] { data::StrictInt32(bad); }),
+              data::NotAnIntegerMessage(bad));
   }
   EXPECT_EQ(data::NotAnIntegerMessage("x"), "\"x\" is not a valid integer value");
   EXPECT_THROW(data::LenientInt32(" "), data::Error);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/error.hpp"
+#include "tests/support/error_of.hpp"
 
 using namespace data;
 
@@ -48,13 +49,9 @@ TTestButton& Button(TOrlEngine& engine, std::string_view name) {
   return static_cast<TTestButton&>(*engine.FindObject(name));
 }
 
-std::string ErrorOf(TOrlEngine& engine, std::string_view prop, std::string_view value) {
-  try {
-    engine.SetObjectProperty("B", prop, value);
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "no error";
+// The error setting property `prop` of button "B" raises.
+std::string SetError(TOrlEngine& engine, std::string_view prop, std::string_view value) {
+  return support_test::ErrorOf([&] { engine.SetObjectProperty("B", prop, value); });
 }
 
 }  // namespace
@@ -164,18 +161,19 @@ TEST(OrlObject, PropertiesReadAndWriteAsText) {
 TEST(OrlObject, BadPropertyTextRaisesAndChangesNothing) {
   TOrlEngine engine;
   engine.CreateObject("B", "", "TTestButton");
-  EXPECT_EQ(ErrorOf(engine, "Colour", "1"), "Unknown property \"Colour\" of class TTestButton");
-  EXPECT_EQ(ErrorOf(engine, "Left", "12px"),
+  EXPECT_EQ(SetError(engine, "Colour", "1"), "Unknown property \"Colour\" of class TTestButton");
+  EXPECT_EQ(SetError(engine, "Left", "12px"),
             "\"12px\" is not a valid integer value for property \"Left\"");
-  EXPECT_EQ(ErrorOf(engine, "Left", "801"), "801 is out of range -800..800 for property \"Left\"");
-  EXPECT_EQ(ErrorOf(engine, "Alpha", "256"), "256 is out of range 0..255 for property \"Alpha\"");
-  EXPECT_EQ(ErrorOf(engine, "Tag", "99999999999"),
+  EXPECT_EQ(SetError(engine, "Left", "801"), "801 is out of range -800..800 for property \"Left\"");
+  EXPECT_EQ(SetError(engine, "Alpha", "256"), "256 is out of range 0..255 for property \"Alpha\"");
+  EXPECT_EQ(SetError(engine, "Tag", "99999999999"),
             "99999999999 is out of range -2147483648..2147483647 for property \"Tag\"");
-  EXPECT_EQ(ErrorOf(engine, "Align", "alBottom"),
+  EXPECT_EQ(SetError(engine, "Align", "alBottom"),
             "\"alBottom\" is not a valid value for property \"Align\"");
-  EXPECT_EQ(ErrorOf(engine, "Visible", "1"), "\"1\" is not a valid value for property \"Visible\"");
-  EXPECT_NE(ErrorOf(engine, "Tag", ""), "no error");
-  EXPECT_NE(ErrorOf(engine, "Tag", "$"), "no error");
+  EXPECT_EQ(SetError(engine, "Visible", "1"),
+            "\"1\" is not a valid value for property \"Visible\"");
+  EXPECT_NE(SetError(engine, "Tag", ""), "(no error)");
+  EXPECT_NE(SetError(engine, "Tag", "$"), "(no error)");
   EXPECT_THROW(engine.GetObjectProperty("B", "Colour"), Error);
   const TTestButton& b = Button(engine, "B");
   EXPECT_EQ(b.Left, 0);

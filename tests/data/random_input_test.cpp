@@ -13,7 +13,7 @@
 #include "data/line_codec.hpp"
 #include "data/utf8.hpp"
 #include "data/xml_parser.hpp"
-#include "temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 using namespace data;
 using namespace std::string_view_literals;
@@ -104,7 +104,7 @@ TEST(RandomInput, Utf8AndLineCodecSurviveAnyBytes) {
 }
 
 TEST(RandomInput, ArchiveReadersSurviveDamagedFiles) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   auto folder = TFileFolder::CreateNew(dir / "good.zxc");
   folder->AddFile("one.png", 1, TMemoryStream("0123456789"));
   folder->AddFile("two.xml", 2, TMemoryStream("<a/>"));
@@ -116,12 +116,12 @@ TEST(RandomInput, ArchiveReadersSurviveDamagedFiles) {
   auto exercise = [&](std::string_view bytes) {
     WritePlain(path, bytes);
     TFileFolder damaged(path);
-    for (size_t i = 0; i < damaged.Dir.size(); ++i) {
+    for (size_t i = 0; i < damaged.Dir().size(); ++i) {
       try {
-        TMemoryStream* stream = damaged.GetFileStream(damaged.Dir[i].Name());
-        EXPECT_EQ(stream->Size(), static_cast<size_t>(damaged.Dir[i].Size));
+        TMemoryStream* stream = damaged.GetFileStream(damaged.Dir()[i].Name());
+        EXPECT_EQ(stream->Size(), static_cast<size_t>(damaged.Dir()[i].Size));
       } catch (const Error&) {
-        EXPECT_EQ(damaged.Files[i].Stream->Size(), 0u);
+        EXPECT_EQ(damaged.EntryStream(static_cast<int>(i)).Size(), 0u);
       }
     }
     std::ostringstream out, err;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/error.hpp"
-#include "temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 using namespace data;
 
@@ -215,7 +215,7 @@ TEST(XmlParser, DeepNestingLoadsCopiesAndFreesWithoutRecursion) {
 }
 
 TEST(XmlParser, LoadsFromFilesAndStreams) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   TOrlParser parser;
   parser.LoadFromFile(dir.Write("a.xml", "<a>x</a>"));
   EXPECT_EQ(Dump(parser), "root { a 'x' }");

@@ -8,6 +8,9 @@
 #include "fx/periodic_func.hpp"
 #include "fx/piecewise_func.hpp"
 #include "test_util.hpp"
+#include "tests/support/error_of.hpp"
+
+using support_test::ErrorOf;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
 using tooltest::ExpectError;
@@ -29,7 +30,8 @@ TEST(FxCommands, PathPrintsOneLinePerTime) {
 // shared "Move" morph of system S is staggered by 0.25 s per dot and lifted by the system's
 // Position; system C staggers private copies of the morph by 1000 ms / 4.
 TEST(FxCommands, EffectPrintsEveryValueWithFourDecimals) {
-  const std::string file = testing::TempDir() + "fx_commands_effect.xml";
+  const support_test::TScratchDir dir;
+  const std::string file = dir / "fx_commands_effect.xml";
   std::ofstream(file) << R"(<ParticleEffect Name="Dots" Lifetime="1">
   <Functions>
     <Function Name="Line" Dim="2" Type="piecewise">
@@ -84,15 +86,14 @@ TEST(FxCommands, EffectPrintsEveryValueWithFourDecimals) {
             "system C count=2\n"
             "0.0000 0.0000 1.0000 0.0000 255.0000 255.0000 255.0000\n"
             "0.0000 0.0000 1.0000 0.0000 255.0000 255.0000 255.0000\n");
-  std::remove(file.c_str());
 }
 
 TEST(FxCommands, EffectLoadFailurePrintsTheLoadersMessageAsItStands) {
-  const std::string file = testing::TempDir() + "fx_commands_bad_effect.xml";
+  const support_test::TScratchDir dir;
+  const std::string file = dir / "fx_commands_bad_effect.xml";
   std::ofstream(file) << "<ParticleEffect Title=\"x\"></ParticleEffect>";
   const TToolResult r = Tool({"effect", file, "--start", "0", "--at", "0"});
   EXPECT_EQ(r.Status, 1);
   EXPECT_EQ(r.Out, "");
   EXPECT_EQ(r.Err, "Tag <ParticleEffect> has no \"Name\" attribute\n");
-  std::remove(file.c_str());
 }

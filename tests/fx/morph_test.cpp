@@ -9,6 +9,9 @@
 #include "fx/periodic_func.hpp"
 #include "fx/random.hpp"
 #include "test_util.hpp"
+#include "tests/support/error_of.hpp"
+
+using support_test::ErrorOf;
 
 using fx::TVector;
 

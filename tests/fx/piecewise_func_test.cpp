@@ -6,6 +6,9 @@
 #include <memory>
 
 #include "test_util.hpp"
+#include "tests/support/error_of.hpp"
+
+using support_test::ErrorOf;
 
 using fx::TVector;
 

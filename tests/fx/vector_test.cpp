@@ -6,6 +6,9 @@
 
 #include "fx/text_utils.hpp"
 #include "test_util.hpp"
+#include "tests/support/error_of.hpp"
+
+using support_test::ErrorOf;
 
 using fx::TVector;
 

@@ -12,6 +12,7 @@
 #include "graphics/image_ops.hpp"
 #include "graphics/png_codec.hpp"
 #include "test_support.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace graphics {
 namespace {
@@ -22,7 +23,7 @@ const std::string kMin = std::to_string(INT_MIN);
 class AutoImageLimits : public ::testing::Test {
  protected:
   AutoImageLimits() {
-    folder->AddFile("p.png", 2, data::TMemoryStream(EncodePng(testing::Pattern(4, 3, true))));
+    folder->AddFile("p.png", 2, data::TMemoryStream(EncodePng(graphics_test::Pattern(4, 3, true))));
   }
   // A 4×3 canvas holding p.png, then the given lines.
   TImage Run(const std::string& lines) {
@@ -34,13 +35,8 @@ class AutoImageLimits : public ::testing::Test {
                         *folder, work);
     return DecodePng(work.View(), name + ".pNg");
   }
-  std::string ErrorOf(const std::string& text) {
-    try {
-      RenderAutoImageText(text, *folder, work);
-    } catch (const data::Error& e) {
-      return e.what();
-    }
-    return "no error";
+  std::string RenderError(const std::string& text) {
+    return support_test::ErrorOf([&] { RenderAutoImageText(text, *folder, work); });
   }
   static bool AllClear(const TImage& img) {
     for (int y = 0; y < img.Height; ++y)
@@ -64,9 +60,9 @@ TEST_F(AutoImageLimits, FarPositionsAndSourceBoxesDrawNothingOutsideTheCanvas) {
                 .Pixels,
             before.Pixels);
   // A source box from one end of int to the other, with autosize, is no usable size.
-  EXPECT_NE(ErrorOf("<AutoImage name=\"A\" autosize=\"true\">\n<AddImage name=\"p.png\" "
-                    "left=\"0\" top=\"0\" srcrect=\"" +
-                    kMin + " 0 " + kMax + " 2\"/>\n</AutoImage>\n")
+  EXPECT_NE(RenderError("<AutoImage name=\"A\" autosize=\"true\">\n<AddImage name=\"p.png\" "
+                        "left=\"0\" top=\"0\" srcrect=\"" +
+                        kMin + " 0 " + kMax + " 2\"/>\n</AutoImage>\n")
                 .find("is not a usable picture size"),
             std::string::npos);
 }
@@ -78,19 +74,20 @@ TEST_F(AutoImageLimits, CropBoxesAtTheEndsOfIntAreClearOrRefused) {
   EXPECT_EQ(far.Width, 3);
   EXPECT_TRUE(AllClear(far));
   // A box whose end lies beyond int cannot be described.
-  EXPECT_NE(ErrorOf("<AutoImage name=\"C\" width=\"4\" height=\"3\">\n<AddImage name=\"p.png\" "
-                    "left=\"0\" top=\"0\"/>\n<CropImage left=\"" +
-                    kMax + "\" top=\"0\" width=\"5\" height=\"2\"/>\n</AutoImage>\n")
+  EXPECT_NE(RenderError("<AutoImage name=\"C\" width=\"4\" height=\"3\">\n<AddImage name=\"p.png\" "
+                        "left=\"0\" top=\"0\"/>\n<CropImage left=\"" +
+                        kMax + "\" top=\"0\" width=\"5\" height=\"2\"/>\n</AutoImage>\n")
                 .find("beyond the largest position"),
             std::string::npos);
   // A width that would wrap round to a small box is a size error, not a picture.
-  EXPECT_NE(ErrorOf("<AutoImage name=\"C\" width=\"4\" height=\"3\">\n<AddImage name=\"p.png\" "
-                    "left=\"0\" top=\"0\"/>\n<CropImage left=\"" +
-                    kMin + "\" top=\"0\" width=\"" + kMax + "\" height=\"2\"/>\n</AutoImage>\n")
+  EXPECT_NE(RenderError("<AutoImage name=\"C\" width=\"4\" height=\"3\">\n<AddImage name=\"p.png\" "
+                        "left=\"0\" top=\"0\"/>\n<CropImage left=\"" +
+                        kMin + "\" top=\"0\" width=\"" + kMax + "\" height=\"2\"/>\n</AutoImage>\n")
                 .find("is not a usable picture size"),
             std::string::npos);
   // Called directly with a box spanning from INT_MAX - 1.
-  const TImage direct = CropImage(testing::Pattern(2, 2, false), {INT_MAX - 1, 0, INT_MAX, 1});
+  const TImage direct =
+      CropImage(graphics_test::Pattern(2, 2, false), {INT_MAX - 1, 0, INT_MAX, 1});
   EXPECT_TRUE(AllClear(direct));
 }
 

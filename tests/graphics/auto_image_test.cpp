@@ -7,6 +7,7 @@
 #include "data/file_folder.hpp"
 #include "graphics/png_codec.hpp"
 #include "test_support.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace graphics {
 namespace {
@@ -30,13 +31,8 @@ class AutoImageTest : public ::testing::Test {
     EXPECT_NE(s, nullptr);
     return s == nullptr ? TImage() : DecodePng(s->View(), result);
   }
-  std::string ErrorOf(const std::string& text) {
-    try {
-      RenderAutoImageText(text, *folder, work);
-    } catch (const data::Error& e) {
-      return e.what();
-    }
-    return "no error";
+  std::string RenderError(const std::string& text) {
+    return support_test::ErrorOf([&] { RenderAutoImageText(text, *folder, work); });
   }
   std::unique_ptr<data::TFileFolder> folder = data::TFileFolder::CreateNew("unused.zxc");
   data::TMemoryStream work;
@@ -90,7 +86,7 @@ TEST_F(AutoImageTest, TintOnTheFirstLayerUsesTheTintedColour) {
 }
 
 TEST_F(AutoImageTest, OperationsRunInTextOrderWithRememberedSizes) {
-  Add("p.png", testing::Pattern(6, 4, true));
+  Add("p.png", graphics_test::Pattern(6, 4, true));
   const TImage out =
       Run("<AutoImage name=\"Ops\" autosize=\"true\">\n"
           "<AddImage name=\"p.png\" left=\"9\" top=\"9\" srcrect=\"1 1 4 3\"/>\n"
@@ -109,33 +105,35 @@ TEST_F(AutoImageTest, OperationsRunInTextOrderWithRememberedSizes) {
           "</AutoImage>\n",
           "ColorBomb3.pNg");
   EXPECT_EQ(grey.Width, 6);
-  const int f = testing::Pattern(6, 4, true).At(2, 2)[3];
+  const int f = graphics_test::Pattern(6, 4, true).At(2, 2)[3];
   EXPECT_EQ(grey.At(2, 2)[3], 255 - (255 * (255 - f)) / 256);  // hue change leaves alpha alone
 }
 
 TEST_F(AutoImageTest, ErrorsNameWhatIsWrong) {
-  Add("p.png", testing::Pattern(2, 2, false));
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"A\" autosize=\"true\">\n<AddImage name=\"q.png\" left=\"0\" "
-                    "top=\"0\" />"),
-            "File q.png does not exist in File Folder!");
+  Add("p.png", graphics_test::Pattern(2, 2, false));
   EXPECT_EQ(
-      ErrorOf("<AutoImage name=\"B\" autosize=\"true\">\n<AddImage name=\"p.png\" top=\"0\" />"),
-      "\"\" is not a valid integer value");
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"C\" autosize=\"true\">\n<AddImage name=\"p.png\" left=\"0\" "
-                    "top=\"0\" srcrect=\"0 0 1\" />"),
-            "\"%&\" is not a valid integer value");
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"D\" width=\"x\" height=\"2\">"),
+      RenderError("<AutoImage name=\"A\" autosize=\"true\">\n<AddImage name=\"q.png\" left=\"0\" "
+                  "top=\"0\" />"),
+      "File q.png does not exist in File Folder!");
+  EXPECT_EQ(RenderError(
+                "<AutoImage name=\"B\" autosize=\"true\">\n<AddImage name=\"p.png\" top=\"0\" />"),
+            "\"\" is not a valid integer value");
+  EXPECT_EQ(
+      RenderError("<AutoImage name=\"C\" autosize=\"true\">\n<AddImage name=\"p.png\" left=\"0\" "
+                  "top=\"0\" srcrect=\"0 0 1\" />"),
+      "\"%&\" is not a valid integer value");
+  EXPECT_EQ(RenderError("<AutoImage name=\"D\" width=\"x\" height=\"2\">"),
             "\"x\" is not a valid integer value");
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"E\" width=\"100000\" height=\"100000\">"),
+  EXPECT_EQ(RenderError("<AutoImage name=\"E\" width=\"100000\" height=\"100000\">"),
             "[TPNGMorf.RenderAutoImage] AutoImage of \"E\": size 100000 x 100000 is not a usable "
             "picture size");
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"F\" autosize=\"true\">\n<FlipImageVertical/>"),
+  EXPECT_EQ(RenderError("<AutoImage name=\"F\" autosize=\"true\">\n<FlipImageVertical/>"),
             "[TPNGMorf.RenderAutoImage] FlipImageVertical of \"F\" has no picture to work on: add "
             "an image first");
   // Two texts of the same name: the archive refuses the second result.
   RenderAutoImageText("<AutoImage name=\"G\" width=\"2\" height=\"2\">\n<FlipImageVertical/>",
                       *folder, work);
-  EXPECT_EQ(ErrorOf("<AutoImage name=\"g\" width=\"2\" height=\"2\">\n<FlipImageVertical/>"),
+  EXPECT_EQ(RenderError("<AutoImage name=\"g\" width=\"2\" height=\"2\">\n<FlipImageVertical/>"),
             "Cannot add file (dublicate)");
 }
 
@@ -145,8 +143,8 @@ TEST_F(AutoImageTest, ATextThatNeverDrawsAddsAnEmptyEntry) {
                       work);
   const int i = folder->IndexOf("Empty.pNg");
   ASSERT_GE(i, 0);
-  EXPECT_EQ(folder->Dir[i].Size, 0);
-  EXPECT_EQ(folder->Dir[i].Kind, 2);
+  EXPECT_EQ(folder->Dir()[i].Size, 0);
+  EXPECT_EQ(folder->Dir()[i].Kind, 2);
   EXPECT_EQ(work.Size(), 0u);
 }
 

@@ -8,13 +8,14 @@
 #include "graphics/jpeg_codec.hpp"
 #include "graphics/png_codec.hpp"
 #include "test_support.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
 namespace graphics {
 namespace {
 
-using testing::Pattern;
-using testing::TScratchDir;
+using graphics_test::Pattern;
+using support_test::TScratchDir;
 
 TEST(GraphicsCommands, MorfAimAndPngWorkOnArchives) {
   TScratchDir dir;

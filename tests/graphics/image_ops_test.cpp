@@ -21,7 +21,7 @@ TImage Row(std::initializer_list<uint8_t> values) {
 }
 
 TEST(ImageOps, FlipsMirrorColourAndAlpha) {
-  const TImage img = testing::Pattern(3, 2, true);
+  const TImage img = graphics_test::Pattern(3, 2, true);
   TImage rows = img, cols = img;
   FlipRows(rows);  // "FlipImageHorizontal": top to bottom
   FlipColumns(cols);
@@ -67,9 +67,9 @@ TEST(ImageOps, HueChangeWorksOnBlueGreenRedAsItsRedGreenBlue) {
 }
 
 TEST(ImageOps, RotationByZeroIsExactAndOutsidePixelsAreClear) {
-  const TImage img = testing::Pattern(9, 7, true);
+  const TImage img = graphics_test::Pattern(9, 7, true);
   EXPECT_EQ(RotateImage(img, 4, 3, 0).Pixels, img.Pixels);
-  const TImage plain = testing::Pattern(9, 7, false);
+  const TImage plain = graphics_test::Pattern(9, 7, false);
   const TImage same = RotateImage(plain, 4, 3, 0);
   EXPECT_FALSE(same.HasAlpha);
   EXPECT_EQ(same.Pixels, plain.Pixels);
@@ -111,7 +111,7 @@ TEST(ImageOps, ReducingTakesWeightedMeans) {
 }
 
 TEST(ImageOps, CropKeepsTheBoxAndAlwaysHasAlpha) {
-  const TImage img = testing::Pattern(3, 2, false);
+  const TImage img = graphics_test::Pattern(3, 2, false);
   const TImage out = CropImage(img, {1, 0, 3, 2});
   ASSERT_EQ(out.Width, 2);
   ASSERT_TRUE(out.HasAlpha);

@@ -13,7 +13,7 @@ namespace {
 using data::TMemoryStream;
 
 TEST(JpegPNG, SplitAndJoinKeepAlphaExactly) {
-  const TImage img = testing::Pattern(9, 7, true);
+  const TImage img = graphics_test::Pattern(9, 7, true);
   const TMemoryStream png(EncodePng(img));
   TMemoryStream jpeg, gray, color, joined;
   ASSERT_TRUE(SplitPng(png, 90, jpeg, gray));
@@ -30,7 +30,7 @@ TEST(JpegPNG, SplitAndJoinKeepAlphaExactly) {
     for (int x = 0; x < 9; ++x) EXPECT_EQ(back.At(x, y)[3], img.At(x, y)[3]);
   // A picture without alpha has an opaque grey plane; quality 255 stands for 90.
   TMemoryStream opaque;
-  ASSERT_TRUE(AlphaToGray(TMemoryStream(EncodePng(testing::Pattern(3, 3, false))), opaque));
+  ASSERT_TRUE(AlphaToGray(TMemoryStream(EncodePng(graphics_test::Pattern(3, 3, false))), opaque));
   EXPECT_EQ(DecodePng(opaque.View(), "o").At(1, 1)[0], 255);
   TMemoryStream q90, q255;
   ASSERT_TRUE(PngToJpeg(png, 90, q90));
@@ -46,7 +46,7 @@ TEST(JpegPNG, FailuresAreFalse) {
   EXPECT_FALSE(JpegToPng(empty, out));
   EXPECT_FALSE(AlphaToGray(junk, out));
   EXPECT_FALSE(SplitPng(junk, 90, out, out2));
-  const TMemoryStream small(EncodePng(testing::Pattern(2, 2, false)));
+  const TMemoryStream small(EncodePng(graphics_test::Pattern(2, 2, false)));
   const TMemoryStream large(EncodeGrayPng(std::vector<uint8_t>(9, 1), 3, 3));
   EXPECT_FALSE(GrayToAlpha(small, large, out));  // sizes differ
   EXPECT_FALSE(GrayToAlpha(small, junk, out));

@@ -7,6 +7,7 @@
 #include "data/error.hpp"
 #include "graphics/jpeg_codec.hpp"
 #include "test_support.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace graphics {
 namespace {
@@ -25,24 +26,20 @@ std::string WithSize(std::string jpeg, int width, int height) {
   return jpeg;
 }
 
-std::string ErrorOf(const std::string& bytes) {
-  try {
-    DecodeJpeg(bytes, "wide.jpg");
-  } catch (const data::Error& e) {
-    return e.what();
-  }
-  return "no error";
+std::string DecodeError(const std::string& bytes) {
+  return support_test::ErrorOf([&] { DecodeJpeg(bytes, "wide.jpg"); });
 }
 
 TEST(JpegSizeLimit, TooLargePicturesNameTheirSizeAndTheLimit) {
-  const std::string small = EncodeJpeg(testing::Pattern(8, 8, false), 90);
-  EXPECT_EQ(ErrorOf(WithSize(small, 20000, 8)),
+  const std::string small = EncodeJpeg(graphics_test::Pattern(8, 8, false), 90);
+  EXPECT_EQ(DecodeError(WithSize(small, 20000, 8)),
             "Cannot decode JPEG picture \"wide.jpg\": the picture is 20000 x 8 pixels; at most "
             "16384 x 16384 and 33554432 pixels in all are supported");
   // Each side within the limit, the whole too many pixels.
-  EXPECT_NE(ErrorOf(WithSize(small, 16000, 16000)).find("16000 x 16000 pixels"), std::string::npos);
+  EXPECT_NE(DecodeError(WithSize(small, 16000, 16000)).find("16000 x 16000 pixels"),
+            std::string::npos);
   // The largest side that is allowed gets as far as the (missing) picture data.
-  EXPECT_EQ(ErrorOf(WithSize(small, 16384, 8)).find("at most"), std::string::npos);
+  EXPECT_EQ(DecodeError(WithSize(small, 16384, 8)).find("at most"), std::string::npos);
 }
 
 }  // namespace

@@ -8,17 +8,18 @@
 #include "data/files.hpp"
 #include "graphics/png_codec.hpp"
 #include "test_support.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
 namespace graphics {
 namespace {
 
 TEST(MorfDamagedEntry, TheCutEntryAndItsArchiveAreNamed) {
-  testing::TScratchDir dir;
+  support_test::TScratchDir dir;
   const std::string source = dir / "src.zxc";
   {
     auto folder = data::TFileFolder::CreateNew(source);
-    folder->AddFile("a.PNG", 2, data::TMemoryStream(EncodePng(testing::Pattern(6, 5, true))));
+    folder->AddFile("a.PNG", 2, data::TMemoryStream(EncodePng(graphics_test::Pattern(6, 5, true))));
     folder->AddFile("notes.txt", 0, data::TMemoryStream("some words"));
     folder->Save();
   }

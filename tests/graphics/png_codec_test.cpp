@@ -9,6 +9,7 @@
 #include "data/files.hpp"
 #include "graphics/jpeg_codec.hpp"
 #include "test_support.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace graphics {
 namespace {
@@ -39,12 +40,8 @@ TEST(PngCodec, EveryColourTypeDecodesToEightBitRgbWithAlphaOnlyFromAnAlphaChanne
 
 TEST(PngCodec, DamagedDataIsAClearErrorNeverACrash) {
   const std::string good = Fixture("basn6a08.png");
-  try {
-    DecodePng("not a picture at all", "x.png");
-    FAIL();
-  } catch (const data::Error& e) {
-    EXPECT_STREQ(e.what(), "Cannot decode PNG picture \"x.png\": not a PNG file");
-  }
+  EXPECT_EQ(support_test::ErrorOf([] { DecodePng("not a picture at all", "x.png"); }),
+            "Cannot decode PNG picture \"x.png\": not a PNG file");
   // Cut anywhere before the end of the image data (a missing end chunk alone is forgiven).
   for (size_t cut = 8; cut < good.size() - 24; cut += 7)
     EXPECT_THROW(DecodePng(good.substr(0, cut), "cut"), data::Error);
@@ -81,7 +78,7 @@ TEST(PngCodec, WholePublicSuiteLoadsOrIsRefused) {
 
 TEST(PngCodec, EncodedPicturesDecodeToTheSameSamples) {
   for (bool alpha : {false, true}) {
-    const TImage img = testing::Pattern(13, 7, alpha);
+    const TImage img = graphics_test::Pattern(13, 7, alpha);
     const TImage back = DecodePng(EncodePng(img), "round trip");
     EXPECT_EQ(back.HasAlpha, alpha);
     EXPECT_EQ(back.Pixels, img.Pixels);
@@ -104,14 +101,10 @@ TEST(JpegCodec, DecodesBaselineAndArithmeticRefusesTwelveBitAndTruncatedData) {
   const std::string bytes = Fixture("testorig.jpg");
   for (size_t cut = 0; cut < bytes.size(); cut += 331)
     EXPECT_THROW(DecodeJpeg(bytes.substr(0, cut), "cut"), data::Error);
-  try {
-    DecodeJpeg("", "empty.jpg");
-    FAIL();
-  } catch (const data::Error& e) {
-    EXPECT_STREQ(e.what(), "Cannot decode JPEG picture \"empty.jpg\": the entry is empty");
-  }
+  EXPECT_EQ(support_test::ErrorOf([] { DecodeJpeg("", "empty.jpg"); }),
+            "Cannot decode JPEG picture \"empty.jpg\": the entry is empty");
   // A round trip at high quality stays within the codec's loss.
-  const TImage img = testing::Pattern(16, 16, false);
+  const TImage img = graphics_test::Pattern(16, 16, false);
   const TImage back = DecodeJpeg(EncodeJpeg(img, 100), "back");
   ASSERT_EQ(back.Pixels.size(), img.Pixels.size());
   int worst = 0;

@@ -11,12 +11,14 @@
 #include "graphics/jpeg_codec.hpp"
 #include "graphics/png_codec.hpp"
 #include "test_support.hpp"
+#include "tests/support/error_of.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace graphics {
 namespace {
 
-using testing::Pattern;
-using testing::TScratchDir;
+using graphics_test::Pattern;
+using support_test::TScratchDir;
 
 struct TEntrySpec {
   std::string Name;
@@ -33,17 +35,12 @@ void WriteArchive(const std::string& path, const std::vector<TEntrySpec>& entrie
 std::vector<std::string> Names(const std::string& path) {
   data::TFileFolder folder(path);
   std::vector<std::string> names;
-  for (const auto& e : folder.Dir) names.emplace_back(e.Name());
+  for (const auto& e : folder.Dir()) names.emplace_back(e.Name());
   return names;
 }
 
-std::string ErrorOf(TPNGMorf& morf, const std::string& from, const std::string& to) {
-  try {
-    morf.MorfArchive(from, to);
-  } catch (const data::Error& e) {
-    return e.what();
-  }
-  return "no error";
+std::string MorfError(TPNGMorf& morf, const std::string& from, const std::string& to) {
+  return support_test::ErrorOf([&] { morf.MorfArchive(from, to); });
 }
 
 // Smooth colours (what JPEG keeps well) under the busy alpha of the test pattern.
@@ -81,8 +78,8 @@ TEST(PNGMorf, PackingThenUnpackingRestoresEveryAlphaExactly) {
             (std::vector<std::string>{"a._JPG", "a._PNG", "b._JPG", "b._PNG", "made._aim",
                                       "levels.xml", "noext", "d.b.PNG"}));
   data::TFileFolder packed(dir / "packed.zxc");
-  EXPECT_EQ(packed.Dir[packed.IndexOf("levels.xml")].Kind, 7);
-  EXPECT_EQ(packed.Dir[packed.IndexOf("made._aim")].Kind, 1);
+  EXPECT_EQ(packed.Dir()[packed.IndexOf("levels.xml")].Kind, 7);
+  EXPECT_EQ(packed.Dir()[packed.IndexOf("made._aim")].Kind, 1);
   EXPECT_TRUE(LooksLikeJpeg(packed.GetFileStream("a._JPG")->View()));
 
   TPNGMorf unpack(90);
@@ -125,18 +122,18 @@ TEST(PNGMorf, MissingCompanionsAndDamagedPicturesAreErrorsThatWriteNothing) {
   TScratchDir dir;
   TPNGMorf morf(90);
   WriteArchive(dir / "a.zxc", {{"p._PNG", EncodePng(Pattern(2, 2, false)), 2}});
-  EXPECT_EQ(ErrorOf(morf, dir / "a.zxc", dir / "out.zxc"), "File p._JPG does not exist!");
+  EXPECT_EQ(MorfError(morf, dir / "a.zxc", dir / "out.zxc"), "File p._JPG does not exist!");
   WriteArchive(dir / "b.zxc", {{"p.PnG", EncodePng(Pattern(2, 2, true)), 2}});
-  EXPECT_EQ(ErrorOf(morf, dir / "b.zxc", dir / "out.zxc"), "File p.jpg does not exist!");
+  EXPECT_EQ(MorfError(morf, dir / "b.zxc", dir / "out.zxc"), "File p.jpg does not exist!");
   WriteArchive(dir / "c.zxc",
                {{"ok.PNG", EncodePng(Pattern(2, 2, true)), 2}, {"bad.PNG", "garbage", 2}});
-  EXPECT_EQ(ErrorOf(morf, dir / "c.zxc", dir / "out.zxc"),
+  EXPECT_EQ(MorfError(morf, dir / "c.zxc", dir / "out.zxc"),
             "Cannot convert picture \"bad.PNG\": it is not a readable PNG or JPEG");
   EXPECT_FALSE(std::filesystem::exists(dir / "out.zxc"));
   data::WriteFileAtomically(dir / "broken.zxc", "not an archive");
-  EXPECT_EQ(ErrorOf(morf, dir / "broken.zxc", dir / "out.zxc"),
+  EXPECT_EQ(MorfError(morf, dir / "broken.zxc", dir / "out.zxc"),
             "Cannot open FileFolder (broked label): " + (dir / "broken.zxc"));
-  EXPECT_EQ(ErrorOf(morf, dir / "none.zxc", dir / "out.zxc"), "no error");  // nothing to do
+  EXPECT_EQ(MorfError(morf, dir / "none.zxc", dir / "out.zxc"), "(no error)");  // nothing to do
   EXPECT_FALSE(std::filesystem::exists(dir / "out.zxc"));
   // One entry: no progress at all.
   WriteArchive(dir / "one.zxc", {{"only.txt", "x", 0}});
@@ -153,12 +150,8 @@ TEST(PNGMorf, JobsReuseExistingWorkingArchivesAndStopAtAMissingSource) {
                "Source=\"" + (dir / "game.zxc") + "\" Dest=\"" + (dir / "deep/er/game.zxc") + "\"",
                "Source=\"" + (dir / "gone.zxc") + "\" Dest=\"" + (dir / "x.zxc") + "\"",
                "Source=\"" + (dir / "game.zxc") + "\" Dest=\"" + (dir / "never.zxc") + "\""};
-  try {
-    morf.RunJobs();
-    FAIL();
-  } catch (const data::Error& e) {
-    EXPECT_EQ(std::string(e.what()), "Can not find file " + (dir / "gone.zxc") + "!");
-  }
+  EXPECT_EQ(support_test::ErrorOf([&] { morf.RunJobs(); }),
+            "Can not find file " + (dir / "gone.zxc") + "!");
   EXPECT_EQ(data::ReadWholeFile(dir / "temp_game.zxc"), "kept even though the source is newer");
   EXPECT_EQ(Names(dir / "deep/er/game.zxc"), (std::vector<std::string>{"a.txt"}));
   EXPECT_FALSE(std::filesystem::exists(dir / "never.zxc"));

@@ -44,7 +44,7 @@ std::string ErrorOf(const std::string& bytes) {
 }
 
 TEST(PngSizeLimit, TooLargePicturesNameTheirSizeAndTheLimit) {
-  const std::string small = EncodePng(testing::Pattern(8, 8, false));
+  const std::string small = EncodePng(graphics_test::Pattern(8, 8, false));
   EXPECT_EQ(ErrorOf(WithSize(small, 20000, 8)),
             "Cannot decode PNG picture \"wide.png\": the picture is 20000 x 8 pixels; at most "
             "16384 x 16384 and 33554432 pixels in all are supported");

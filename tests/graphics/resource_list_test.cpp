@@ -9,12 +9,13 @@
 #include "graphics/png_codec.hpp"
 #include "graphics/surf_engine.hpp"
 #include "test_support.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace graphics {
 namespace {
 
-using testing::Pattern;
-using testing::TScratchDir;
+using graphics_test::Pattern;
+using support_test::TScratchDir;
 
 TEST(ResourceList, StartUpRegistersEveryPictureOfTheGameArchive) {
   TScratchDir dir;

@@ -12,12 +12,13 @@
 #include "graphics/jpeg_codec.hpp"
 #include "graphics/png_codec.hpp"
 #include "test_support.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace graphics {
 namespace {
 
-using testing::Pattern;
-using testing::TScratchDir;
+using graphics_test::Pattern;
+using support_test::TScratchDir;
 
 // A surface of the given size whose every pixel is value, with an opaque alpha plane.
 void AddSolid32(TSurfEngine& e, const std::string& name, int w, int h, uint32_t value,

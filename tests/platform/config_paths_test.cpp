@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/scratch_dir.hpp"
+
 namespace {
 
 // Puts an environment variable back as it was when the test ends.
@@ -42,11 +44,11 @@ TEST(ConfigPaths, FollowsXdgConfigHomeThenHome) {
 }
 
 TEST(ConfigPaths, MakeFolderCreatesParentsAndReportsFailure) {
-  const std::string base = ::testing::TempDir() + "zerith-config-paths";
+  const support_test::TScratchDir dir;
+  const std::string base = dir / "zerith-config-paths";
   std::string reason;
   EXPECT_TRUE(platform::MakeFolder(base + "/a/b", reason));
   EXPECT_TRUE(platform::MakeFolder(base + "/a/b", reason));  // already there
   EXPECT_FALSE(platform::MakeFolder("/proc/zerith/none", reason));
   EXPECT_FALSE(reason.empty());
-  std::filesystem::remove_all(base);
 }

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/data/temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST(OpenLink, ShortcutFilesOpenTheirUrlLine) {
 }
 
 TEST(OpenLink, StartsTheOpenerAndRefusesWhatItCannotOpen) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   platform::SetLinkOpener("true");  // a program that exists everywhere and does nothing
   std::string error;
   EXPECT_TRUE(platform::OpenLink("https://example.org", &error)) << error;

@@ -148,7 +148,7 @@ TEST(Catalogues, FilesWithoutTagsAndMissingFilesRaise) {
   FillArchives(services);
   TCatalogues cat;
   data::TFileFolder& game = services.Archive(TArchiveKind::Game);
-  game.Files[static_cast<size_t>(game.IndexOf("MetaColors.xml"))].Stream->Clear();
+  game.ReplaceFile(game.IndexOf("MetaColors.xml"), data::TMemoryStream());
   EXPECT_EQ(ErrorOf([&] { cat.ReadColors(services); }),
             "MetaColors.xmlXML file does not has tags!");
   EXPECT_EQ(ErrorOf([&] { cat.LoadGameData(services); }),

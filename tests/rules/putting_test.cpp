@@ -265,12 +265,8 @@ TEST(Putting, ALayerWithoutAMainPieceReportsItsFirstClearAndPlayGoesOn) {
   ASSERT_EQ(game->Game.UndoList.size(), 1u);
   game->Piece(game->HandIndex).TypeIndex = world.Type(kCell, 1);
   MoveHandTo(*game, 6, 4);
-  try {
-    game->MouseDown(TRulesGame::kLeftButton, false);
-    ADD_FAILURE() << "no error";
-  } catch (const data::Error& e) {
-    EXPECT_STREQ(e.what(), "Error in GetFishkagroup, FN not in FromFishes");
-  }
+  EXPECT_EQ(ErrorOf([&] { game->MouseDown(TRulesGame::kLeftButton, false); }),
+            "Error in GetFishkagroup, FN not in FromFishes");
   EXPECT_EQ(game->PieceQueue.Count(), 3);
   EXPECT_EQ(game->HandIndex, game->PieceQueue[0]);
   EXPECT_EQ(game->Piece(game->HandIndex).State, kDealt);

@@ -10,10 +10,9 @@
 
 #include "rules/rules_game.hpp"
 #include "tests/rules/fake_services.hpp"
+#include "tests/support/error_of.hpp"
 
 namespace rules_test {
-
-using namespace rules;
 
 // Cell corners in shape coordinates: lower-left, lower-right, upper-left, upper-right, centre.
 inline std::string Fish(int kind, int dx = 0) {
@@ -119,41 +118,41 @@ struct TWorld {
     Catalogues.LoadGameData(Services);
   }
 
-  std::unique_ptr<TRulesGame> NewGame(int mode, const TLevelPlan& level, uint32_t seed = 7,
-                                      const std::string& entry = "Level1.xml") {
+  std::unique_ptr<rules::TRulesGame> NewGame(int mode, const TLevelPlan& level, uint32_t seed = 7,
+                                             const std::string& entry = "Level1.xml") {
     if (Services.Archive(TArchiveKind::Level).IndexOf(entry) < 0)
       AddEntry(Services.Archive(TArchiveKind::Level), entry, level.Xml());
-    auto game = std::make_unique<TRulesGame>(Catalogues, Services, seed);
+    auto game = std::make_unique<rules::TRulesGame>(Catalogues, Services, seed);
     game->StartNewGame(mode);
     game->LoadLevel(entry, true);
-    game->Game.GameState = gsGamePlay;
+    game->Game.GameState = rules::gsGamePlay;
     return game;
   }
 
   int Type(int shape, int color) const { return Catalogues.TypeWithShapeAndColor(shape, color); }
 
   TFakeServices Services;
-  TCatalogues Catalogues;
+  rules::TCatalogues Catalogues;
 };
 
 // Moves the pointer so that the hand piece would snap to (row, col) and clicks.
-inline void MoveHandTo(TRulesGame& game, int row, int col) {
-  const TFishka& hand = game.Piece(game.HandIndex);
-  const TFishkaShape& shape = game.ShapeOf(hand);
+inline void MoveHandTo(rules::TRulesGame& game, int row, int col) {
+  const rules::TFishka& hand = game.Piece(game.HandIndex);
+  const rules::TFishkaShape& shape = game.ShapeOf(hand);
   const int h = game.PictureSize(hand).Height;
-  const TPoint offset = game.CentringOffset(hand);
+  const rules::TPoint offset = game.CentringOffset(hand);
   const int x = 48 * col + 21 * row + 11 + shape.MinX - game.Line().ScrollX;
   const int y = game.Line().ScrollY - h + 593 - 42 * row;
   game.MouseMoved(x + offset.X, y + offset.Y);
 }
 
 // True when the hand piece was put (a new hand piece, or a new layer, follows every put).
-inline bool PutHandAt(TRulesGame& game, int row, int col, int type = -1) {
+inline bool PutHandAt(rules::TRulesGame& game, int row, int col, int type = -1) {
   if (type >= 0) game.Piece(game.HandIndex).TypeIndex = type;
   const int hand = game.HandIndex;
   const int layer = game.Level.CurrentLayer;
   MoveHandTo(game, row, col);
-  game.MouseDown(TRulesGame::kLeftButton, false);
+  game.MouseDown(rules::TRulesGame::kLeftButton, false);
   return game.HandIndex != hand || game.Level.CurrentLayer != layer || game.Level.LevelDone;
 }
 
@@ -162,8 +161,8 @@ inline bool PutHandAt(TRulesGame& game, int row, int col, int type = -1) {
 namespace rules_test {
 
 // Gives piece i of the current layer the colour, keeping its shape.
-inline void Paint(TRulesGame& game, int index, int color) {
-  TFishka& piece = game.Piece(index);
+inline void Paint(rules::TRulesGame& game, int index, int color) {
+  rules::TFishka& piece = game.Piece(index);
   piece.TypeIndex = game.Cat.TypeWithShapeAndColor(game.ShapeIndexOf(piece), color);
 }
 
@@ -181,14 +180,6 @@ inline TLevelPlan ColumnLevel(int count, int layers = 1) {
   return plan;
 }
 
-// The message of the data::Error fn raises, or "(no error)".
-inline std::string ErrorOf(const std::function<void()>& fn) {
-  try {
-    fn();
-  } catch (const data::Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
+using support_test::ErrorOf;
 
 }  // namespace rules_test

@@ -25,6 +25,7 @@
 
 namespace {
 
+using namespace rules;
 using namespace rules_test;
 namespace fs = std::filesystem;
 

@@ -113,6 +113,10 @@ TEST(GameRunner, ABadInputFileEndsTheRunNamingItsLine) {
   r = Zerith({"--headless", "--frames", "5", "--input", script, "--data", data.Folder()});
   EXPECT_EQ(r.Status, 1);
   EXPECT_NE(r.Err.find(script), std::string::npos) << r.Err;
+  const std::string nowhere = data.Folder() + "no/such/folder/run.txt";
+  r = Zerith({"--headless", "--frames", "5", "--record", nowhere, "--data", data.Folder()});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(r.Err, "zerith: Cannot write the recording " + nowhere + "\n");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 namespace {
 
+using namespace rules;
 using namespace rules_test;
 
 TEST(Resume, FollowsEveryPutAndLoadsLikeASavedGame) {

@@ -10,6 +10,7 @@
 
 namespace {
 
+using namespace rules;
 using namespace rules_test;
 using shell::TSavedGame;
 

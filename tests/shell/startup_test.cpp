@@ -86,7 +86,7 @@ TEST(Startup, WorkingCopiesAreReusedUntilTheShippedArchiveChanges) {
   }
   shell::PrepareWorkingCopies(jobs, progress);
   EXPECT_GT(reports, 0);
-  EXPECT_TRUE(data::TFileFolder(data.Folder() + "temp/game.zxc").OpenError.empty());
+  EXPECT_TRUE(data::TFileFolder(data.Folder() + "temp/game.zxc").OpenError().empty());
 
   reports = 0;  // a new shipped archive is converted again
   std::filesystem::last_write_time(

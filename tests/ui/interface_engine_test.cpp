@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "data/error.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "ui/form.hpp"
 #include "ui/hint.hpp"
 #include "ui/label.hpp"
@@ -176,7 +177,8 @@ TEST(InterfaceEngine, OverlaysRecordTheFirstValueAndRestoreIt) {
   w.engine.RestoreOverlay();
   EXPECT_EQ(w.Prop("W_L", "Caption"), "Start");
 
-  const std::string path = ::testing::TempDir() + "ui_overlay_test.li";
+  const support_test::TScratchDir dir;
+  const std::string path = dir / "ui_overlay_test.li";
   std::ofstream(path) << "<OrlInterface>"
                       << Obj("TOrlLabel", {{"Name", "W_L"}, {"Caption", "Fichier"}})
                       << "</OrlInterface>";

@@ -7,24 +7,16 @@
 #include <map>
 #include <sstream>
 
+#include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 #include "ui_test_support.hpp"
 
 using uitest::Interface;
 using uitest::Obj;
 
-namespace {
-
-std::string WriteTemp(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + name;
-  std::ofstream(path, std::ios::binary) << text;
-  return path;
-}
-
-}  // namespace
-
 TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
-  const std::string file = WriteTemp(
+  const support_test::TScratchDir dir;
+  const std::string file = dir.Write(
       "ui_cmd_main.li",
       Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}}) +
                     Obj("TOrlGrid",
@@ -32,7 +24,7 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
                     Obj("TOrlLabel", {{"ParentName", "W"}}) +
                     Obj("TOrlLabel", {{"ParentName", "W"}, {"Name", "W_X"}}),
                 "<p n=\"DefLine\">TOrlGrid;Tag;4</p><p n=\"DefLine\">broken</p>"));
-  const std::string overlay = WriteTemp(
+  const std::string overlay = dir.Write(
       "ui_cmd_overlay.li",
       "<OrlInterface>" + Obj("TOrlGrid", {{"Name", "W_G"}, {"Tag", "9"}}) + "</OrlInterface>");
 
@@ -64,7 +56,7 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
   EXPECT_EQ(all.back(), "  Cells=");
   EXPECT_EQ(all[all.size() - 2], "  AddCells=");  // write-only
 
-  const std::string bad = WriteTemp(
+  const std::string bad = dir.Write(
       "ui_cmd_bad.li",
       Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "wide"}})));
   const tooltest::TToolResult failed = tooltest::Tool({"ui", bad, "--dump"});
@@ -72,9 +64,8 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
   EXPECT_EQ(failed.Err, "zerith-tool ui: " + bad +
                             ": element 2 (TOrlForm \"W\"): \"wide\" is not a valid "
                             "integer value for property \"Width\"\n");
-  EXPECT_EQ(tooltest::Tool({"ui", ::testing::TempDir() + "no_such.li"}).Status, 1);
+  EXPECT_EQ(tooltest::Tool({"ui", dir / "no_such.li"}).Status, 1);
   EXPECT_EQ(tooltest::Tool({"ui"}).Status, 1);
-  for (const std::string& path : {file, overlay, bad}) std::remove(path.c_str());
 }
 
 // Every class lists its ancestors' properties first, then its own in declaration order.
@@ -128,7 +119,8 @@ TEST(UiCommand, DumpListsEveryClassesPropertiesInDeclarationOrder) {
   std::string objects;
   for (const auto& [cls, props] : expected)
     objects += Obj(cls, {{"ParentName", "W"}, {"Name", "W_" + cls}});
-  const std::string file = WriteTemp("ui_cmd_classes.li", Interface(objects));
+  const support_test::TScratchDir dir;
+  const std::string file = dir.Write("ui_cmd_classes.li", Interface(objects));
   const tooltest::TToolResult dump = tooltest::Tool({"ui", file, "--dump"});
   ASSERT_EQ(dump.Status, 0) << dump.Err;
 
@@ -157,5 +149,4 @@ TEST(UiCommand, DumpListsEveryClassesPropertiesInDeclarationOrder) {
   EXPECT_EQ(values["TOrlGrid.AddColumns"], "");
   EXPECT_EQ(values["TOrlFont.Metrics"], "");
   EXPECT_EQ(values["TOrlHint.ShowTime"], "0");
-  std::remove(file.c_str());
 }
