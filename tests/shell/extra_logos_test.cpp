@@ -12,10 +12,10 @@
 
 namespace {
 
-using uitest::Interface;
-using uitest::Obj;
+using ui_test::Interface;
+using ui_test::Obj;
 
-struct TLogoWorld : uitest::TWorld {
+struct TLogoWorld : ui_test::TWorld {
   TLogoWorld() {
     AddFont("OrlUnicode", 12, "32:0:0:0:7:1");
     Load(Interface(

@@ -14,8 +14,8 @@
 #include "ui/label.hpp"
 #include "ui/radio_button.hpp"
 
-using uitest::Interface;
-using uitest::Obj;
+using ui_test::Interface;
+using ui_test::Obj;
 
 namespace {
 
@@ -60,7 +60,7 @@ struct TLanguageWorld {
   bool Checked(const std::string& name) { return world.Get<ui::TOrlRadioButton>(name).Checked; }
 
   support_test::TScratchDir dir;
-  uitest::TWorld world;
+  ui_test::TWorld world;
   shell::TLanguages languages{world.engine, lng(), dir / "config/Tovrel/Zerith/values.cfg"};
 };
 
