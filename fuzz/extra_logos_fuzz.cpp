@@ -11,13 +11,13 @@
 #include "tests/ui/ui_test_support.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
-  uitest::TWorld world;
+  ui_test::TWorld world;
   world.AddFont("OrlUnicode", 12, "32:0:0:0:7:1");
-  world.Load(uitest::Interface(
-      uitest::Obj(
+  world.Load(ui_test::Interface(
+      ui_test::Obj(
           "TOrlForm",
           {{"ParentName", "Screen"}, {"Name", "WTitle"}, {"Width", "800"}, {"Height", "600"}}) +
-      uitest::Obj("TOrlLabel", {{"ParentName", "WTitle"}, {"Name", "WTitle_LName"}})));
+      ui_test::Obj("TOrlLabel", {{"ParentName", "WTitle"}, {"Name", "WTitle_LName"}})));
   std::set<std::string> loaded;
   shell::TLogoHost host;
   host.ReadRegistry = [](const std::string&, const std::string& value) { return value; };

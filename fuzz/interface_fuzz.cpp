@@ -11,7 +11,7 @@
 #include "ui/form.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
-  uitest::TWorld world;
+  ui_test::TWorld world;
   try {
     world.Load(std::string(fuzz::Text(bytes, size)));
   } catch (const data::Error&) {

@@ -11,8 +11,8 @@
 namespace {
 
 std::string BaseInterface() {
-  using uitest::Obj;
-  return uitest::Interface(
+  using ui_test::Obj;
+  return ui_test::Interface(
       Obj("TOrlForm", {{"ParentName", "Root"}, {"Name", "WMain"}, {"Width", "200"}}) +
       Obj("TOrlLabel", {{"ParentName", "WMain"},
                         {"Name", "WMain_LTitle"},
@@ -25,7 +25,7 @@ std::string BaseInterface() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
-  uitest::TWorld world;
+  ui_test::TWorld world;
   world.Load(BaseInterface());
   data::TMemoryStream overlay(fuzz::Text(bytes, size));
   try {

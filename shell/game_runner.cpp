@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -197,8 +198,16 @@ int TRun::Loop() {
   // Paced even when presenting claims to wait for the vertical blank: virtual and some remote
   // displays claim it and do not wait. Where it does wait, the pacer finds the time passed.
   const bool pace = !options.Headless && !options.NoVSync;
-  for (int frame = 0; !window->CloseRequested(); ++frame) {
+  // Time each frame's work takes, on the wall clock and in processor time (which a busy
+  // machine's other programs do not stretch); the intro's one-time data load does not count.
+  std::chrono::steady_clock::duration slowest{};
+  std::clock_t slowestCpu = 0;
+  int frame = 0;
+  for (; !window->CloseRequested(); ++frame) {
     if (options.Frames >= 0 && frame >= options.Frames) break;
+    const auto frameStart = std::chrono::steady_clock::now();
+    const std::clock_t cpuStart = std::clock();
+    const bool intro = window->GameState() == rules::gsIntro;
     BeginFrameClock();
     if (recorder) recorder->Frame(window->Now());
     if (autoplay) {
@@ -212,6 +221,10 @@ int TRun::Loop() {
     } catch (const std::exception& e) {
       window->ShowError(e.what());
     }
+    if (!intro && window->GameState() != rules::gsIntro) {
+      slowest = std::max(slowest, std::chrono::steady_clock::now() - frameStart);
+      slowestCpu = std::max(slowestCpu, std::clock() - cpuStart);
+    }
     if (options.ShotEvery > 0 && (frame + 1) % options.ShotEvery == 0) {
       char name[32];
       std::snprintf(name, sizeof name, "frame_%06d.png", frame + 1);
@@ -224,6 +237,10 @@ int TRun::Loop() {
     // A headless replay without --frames lasts as long as its file.
     if (options.Headless && options.Frames < 0 && replay && replay->Finished()) break;
   }
+  if (autoplay)
+    out << "frames " << frame << " slowest "
+        << std::chrono::duration_cast<std::chrono::microseconds>(slowest).count() / 1000.0
+        << " ms cpu " << slowestCpu * 1000.0 / CLOCKS_PER_SEC << " ms" << std::endl;
   return window->ExitStatus();
 }
 

@@ -92,7 +92,8 @@ Options:
   --input FILE           replay the events of FILE (as written by --record)
   --record FILE          write the seed, frame ticks and every input event of this run to FILE
   --seed N               seed of the game's random numbers (the same seed deals the same pieces)
-  --autoplay             let the built-in player play; one line per level's end on stdout
+  --autoplay             let the built-in player play; one line per level's end on stdout,
+                         and at the end the frames played and the slowest frame's real time
   --mode 1|2|3           autoplay's game mode: 1 NoLose, 2 Puzzle (default), 3 Strategy
   --levels N             autoplay: stop after N levels have ended
   --data DIR             use the game's data and files in DIR instead of the program's folder

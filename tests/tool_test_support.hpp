@@ -10,7 +10,7 @@
 
 #include "app/tool/tool.hpp"
 
-namespace tooltest {
+namespace tool_test {
 
 struct TToolResult {
   int Status = 0;
@@ -31,4 +31,4 @@ inline void ExpectError(const TToolResult& r, std::string_view part) {
   EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
 }
 
-}  // namespace tooltest
+}  // namespace tool_test

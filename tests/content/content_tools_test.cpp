@@ -197,8 +197,8 @@ class LevelCheck : public ::testing::Test {
     data::TFileFolder f(dir / archive);
     return std::string(f.GetFileStream(entry)->View());
   }
-  tooltest::TToolResult Check() {
-    return tooltest::Tool({"level-check", dir / "levels.zxc", dir / "game.zxc"});
+  tool_test::TToolResult Check() {
+    return tool_test::Tool({"level-check", dir / "levels.zxc", dir / "game.zxc"});
   }
   TScratchDir dir{"level-check"};
 };
@@ -219,7 +219,7 @@ TEST_F(LevelCheck, ReportsPiecesBossesAndPicturesThatDoNotFit) {
                "<Picture x=\"1\" y=\"1\" Sx=\"1\" Sy=\"1\" Name=\"gone\"><Image Name=\"gone.png\" "
                "t=\"100\"/></Picture>");
   Replace("levels.zxc", "Level1.xml", level);
-  const tooltest::TToolResult r = Check();
+  const tool_test::TToolResult r = Check();
   EXPECT_EQ(r.Status, 1);
   for (const char* part : {"Level1.xml: error: layer 1: unknown shape blob",
                            "does not fit: it overlaps another piece or leaves the board",
@@ -233,7 +233,7 @@ TEST_F(LevelCheck, RefusesACatalogueMixingReliefHeights) {
   const size_t h = shapes.find("Height=\"");
   shapes.replace(h, shapes.find('"', h + 8) - h + 1, "Height=\"14\"");
   Replace("game.zxc", "fishkaShapes.xml", shapes);
-  const tooltest::TToolResult r = Check();
+  const tool_test::TToolResult r = Check();
   EXPECT_EQ(r.Status, 1);
   EXPECT_NE(r.Out.find("fishkaShapes.xml: error: shapes of different relief Height can never "
                        "touch:"),
@@ -246,13 +246,13 @@ TEST_F(LevelCheck, ReportsALayerWithoutMainPieceAndBadInput) {
   std::string level = Entry("levels.zxc", "Level2.xml");
   level.replace(level.find(" Main=\"true\""), 12, "");
   Replace("levels.zxc", "Level2.xml", level);
-  const tooltest::TToolResult r = Check();
+  const tool_test::TToolResult r = Check();
   EXPECT_NE(r.Out.find("Level2.xml: layer 1: error: no main piece"), std::string::npos) << r.Out;
-  tooltest::ExpectError(tooltest::Tool({"level-check", dir / "missing.zxc", dir / "game.zxc"}),
-                        "missing.zxc");
+  tool_test::ExpectError(tool_test::Tool({"level-check", dir / "missing.zxc", dir / "game.zxc"}),
+                         "missing.zxc");
   data::WriteFileAtomically(dir / "junk.zxc", "not an archive at all");
-  tooltest::ExpectError(tooltest::Tool({"level-check", dir / "junk.zxc", dir / "game.zxc"}),
-                        "junk.zxc");
+  tool_test::ExpectError(tool_test::Tool({"level-check", dir / "junk.zxc", dir / "game.zxc"}),
+                         "junk.zxc");
 }
 
 }  // namespace

@@ -193,8 +193,8 @@ TEST_F(ShippedContent, ComposedColoursStayDistinctInGreyscale) {
 }
 
 TEST_F(ShippedContent, EveryLevelPassesLevelCheck) {
-  const tooltest::TToolResult r =
-      tooltest::Tool({"level-check", kBin + "/levels/levels.zxc", kBin + "/game/game.zxc"});
+  const tool_test::TToolResult r =
+      tool_test::Tool({"level-check", kBin + "/levels/levels.zxc", kBin + "/game/game.zxc"});
   EXPECT_EQ(r.Status, 0) << r.Out << r.Err;
   EXPECT_NE(r.Out.find(" 0 errors"), std::string::npos) << r.Out;
   const size_t at = r.Out.rfind(" levels checked");

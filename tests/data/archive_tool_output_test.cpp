@@ -9,8 +9,8 @@
 #include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
-using tooltest::ExpectError;
-using tooltest::Tool;
+using tool_test::ExpectError;
+using tool_test::Tool;
 
 TEST(ArchiveToolOutput, ListEscapesControlBytesSoEachEntryIsOneLine) {
   support_test::TScratchDir dir;

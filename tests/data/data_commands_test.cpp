@@ -9,9 +9,9 @@
 #include "tests/support/scratch_dir.hpp"
 #include "tests/tool_test_support.hpp"
 
-using tooltest::ExpectError;
-using tooltest::Tool;
-using tooltest::TToolResult;
+using tool_test::ExpectError;
+using tool_test::Tool;
+using tool_test::TToolResult;
 
 TEST(DataCommands, CreateListExtractAndAdd) {
   support_test::TScratchDir dir;

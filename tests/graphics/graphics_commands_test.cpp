@@ -26,28 +26,28 @@ TEST(GraphicsCommands, MorfAimAndPngWorkOnArchives) {
     folder->Save();
   }
   data::WriteFileAtomically(dir / "old.zxc", "replaced");
-  tooltest::TToolResult r =
-      tooltest::Tool({"morf", dir / "src.zxc", dir / "old.zxc", "--quality", "75"});
+  tool_test::TToolResult r =
+      tool_test::Tool({"morf", dir / "src.zxc", dir / "old.zxc", "--quality", "75"});
   EXPECT_EQ(r.Status, 0) << r.Err;
   EXPECT_EQ(r.Err, dir / "src.zxc" + ": 0%\n" + dir / "src.zxc" + ": 100%\n");
   EXPECT_EQ(r.Out, "");
-  r = tooltest::Tool({"morf", dir / "old.zxc", dir / "work.zxc"});
+  r = tool_test::Tool({"morf", dir / "old.zxc", dir / "work.zxc"});
   ASSERT_EQ(r.Status, 0) << r.Err;
 
   data::WriteFileAtomically(dir / "t.aim",
                             "<AutoImage name=\"Flip\" autosize=\"true\">\n"
                             "<AddImage name=\"a.png\" left=\"0\" top=\"0\" />\n"
                             "<FlipImageHorizontal/>\n</AutoImage>\n");
-  r = tooltest::Tool({"aim", dir / "work.zxc", dir / "t.aim"});
+  r = tool_test::Tool({"aim", dir / "work.zxc", dir / "t.aim"});
   ASSERT_EQ(r.Status, 0) << r.Err;
-  r = tooltest::Tool({"png", dir / "work.zxc", "flip.png", "-o", dir / "flip.png"});
+  r = tool_test::Tool({"png", dir / "work.zxc", "flip.png", "-o", dir / "flip.png"});
   ASSERT_EQ(r.Status, 0) << r.Err;
   const TImage flipped = DecodePng(data::ReadWholeFile(dir / "flip.png"), "flip");
   const TImage original = Pattern(6, 5, true);
   EXPECT_EQ(flipped.At(2, 0)[3], 255 - (255 * (255 - original.At(2, 4)[3])) / 256);
 
   // A JPEG gets an opaque alpha channel in the written picture.
-  r = tooltest::Tool({"png", dir / "work.zxc", "b.jpg", "-o", dir / "b.png"});
+  r = tool_test::Tool({"png", dir / "work.zxc", "b.jpg", "-o", dir / "b.png"});
   ASSERT_EQ(r.Status, 0) << r.Err;
   const TImage b = DecodePng(data::ReadWholeFile(dir / "b.png"), "b");
   EXPECT_TRUE(b.HasAlpha);
@@ -59,20 +59,21 @@ TEST(GraphicsCommands, BadInputIsOneLineAndStatusOne) {
   auto folder = data::TFileFolder::CreateNew(dir / "a.zxc");
   folder->AddFile("junk.png", 0, data::TMemoryStream("not a picture"));
   folder->Save();
-  const tooltest::TToolResult missing = tooltest::Tool({"morf", dir / "none.zxc", dir / "out.zxc"});
+  const tool_test::TToolResult missing =
+      tool_test::Tool({"morf", dir / "none.zxc", dir / "out.zxc"});
   EXPECT_EQ(missing.Status, 1);
   EXPECT_EQ(missing.Err, "zerith-tool morf: Can not find file " + dir / "none.zxc" + "!\n");
-  EXPECT_EQ(tooltest::Tool({"morf", dir / "a.zxc", dir / "o.zxc", "--quality", "101"}).Status, 1);
-  const tooltest::TToolResult junk =
-      tooltest::Tool({"png", dir / "a.zxc", "junk.png", "-o", dir / "j.png"});
+  EXPECT_EQ(tool_test::Tool({"morf", dir / "a.zxc", dir / "o.zxc", "--quality", "101"}).Status, 1);
+  const tool_test::TToolResult junk =
+      tool_test::Tool({"png", dir / "a.zxc", "junk.png", "-o", dir / "j.png"});
   EXPECT_EQ(junk.Err, "zerith-tool png: Entry \"junk.png\" is neither a PNG nor a JPEG picture\n");
-  EXPECT_EQ(tooltest::Tool({"png", dir / "a.zxc", "nothing", "-o", dir / "j.png"}).Err,
+  EXPECT_EQ(tool_test::Tool({"png", dir / "a.zxc", "nothing", "-o", dir / "j.png"}).Err,
             "zerith-tool png: No entry \"nothing\" in " + dir / "a.zxc" + "\n");
-  EXPECT_EQ(tooltest::Tool({"png", dir / "a.zxc", "junk.png"}).Status, 1);  // -o is required
+  EXPECT_EQ(tool_test::Tool({"png", dir / "a.zxc", "junk.png"}).Status, 1);  // -o is required
   data::WriteFileAtomically(dir / "bad.aim",
                             "<AutoImage name=\"X\" autosize=\"true\">\n<AddImage name=\"junk.png\" "
                             "left=\"0\" top=\"0\"/>\n");
-  const tooltest::TToolResult aim = tooltest::Tool({"aim", dir / "a.zxc", dir / "bad.aim"});
+  const tool_test::TToolResult aim = tool_test::Tool({"aim", dir / "a.zxc", dir / "bad.aim"});
   EXPECT_EQ(aim.Status, 1);
   EXPECT_EQ(aim.Err.find("zerith-tool aim: Cannot decode PNG picture \"junk.png\""), 0u) << aim.Err;
   EXPECT_EQ(data::TFileFolder(dir / "a.zxc").Count(), 1);  // nothing saved

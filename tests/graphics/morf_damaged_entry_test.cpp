@@ -24,7 +24,7 @@ TEST(MorfDamagedEntry, TheCutEntryAndItsArchiveAreNamed) {
     folder->Save();
   }
   std::filesystem::resize_file(source, std::filesystem::file_size(source) - 4);
-  const tooltest::TToolResult r = tooltest::Tool({"morf", source, dir / "out.zxc"});
+  const tool_test::TToolResult r = tool_test::Tool({"morf", source, dir / "out.zxc"});
   EXPECT_EQ(r.Status, 1);
   // Progress lines come first; the error is the last line.
   EXPECT_NE(r.Err.find("\nzerith-tool morf: Cannot load file (wrong file size): \"notes.txt\" in " +

@@ -6,16 +6,16 @@
 #include <set>
 
 #include "data/error.hpp"
-#include "tests/data/temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/ui/ui_test_support.hpp"
 #include "ui/label.hpp"
 
 namespace {
 
-using uitest::Interface;
-using uitest::Obj;
+using ui_test::Interface;
+using ui_test::Obj;
 
-struct TLogoWorld : uitest::TWorld {
+struct TLogoWorld : ui_test::TWorld {
   TLogoWorld() {
     AddFont("OrlUnicode", 12, "32:0:0:0:7:1");
     Load(Interface(
@@ -61,7 +61,7 @@ const char* kLogos =
 
 TEST(ExtraLogos, EntriesBecomeLabelsThatOpenTheirOwnLinks) {
   TLogoWorld w;
-  TempDir dir;
+  support_test::TScratchDir dir;
   w.LoadFile(dir.Write("AddLogo.xml", kLogos));
   EXPECT_TRUE(w.logLines.empty());
   ASSERT_EQ(w.logos.LogoUrls.size(), 6u);
@@ -95,7 +95,7 @@ TEST(ExtraLogos, EntriesBecomeLabelsThatOpenTheirOwnLinks) {
 }
 
 TEST(ExtraLogos, DamagedFileIsLoggedOnceAndSkipped) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   {
     TLogoWorld w;
     w.LoadFile(dir / "AddLogo.xml");  // no file: nothing, quietly

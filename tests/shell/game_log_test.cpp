@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include "tests/support/scratch_dir.hpp"
 
 namespace {
 
@@ -24,8 +25,8 @@ TEST(GameLog, StampsCountMinutesBeyondAnHour) {
 }
 
 TEST(GameLog, RestartDropsTheOldLogAndStampsFromItsOwnStart) {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "zerith_game_log_test.log").string();
+  const support_test::TScratchDir dir("game-log");
+  const std::string path = dir / "game.log";
   {
     std::ofstream old(path);
     old << "a line of the last run\r\n";
@@ -38,7 +39,6 @@ TEST(GameLog, RestartDropsTheOldLogAndStampsFromItsOwnStart) {
   now += 1;
   log.WriteLog("Game Started...");
   EXPECT_EQ(ReadAll(path), "{1:1:500} Bass init Ok...\r\n{1:1:501} Game Started...\r\n");
-  std::filesystem::remove(path);
 }
 
 }  // namespace

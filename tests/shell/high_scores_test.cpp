@@ -5,7 +5,7 @@
 
 #include "data/error.hpp"
 #include "data/line_codec.hpp"
-#include "tests/data/temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace {
 
@@ -31,7 +31,7 @@ TEST(HighScores, TiesRankBelowAndTheTableIsNeverCut) {
 }
 
 TEST(HighScores, FilesRoundTripAndReadAtMost21Entries) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir / shell::kRealTimeScoresFile;
   THighScores table;
   for (int i = 0; i < 25; ++i) table.push_back({"player " + std::to_string(i), 1000 - i});
@@ -58,7 +58,7 @@ TEST(HighScores, FilesRoundTripAndReadAtMost21Entries) {
 }
 
 TEST(HighScores, BadLinesAreSkippedAndQuotesEndNames) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir.Write(
       "t.dat",
       Encoded({"<High name=\"ok\" score=\"10\" />", "<High name=\"no score\" />",
@@ -80,7 +80,7 @@ TEST(HighScores, BadLinesAreSkippedAndQuotesEndNames) {
 }
 
 TEST(HighScores, NamesHoldingTheScoresKeySurviveARestart) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir / "keys.dat";
   const THighScores table{{"score=", 7}, {"my score=", 3}, {"name=", 2}, {"score= x", 1}};
   shell::SaveHighScores(path, table);
@@ -90,7 +90,7 @@ TEST(HighScores, NamesHoldingTheScoresKeySurviveARestart) {
 }
 
 TEST(HighScores, FailedSaveKeepsTheOldFile) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string message = [&] {
     try {
       shell::SaveHighScores(dir / "none/HighScoresTBP.dat", {{"a", 1}});

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "data/error.hpp"
+#include "tests/support/error_of.hpp"
 
 using shell::TInputButton;
 using shell::TInputEvent;
@@ -19,13 +20,8 @@ TInputEvent Ev(uint32_t tick, TInputKind kind) {
   return e;
 }
 
-std::string ErrorOf(std::string_view text) {
-  try {
-    shell::ParseInputScript(text);
-  } catch (const data::Error& e) {
-    return e.what();
-  }
-  return "(no error)";
+std::string ParseError(std::string_view text) {
+  return support_test::ErrorOf([&] { shell::ParseInputScript(text); });
 }
 
 }  // namespace
@@ -110,41 +106,42 @@ TEST(InputScript, ReadsCommentsBlanksAndHandWrittenForms) {
 }
 
 TEST(InputScript, MalformedLinesNameTheirLine) {
-  EXPECT_EQ(ErrorOf("# c\nabc move 1 2"),
+  EXPECT_EQ(ParseError("# c\nabc move 1 2"),
             "Line 2: \"abc\" is no tick (whole milliseconds, "
             "0..4294967295)");
-  EXPECT_EQ(ErrorOf("-1 frame"), "Line 1: \"-1\" is no tick (whole milliseconds, 0..4294967295)");
-  EXPECT_EQ(ErrorOf("4294967296 frame"),
+  EXPECT_EQ(ParseError("-1 frame"),
+            "Line 1: \"-1\" is no tick (whole milliseconds, 0..4294967295)");
+  EXPECT_EQ(ParseError("4294967296 frame"),
             "Line 1: \"4294967296\" is no tick (whole milliseconds, 0..4294967295)");
-  EXPECT_EQ(ErrorOf("5"), "Line 1: the event is missing after the tick");
-  EXPECT_EQ(ErrorOf("5 # nothing"), "Line 1: the event is missing after the tick");
-  EXPECT_EQ(ErrorOf("5 jump 1 2"), "Line 1: unknown event \"jump\"");
-  EXPECT_EQ(ErrorOf("5 Move 1 2"), "Line 1: unknown event \"Move\"");
-  EXPECT_EQ(ErrorOf("5 move 1"), "Line 1: Y (a whole number) is missing");
-  EXPECT_EQ(ErrorOf("5 move 1 2.5"), "Line 1: \"2.5\" is no Y (a whole number)");
-  EXPECT_EQ(ErrorOf("5 move 1 2 3"), "Line 1: unexpected \"3\" after the event");
-  EXPECT_EQ(ErrorOf("5 down 1 2"), "Line 1: the button (left, right or middle) is missing");
-  EXPECT_EQ(ErrorOf("5 up 1 2 Left"), "Line 1: \"Left\" is no button (left, right or middle)");
-  EXPECT_EQ(ErrorOf("5 down 1 2 left twice"), "Line 1: unexpected \"twice\" after the event");
-  EXPECT_EQ(ErrorOf("5 up 1 2 left double"), "Line 1: unexpected \"double\" after the event");
-  EXPECT_EQ(ErrorOf("5 focus"), "Line 1: lost or gained is missing");
-  EXPECT_EQ(ErrorOf("5 focus away"), "Line 1: \"away\" is neither lost nor gained");
-  EXPECT_EQ(ErrorOf("5 wheel"), "Line 1: wheel delta (a whole number) is missing");
-  EXPECT_EQ(ErrorOf("5 seed -3"), "Line 1: \"-3\" is no seed (0..4294967295)");
-  EXPECT_EQ(ErrorOf("5 frame now"), "Line 1: unexpected \"now\" after the event");
-  EXPECT_EQ(ErrorOf("5 key"), "Line 1: a key name is missing");
-  EXPECT_EQ(ErrorOf("5 keyup   "), "Line 1: a key name is missing");
-  EXPECT_EQ(ErrorOf("5 text"), "Line 1: the text is missing");
-  EXPECT_EQ(ErrorOf("5 text a\\qb"),
+  EXPECT_EQ(ParseError("5"), "Line 1: the event is missing after the tick");
+  EXPECT_EQ(ParseError("5 # nothing"), "Line 1: the event is missing after the tick");
+  EXPECT_EQ(ParseError("5 jump 1 2"), "Line 1: unknown event \"jump\"");
+  EXPECT_EQ(ParseError("5 Move 1 2"), "Line 1: unknown event \"Move\"");
+  EXPECT_EQ(ParseError("5 move 1"), "Line 1: Y (a whole number) is missing");
+  EXPECT_EQ(ParseError("5 move 1 2.5"), "Line 1: \"2.5\" is no Y (a whole number)");
+  EXPECT_EQ(ParseError("5 move 1 2 3"), "Line 1: unexpected \"3\" after the event");
+  EXPECT_EQ(ParseError("5 down 1 2"), "Line 1: the button (left, right or middle) is missing");
+  EXPECT_EQ(ParseError("5 up 1 2 Left"), "Line 1: \"Left\" is no button (left, right or middle)");
+  EXPECT_EQ(ParseError("5 down 1 2 left twice"), "Line 1: unexpected \"twice\" after the event");
+  EXPECT_EQ(ParseError("5 up 1 2 left double"), "Line 1: unexpected \"double\" after the event");
+  EXPECT_EQ(ParseError("5 focus"), "Line 1: lost or gained is missing");
+  EXPECT_EQ(ParseError("5 focus away"), "Line 1: \"away\" is neither lost nor gained");
+  EXPECT_EQ(ParseError("5 wheel"), "Line 1: wheel delta (a whole number) is missing");
+  EXPECT_EQ(ParseError("5 seed -3"), "Line 1: \"-3\" is no seed (0..4294967295)");
+  EXPECT_EQ(ParseError("5 frame now"), "Line 1: unexpected \"now\" after the event");
+  EXPECT_EQ(ParseError("5 key"), "Line 1: a key name is missing");
+  EXPECT_EQ(ParseError("5 keyup   "), "Line 1: a key name is missing");
+  EXPECT_EQ(ParseError("5 text"), "Line 1: the text is missing");
+  EXPECT_EQ(ParseError("5 text a\\qb"),
             "Line 1: unknown escape \"\\q\" in the text (\\\\ \\s \\t \\n \\r \\xHH)");
-  EXPECT_EQ(ErrorOf("5 text \\x4"), "Line 1: \"\\x\" needs two hexadecimal digits in the text");
-  EXPECT_EQ(ErrorOf("5 text \\xZZ"), "Line 1: \"\\x\" needs two hexadecimal digits in the text");
-  EXPECT_EQ(ErrorOf("5 text \xC3("), "Line 1: the text is not valid UTF-8");
-  EXPECT_EQ(ErrorOf("5 text \\xFF"), "Line 1: the text is not valid UTF-8");
+  EXPECT_EQ(ParseError("5 text \\x4"), "Line 1: \"\\x\" needs two hexadecimal digits in the text");
+  EXPECT_EQ(ParseError("5 text \\xZZ"), "Line 1: \"\\x\" needs two hexadecimal digits in the text");
+  EXPECT_EQ(ParseError("5 text \xC3("), "Line 1: the text is not valid UTF-8");
+  EXPECT_EQ(ParseError("5 text \\xFF"), "Line 1: the text is not valid UTF-8");
 }
 
 TEST(InputScript, TicksNeverGoBack) {
-  EXPECT_EQ(ErrorOf("0 seed 1\n10 frame\n10 move 1 1\n\n# late\n9 frame"),
+  EXPECT_EQ(ParseError("0 seed 1\n10 frame\n10 move 1 1\n\n# late\n9 frame"),
             "Line 6: tick 9 is earlier than the tick 10 before it");
   EXPECT_EQ(shell::ParseInputScript("3 frame\n3 frame\n3 frame").size(), 3u);
 }

@@ -8,14 +8,14 @@
 #include <filesystem>
 
 #include "data/files.hpp"
-#include "tests/data/temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 #include "tests/ui/ui_test_support.hpp"
 #include "ui/form.hpp"
 #include "ui/label.hpp"
 #include "ui/radio_button.hpp"
 
-using uitest::Interface;
-using uitest::Obj;
+using ui_test::Interface;
+using ui_test::Obj;
 
 namespace {
 
@@ -59,8 +59,8 @@ struct TLanguageWorld {
   }
   bool Checked(const std::string& name) { return world.Get<ui::TOrlRadioButton>(name).Checked; }
 
-  TempDir dir;
-  uitest::TWorld world;
+  support_test::TScratchDir dir;
+  ui_test::TWorld world;
   shell::TLanguages languages{world.engine, lng(), dir / "config/Tovrel/Zerith/values.cfg"};
 };
 

@@ -8,13 +8,13 @@
 #include "data/files.hpp"
 #include "platform/null_audio.hpp"
 #include "shell/options_ini.hpp"
-#include "tests/data/temp_dir.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 using platform::TAudioCall;
 using shell::TOptions;
 
 TEST(Options, MissingFileAndKeysGiveTheDefaults) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   std::vector<std::string> problems;
   EXPECT_EQ(shell::LoadOptions(dir / "options.cfg", problems), TOptions{});
   const TOptions only =
@@ -27,7 +27,7 @@ TEST(Options, MissingFileAndKeysGiveTheDefaults) {
 }
 
 TEST(Options, HandEditsAreReadAndBadValuesFallBackWithAMessage) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   const std::string path = dir.Write("options.cfg",
                                      "; my settings\r\n"
                                      "[options]\r\n"
@@ -60,7 +60,7 @@ TEST(Options, HandEditsAreReadAndBadValuesFallBackWithAMessage) {
 }
 
 TEST(Options, SavingWritesTheGameKeysInOrderAndKeepsEverythingElse) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   TOptions o;
   o.SoundVolume = 30;
   o.BitsPerPixel = 16;
@@ -102,7 +102,7 @@ TEST(Options, IniValuesAreReplacedInPlaceAndSectionsMatchWithoutCase) {
 }
 
 TEST(Options, VolumeSlidersApplyLiveAndCancelRestoresTheStoredVolumes) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   platform::TNullAudio audio;
   shell::TSoundTable sounds(audio);
   sounds.AddSound(data::TMemoryStream("m"), "Vibe-nfs.mo3", shell::TSoundKind::Music);   // 1

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/saved_games.hpp"
-#include "tests/data/temp_dir.hpp"
 #include "tests/rules/rules_world.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace {
 
@@ -14,8 +14,8 @@ using namespace rules_test;
 
 TEST(Resume, FollowsEveryPutAndLoadsLikeASavedGame) {
   TWorld world;
-  TempDir dir;
-  shell::TResumeFile resume(dir.path);
+  support_test::TScratchDir dir;
+  shell::TResumeFile resume(dir.Path());
   EXPECT_EQ(resume.Path(), dir / "resume.state");
   EXPECT_FALSE(resume.Exists());
   auto game = world.NewGame(kStrategy, ColumnLevel(3));
@@ -30,7 +30,7 @@ TEST(Resume, FollowsEveryPutAndLoadsLikeASavedGame) {
   EXPECT_EQ(saved.Layers, shell::CaptureGame(*game).Layers);
   EXPECT_EQ(saved.Layers[0].size(), 4u);
   // Not in the load list.
-  EXPECT_TRUE(shell::ListSavedGames(dir.path).empty());
+  EXPECT_TRUE(shell::ListSavedGames(dir.Path()).empty());
   // A level whose end is under way is not written; the last put stays.
   game->Level.LevelDone = true;
   game->Layer().Pieces.clear();

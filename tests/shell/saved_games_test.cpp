@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "data/line_codec.hpp"
-#include "tests/data/temp_dir.hpp"
 #include "tests/rules/rules_world.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace {
 
@@ -45,7 +45,7 @@ TSavedGame Load(TRulesGame& game, const std::string& path) {
 
 TEST(SavedGames, SaveAndLoadGiveTheSamePiecesAtTheSamePlaces) {
   TWorld world;
-  TempDir dir;
+  support_test::TScratchDir dir;
   for (int mode : {kNoLose, kPuzzle, kStrategy}) {
     auto game = PlayedGame(world, mode);
     game->CurrentY = 84;
@@ -103,7 +103,7 @@ std::string HandSave(const std::string& root, const std::string& body) {
 
 TEST(SavedGames, HandWrittenSaveShowsTheStatedBoard) {
   TWorld world;
-  TempDir dir;
+  support_test::TScratchDir dir;
   // Level pieces of the column level sit at anchor x = 48c + 21r + 11 and snap from there.
   auto reference = world.NewGame(kPuzzle, ColumnLevel(2));
   const std::vector<TPlaced> placed = PlacedOf(*reference);
@@ -144,7 +144,7 @@ TEST(SavedGames, HandWrittenSaveShowsTheStatedBoard) {
 // nor any file changes.
 TEST(SavedGames, DamagedSavesAreRefusedAndChangeNothing) {
   TWorld world;
-  TempDir dir;
+  support_test::TScratchDir dir;
   auto game = PlayedGame(world, kPuzzle);
   const std::string root =
       "Mode=\"2\" State=\"gsGamePlay\" Level=\"1\" Score=\"0\" Shifts=\"3\" "
@@ -209,17 +209,17 @@ TEST(SavedGames, DamagedSavesAreRefusedAndChangeNothing) {
 }
 
 TEST(SavedGames, ListingShowsOnlyLowerCaseSavNames) {
-  TempDir dir;
+  support_test::TScratchDir dir;
   for (const char* name : {"b.sav", "a.sav", "X.SAV", "resume.state", "notes.txt", "odd.xsav"})
     dir.Write(name, "x");
   std::filesystem::create_directory(dir / "folder.sav");
-  EXPECT_EQ(shell::ListSavedGames(dir.path), (std::vector<std::string>{"a", "b", "odd."}));
+  EXPECT_EQ(shell::ListSavedGames(dir.Path()), (std::vector<std::string>{"a", "b", "odd."}));
   EXPECT_TRUE(shell::ListSavedGames(dir / "missing").empty());
 }
 
 TEST(SavedGames, FailedWriteKeepsTheOldFileAndSaysWhere) {
   TWorld world;
-  TempDir dir;
+  support_test::TScratchDir dir;
   auto game = PlayedGame(world, kPuzzle);
   const std::string missing = dir / "gone/a.sav";
   const std::string message = ErrorOf([&] { shell::SaveGame(missing, *game); });
@@ -227,7 +227,7 @@ TEST(SavedGames, FailedWriteKeepsTheOldFileAndSaysWhere) {
   const std::string path = dir.Write("keep.sav", "old");
   shell::SaveGame(path, *game);
   EXPECT_NE(data::ReadWholeFile(path), "old");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
 }  // namespace
@@ -236,7 +236,7 @@ namespace {
 
 TEST(SavedGames, StrategyLoadShowsPutsLeftAndItsBarOthersHideTheLabel) {
   TWorld world;
-  TempDir dir;
+  support_test::TScratchDir dir;
   auto game = PlayedGame(world, kStrategy);
   game->Level.PutLeft = 2;  // of 5 strategic puts: 3 done, 60 %
   const std::string path = dir / "s.sav";

@@ -23,6 +23,7 @@
 #include "rules/part_effect.hpp"
 #include "shell/main_window.hpp"
 #include "tests/rules/rules_world.hpp"
+#include "tests/support/scratch_dir.hpp"
 
 namespace shell_test {
 
@@ -150,24 +151,15 @@ inline std::string SliderLi() {
 }
 
 struct TDataFolder {
-  std::filesystem::path Root;
-
   // A fresh folder of its own under the system's temporary folder, removed with the object.
   // NOTE: never a fixed name: test runs of several checkouts and presets overlap, and a run
   // that cleared a folder of the same name would pull the files from under another's game.
-  explicit TDataFolder(const std::string& name) : Root(MakeUnique(name)) {
+  support_test::TScratchDir Scratch;
+  std::filesystem::path Root;
+
+  explicit TDataFolder(const std::string& name) : Scratch(name), Root(Scratch.Path()) {
     std::filesystem::create_directories(Root / "game");
     std::filesystem::create_directories(Root / "levels");
-  }
-  ~TDataFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(Root, ec);
-  }
-  static std::filesystem::path MakeUnique(const std::string& name) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / ("zerith_" + name + "_XXXXXX")).string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder for " + name);
-    return pattern;
   }
   std::string Folder() const { return Root.string() + "/"; }
   std::string GamePath() const { return (Root / "game" / "game.zxc").string(); }

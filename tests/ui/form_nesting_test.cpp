@@ -9,9 +9,9 @@
 #include "ui/label.hpp"
 #include "ui_test_support.hpp"
 
-using uitest::Interface;
-using uitest::Obj;
-using uitest::TWorld;
+using ui_test::Interface;
+using ui_test::Obj;
+using ui_test::TWorld;
 
 namespace {
 

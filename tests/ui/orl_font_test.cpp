@@ -6,7 +6,7 @@
 #include "ui/orl_font.hpp"
 #include "ui_test_support.hpp"
 
-using uitest::TWorld;
+using ui_test::TWorld;
 
 TEST(OrlFont, SingleGlyphMeasuresAndDrawsEveryCharacter) {
   TWorld w;
@@ -20,7 +20,7 @@ TEST(OrlFont, SingleGlyphMeasuresAndDrawsEveryCharacter) {
 
   font.DrawText(100, 50, u" ab", 200, 0x1234);
   ASSERT_EQ(w.graphic->Calls.size(), 1u);
-  const uitest::TCall& call = w.graphic->Calls[0];
+  const ui_test::TCall& call = w.graphic->Calls[0];
   EXPECT_EQ(call.Name, "F.png");
   ASSERT_EQ(call.Glyphs.size(), 3u);
   EXPECT_EQ(call.Glyphs[1].X, 106);
@@ -102,7 +102,7 @@ TEST(OrlFont, JustifiedLineSpreadsTheRemainderOverOneBlank) {
   ASSERT_EQ(line.Width, 98);
   font.DrawJustified(label, line, 105, false, 0, 0);  // extra 7: base 2, remainder 1, step 3
   std::vector<int> xs;
-  for (const uitest::TCall& c : w.graphic->Calls) xs.push_back(c.X);
+  for (const ui_test::TCall& c : w.graphic->Calls) xs.push_back(c.X);
   // Only the letters draw; blank k gets 2 pixels, the third 3.
   EXPECT_EQ(xs, (std::vector<int>{100, 110, 128, 138, 156, 166, 185, 195}));
   EXPECT_EQ(w.graphic->Calls[0].Color, 5u);

@@ -11,8 +11,8 @@
 #include "tests/tool_test_support.hpp"
 #include "ui_test_support.hpp"
 
-using uitest::Interface;
-using uitest::Obj;
+using ui_test::Interface;
+using ui_test::Obj;
 
 TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
   const support_test::TScratchDir dir;
@@ -28,7 +28,7 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
       "ui_cmd_overlay.li",
       "<OrlInterface>" + Obj("TOrlGrid", {{"Name", "W_G"}, {"Tag", "9"}}) + "</OrlInterface>");
 
-  const tooltest::TToolResult report = tooltest::Tool({"ui", file});
+  const tool_test::TToolResult report = tool_test::Tool({"ui", file});
   EXPECT_EQ(report.Status, 0);
   EXPECT_EQ(
       report.Out,
@@ -39,7 +39,7 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
           ": element 4 (TOrlLabel): [TOrlInterfaceEngine.CreateInterfaceObjects] "
           "[ClassName:TOrlLabel] Attribute <n> does not has Name: \"ParentName\" or \"Name\"!\n");
 
-  const tooltest::TToolResult dump = tooltest::Tool({"ui", file, "--overlay", overlay, "--dump"});
+  const tool_test::TToolResult dump = tool_test::Tool({"ui", file, "--overlay", overlay, "--dump"});
   EXPECT_EQ(dump.Status, 0);
   std::istringstream lines(dump.Out);
   std::vector<std::string> all;
@@ -59,13 +59,13 @@ TEST(UiCommand, ReportsRefusalsAndDumpsEveryPropertyAfterOverlays) {
   const std::string bad = dir.Write(
       "ui_cmd_bad.li",
       Interface(Obj("TOrlForm", {{"ParentName", "S"}, {"Name", "W"}, {"Width", "wide"}})));
-  const tooltest::TToolResult failed = tooltest::Tool({"ui", bad, "--dump"});
+  const tool_test::TToolResult failed = tool_test::Tool({"ui", bad, "--dump"});
   EXPECT_EQ(failed.Status, 1);
   EXPECT_EQ(failed.Err, "zerith-tool ui: " + bad +
                             ": element 2 (TOrlForm \"W\"): \"wide\" is not a valid "
                             "integer value for property \"Width\"\n");
-  EXPECT_EQ(tooltest::Tool({"ui", dir / "no_such.li"}).Status, 1);
-  EXPECT_EQ(tooltest::Tool({"ui"}).Status, 1);
+  EXPECT_EQ(tool_test::Tool({"ui", dir / "no_such.li"}).Status, 1);
+  EXPECT_EQ(tool_test::Tool({"ui"}).Status, 1);
 }
 
 // Every class lists its ancestors' properties first, then its own in declaration order.
@@ -121,7 +121,7 @@ TEST(UiCommand, DumpListsEveryClassesPropertiesInDeclarationOrder) {
     objects += Obj(cls, {{"ParentName", "W"}, {"Name", "W_" + cls}});
   const support_test::TScratchDir dir;
   const std::string file = dir.Write("ui_cmd_classes.li", Interface(objects));
-  const tooltest::TToolResult dump = tooltest::Tool({"ui", file, "--dump"});
+  const tool_test::TToolResult dump = tool_test::Tool({"ui", file, "--dump"});
   ASSERT_EQ(dump.Status, 0) << dump.Err;
 
   std::map<std::string, std::vector<std::string>> names;

@@ -15,7 +15,7 @@
 #include "ui/null_graphic.hpp"
 #include "ui/orl_font_engine.hpp"
 
-namespace uitest {
+namespace ui_test {
 
 struct TCall {
   std::string Op;    // Draw, ExtDraw, DrawRect, DrawColoredAlpha, PlaySound
@@ -132,4 +132,4 @@ struct TWorld {
   uint32_t now = 0;
 };
 
-}  // namespace uitest
+}  // namespace ui_test
