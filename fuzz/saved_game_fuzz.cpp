@@ -27,6 +27,7 @@ rules_test::TWorld& World() {
 
 void LoadAndRestore(const std::string& bytes) {
   rules_test::TWorld& world = World();
+  world.Services.PropertyLog.clear();  // the fake keeps every caption set, run after run
   auto game = world.NewGame(rules::kPuzzle, rules_test::ColumnLevel(3, 2));
   shell::TSavedGame saved;
   try {
