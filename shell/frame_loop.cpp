@@ -151,6 +151,9 @@ void TMainWindow::Activate(bool activating) {
     host.Display->ShowSystemCursor(false);
     ResumeTimers();
     PauseAudio(false);
+    // No frames ran while away: a sample spanning that time would count it as a slow second.
+    clock.LastFpsTick = Now();
+    clock.FrameCounter = 0;
   }
 }
 
