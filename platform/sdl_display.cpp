@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 
 #include "platform/display.hpp"
 #include "platform/frame_changes.hpp"
@@ -24,6 +25,20 @@ bool SoftwareGl(SDL_Renderer* renderer) {
   const auto* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
   return name && (std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe") ||
                   std::strstr(name, "swrast"));
+}
+
+// A graphics card's driver shows as a device node. Without one, GL could only be Mesa's
+// software rasteriser, and loading it just to find that out costs a few hundred ms at start.
+// SDL_RENDER_DRIVER, when set, is the player's own choice and always tried.
+bool MayHaveGraphicsCard() {
+  if (const char* chosen = SDL_getenv("SDL_RENDER_DRIVER"); chosen && *chosen) return true;
+  std::error_code ec;
+  if (std::filesystem::exists("/dev/nvidia0", ec)) return true;
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec))
+    if (entry.path().filename().string().rfind("card", 0) == 0 ||
+        entry.path().filename().string().rfind("renderD", 0) == 0)
+      return true;
+  return false;
 }
 
 Uint32 FormatOf(int bitCount) {
@@ -61,7 +76,8 @@ class TSdlDisplay final : public IDisplay {
     SDL_AddEventWatch(&TSdlDisplay::WatchWindow, this);
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     const Uint32 vsync = config.VSync ? SDL_RENDERER_PRESENTVSYNC : 0;
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
+    if (MayHaveGraphicsCard())
+      renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
     if (renderer && SoftwareGl(renderer)) {
       SDL_DestroyRenderer(renderer);
       renderer = nullptr;

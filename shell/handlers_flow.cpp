@@ -52,7 +52,7 @@ TScreenPoint TScreens::CentreOf(const std::string& object) {
   const auto* found =
       dynamic_cast<const ui::TOrlInterfaceObject*>(w.Interface().FindObject(object));
   if (!found) return {};
-  return {found->AbsLeft + found->Width / 2, found->AbsTop + found->Height / 2};
+  return {found->AbsLeft() + found->Width() / 2, found->AbsTop() + found->Height() / 2};
 }
 
 void TScreens::StartClickHere(TScreenPoint at) {

@@ -87,8 +87,9 @@ void TScreens::CheckHandlerNames(const ui::TOrlMethodTable& table) {
   std::set<std::string> names;
   for (const auto& object : w.Interface().Objects()) {
     if (const auto* o = dynamic_cast<const ui::TOrlInterfaceObject*>(object.get()))
-      for (const std::string* script : {&o->OnKeyDown, &o->OnKeyPress, &o->OnKeyUp, &o->OnMouseDown,
-                                        &o->OnMouseMove, &o->OnMouseUp, &o->OnMouseWheel})
+      for (const std::string* script :
+           {&o->OnKeyDown(), &o->OnKeyPress(), &o->OnKeyUp(), &o->OnMouseDown(), &o->OnMouseMove(),
+            &o->OnMouseUp(), &o->OnMouseWheel()})
         MethodsOf(*script, names);
     if (const auto* slider = dynamic_cast<const ui::TOrlSlider*>(object.get()))
       MethodsOf(slider->OnChange, names);

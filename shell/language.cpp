@@ -130,10 +130,10 @@ int TLanguages::BuildLanguageList() {
     button->Checked = false;
     ++added;
     if (added <= kRowsInFirstColumn) {
-      button->SetTop(model->Top + kRowPx * added);
+      button->SetTop(model->Top() + kRowPx * added);
     } else {
-      button->SetTop(model->Top + kRowPx * (added - 6));
-      button->SetLeft(model->Left + kColumnPx);
+      button->SetTop(model->Top() + kRowPx * (added - 6));
+      button->SetLeft(model->Left() + kColumnPx);
     }
   }
   engine.ResolveParents();

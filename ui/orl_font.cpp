@@ -118,8 +118,8 @@ void TOrlFont::DrawJustified(const TOrlLabel& label, const TOrlTextLine& line, i
     if (remainder > 0) step = static_cast<double>(blanks) / remainder;
   }
   const long extraAt = step > 0 ? std::lrint(step) : -1;  // ties to even
-  const int x0 = label.AbsLeft + line.X + shiftX;
-  const int y = label.AbsTop + line.Y + shiftY;
+  const int x0 = label.AbsLeft() + line.X + shiftX;
+  const int y = label.AbsTop() + line.Y + shiftY;
   const uint32_t color = label.TextColor(hover);
   int k = 0, offset = 0;
   for (size_t i = 0; i < line.Text.size(); ++i) {
