@@ -1,11 +1,11 @@
 // shell/handlers_flow.cpp — the screens' flow: title, new game, the game's
 // buttons, the in-game menu, between levels, level end and game over, and the
 // attention effect.
-#include <cctype>
 #include <filesystem>
 
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
+#include "data/text_helpers.hpp"
 #include "platform/open_link.hpp"
 #include "rules/effect_runner.hpp"
 #include "shell/handlers_screens.hpp"
@@ -38,9 +38,7 @@ std::string TScreens::Caption(const std::string& object) {
 
 bool TScreens::Checked(const std::string& object) {
   // Boolean properties read back as "True" or "False".
-  std::string value = w.Interface().GetObjectProperty(object, "Checked").value_or("");
-  for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return value == "true";
+  return data::SameText(w.Interface().GetObjectProperty(object, "Checked").value_or(""), "true");
 }
 
 std::string TScreens::TopFormName() {

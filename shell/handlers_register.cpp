@@ -1,11 +1,11 @@
 // shell/handlers_register.cpp — joining the screens to the main window: the
 // handler table the interface file calls into, the keyboard hooks, and what
 // start-up prepares once the interface is loaded.
-#include <cctype>
 #include <memory>
 #include <set>
 
 #include "data/error.hpp"
+#include "data/text_helpers.hpp"
 #include "rules/rules_game.hpp"
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
@@ -126,10 +126,9 @@ void TScreens::PrepareScreens() {
   host.HasPicture = [this](const std::string& name) { return w.HasPicture(name); };
   host.LoadPictureFile = [this](const std::string& name) {
     const std::string path = w.ProgramFolder() + name;
-    std::string kind = name.size() >= 3 ? name.substr(name.size() - 3) : name;
-    for (char& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const bool loaded = kind == "png" ? w.SurfEngine().LoadPngFromFile(name, path)
-                                      : w.SurfEngine().LoadJpgFromFile(name, path);
+    const bool loaded = data::EndsWithText(name, "png")
+                            ? w.SurfEngine().LoadPngFromFile(name, path)
+                            : w.SurfEngine().LoadJpgFromFile(name, path);
     if (!loaded) throw data::Error("Cannot load the logo picture \"" + path + "\"");
   };
   host.PictureSize = [this](const std::string& name) {

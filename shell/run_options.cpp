@@ -2,21 +2,20 @@
 #include "shell/run_options.hpp"
 
 #include <cctype>
-#include <charconv>
 
 #include "data/error.hpp"
+#include "data/number_text.hpp"
 
 namespace shell {
 namespace {
 
 template <typename T>
 T Number(const std::string& flag, const std::string& text, T low, T high) {
-  T value{};
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
+  const std::optional<int64_t> value = data::ParseStrictInteger(text);
+  if (!value || *value < low || *value > high)
     throw data::Error(flag + " needs a whole number from " + std::to_string(low) + " to " +
                       std::to_string(high) + ", not \"" + text + "\"");
-  return value;
+  return static_cast<T>(*value);
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 // paragraph or table cell.
 #include "ui/rich_label.hpp"
 
-#include <cmath>
-
 #include "data/error.hpp"
+#include "data/rounding.hpp"
 #include "data/utf8.hpp"
 #include "ui/orl_font.hpp"
 #include "ui/value_text.hpp"
@@ -412,7 +411,7 @@ void TRichLayout::FinishLine() {
     int gained = 0;  // extra pixels handed to this word's blanks
     for (int b = 0; b < words[i].Blanks; ++b) {
       ++k;
-      if (step > 0 && k == std::lrint(mark)) {  // ties to even
+      if (step > 0 && k == data::RoundHalfEven(mark)) {
         ++gained;
         mark += step;
       }
