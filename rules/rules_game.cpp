@@ -35,13 +35,16 @@ void TRulesGame::StartNewGame(int mode) {
   Services.SetObjectProperty(names::kShuffleLabel, names::kCaption, std::to_string(Game.Shuffles));
 }
 
-void TRulesGame::StartNextLevel() {
+void TRulesGame::StartNextLevel(const std::function<void()>& setUp) {
   Game.Level += 1;
   // The view starts at the bottom again; a line left where the last level raised it would sink
   // a structure too low to lift it to, and the first rise would lose the game.
   CurrentY = ScrollTarget = 0;
   ScrollSpeed = 0;
-  LoadLevel(LevelEntryName(Game.Level), true);
+  if (setUp)
+    setUp();
+  else
+    LoadLevel(LevelEntryName(Game.Level), true);
   Game.DangerTime = kDangerTimeMs;
   Game.Danger = false;
   Game.PrevScore = Game.Score;

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,8 @@ class TRulesGame : public THandQueue, public TDeadLine, public TBoardState {
   // Start values of a new game, before its first level is loaded.
   void StartNewGame(int mode);
   // The next level of the set: Level + 1, loaded for play, its score kept for a replay.
-  void StartNextLevel();
+  // setUp, when given, sets up the level in place of the set's entry (a level file being made).
+  void StartNextLevel(const std::function<void()>& setUp = {});
 
   // Pointer input over the board (screen px).
   void MouseMoved(int x, int y);

@@ -203,13 +203,19 @@ void TScreens::WGameMenu_BResume_MouseUp() {
 
 void TScreens::WBetweenLevel_BNextLevel_MouseUp() {
   TRulesGame& game = w.Rules();
+  // A level file lost or given up is played again, as a level of the set would be.
+  const std::string levelFile =
+      playingLevelFile && game.Game.Level == 0 ? DebugLevelFile() : std::string();
   try {
-    game.StartNextLevel();
+    if (levelFile.empty())
+      game.StartNextLevel();
+    else
+      game.StartNextLevel([&] { LoadLevelFile(levelFile); });
   } catch (const data::Error&) {
     BackToTitle();
     throw;
   }
-  playingLevelFile = false;
+  playingLevelFile = !levelFile.empty();
   w.SetGameState(rules::gsGamePlay);
   Set("WGame_LLevelCount", "Caption", std::to_string(game.Game.Level));
   StopClickHere();
@@ -226,8 +232,9 @@ void TScreens::WAbortLevel_BOk_MouseUp() {
   w.PlayMusic(std::string(kMenuMusic));
   StopClickHere();
   StartClickHere(NextLevelPoint);
-  // The level is given up, not the game: a restart offers the level again.
-  Resume.WriteBetweenLevels(game);
+  // The level is given up, not the game: a restart offers the level again (one of the set; a
+  // level file is not offered).
+  if (!playingLevelFile) Resume.WriteBetweenLevels(game);
 }
 
 void TScreens::WGameOver_BOk_MouseUp() {

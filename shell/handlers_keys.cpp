@@ -3,6 +3,7 @@
 #include "rules/rules_game.hpp"
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
+#include "shell/options.hpp"
 #include "ui/input.hpp"
 
 namespace shell {
@@ -11,7 +12,6 @@ namespace {
 // Classic desktop virtual-key codes, as the platform layer delivers them.
 constexpr uint16_t kBackspace = 8, kEnter = 13, kEscape = 27, kSpace = 32, kUp = 38, kDown = 40,
                    kB = 'B', kF2 = 113, kF5 = 116, kF6 = 117, kF8 = 119, kF9 = 120;
-constexpr int kDebugMode = 739;
 }  // namespace
 
 bool TScreens::KeyDown(const TKeyEvent& key) {
@@ -21,7 +21,7 @@ bool TScreens::KeyDown(const TKeyEvent& key) {
   // Alt+Enter (the display toggle) is the window's own and never reaches here
   // as a shortcut.
   if (key.Key == kEnter && (key.Shift & ui::ssAlt)) return false;
-  if (w.Settings().DebugMode == kDebugMode) DebugKey(key);
+  if (w.Settings().DebugMode == kDebugUnlock) DebugKey(key);
   switch (key.Key) {
     case kEnter:
       if (state == rules::gsIntro) return false;

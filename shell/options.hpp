@@ -12,7 +12,7 @@ namespace shell {
 inline constexpr std::string_view kOptionsFile = "options.cfg";
 inline constexpr std::string_view kOptionsSection = "Options";
 inline constexpr int kOptionsBuild = 115;  // written to [Version] Build
-inline constexpr int kDebugUnlock = 739;   // DebugMode value that unlocks the debug keys
+inline constexpr int kDebugUnlock = 739;   // DebugMode that unlocks the debug keys and level files
 
 struct TOptions {
   int ScreenWidth = 800;  // full-screen mode used when the display is set up again
