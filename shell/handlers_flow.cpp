@@ -97,7 +97,8 @@ void TScreens::AfterInput() {
   const int state = w.Rules().Game.GameState;
   if (state == rules::gsGameOver || state == rules::gsGameFinished) {
     Resume.Delete();
-  } else if (state == rules::gsGamePlay) {
+  } else if (state == rules::gsGamePlay && !playingLevelFile) {
+    // A level file is not in the set: restored, its level number would set up another level.
     try {
       Resume.Update(w.Rules());
     } catch (const data::Error& e) {
@@ -132,11 +133,21 @@ void TScreens::WTitle_BContinue_MouseUp() {
 void TScreens::WStartGame_BPlay_MouseUp() {
   TRulesGame& game = w.Rules();
   game.StartNewGame(game.Game.Mode);
+  const std::string levelFile = DebugLevelFile();
   try {
-    game.LoadLevel(TRulesGame::LevelEntryName(1), true);
+    if (levelFile.empty())
+      game.LoadLevel(TRulesGame::LevelEntryName(1), true);
+    else
+      LoadLevelFile(levelFile);
   } catch (const data::Error&) {
     BackToTitle();
     throw;
+  }
+  playingLevelFile = !levelFile.empty();
+  if (playingLevelFile) {
+    // A new game gives up the one a restart would have continued.
+    Resume.Delete();
+    w.Log().WriteLog("New game on the level file \"" + levelFile + "\"");
   }
   w.SetGameState(rules::gsGamePlay);
   Set("WGame_LShiftCount", "Caption", "3");
@@ -198,6 +209,7 @@ void TScreens::WBetweenLevel_BNextLevel_MouseUp() {
     BackToTitle();
     throw;
   }
+  playingLevelFile = false;
   w.SetGameState(rules::gsGamePlay);
   Set("WGame_LLevelCount", "Caption", std::to_string(game.Game.Level));
   StopClickHere();

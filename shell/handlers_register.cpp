@@ -9,6 +9,7 @@
 #include "rules/rules_game.hpp"
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
+#include "shell/options.hpp"
 #include "shell/screen_handlers.hpp"
 #include "ui/interface_object.hpp"
 #include "ui/method_table.hpp"
@@ -139,6 +140,10 @@ void TScreens::PrepareScreens() {
   host.ReadRegistry = [](const std::string&, const std::string&) { return std::string(); };
   LoadExtraLogos(w.ProgramFolder() + kExtraLogosFile, w.ProgramFolder(), w.Interface(), host, Logos,
                  [this](const std::string& line) { w.Log().WriteLog(line); });
+  if (!w.RunOptions().LevelFile.empty() && w.Settings().DebugMode != kDebugUnlock)
+    w.Log().WriteLog(
+        "The level file \"" + w.RunOptions().LevelFile +
+        "\" on the command line is ignored: only DebugMode=739 in options.cfg plays it");
   ShowContinue();
   ShowOptionsState();
   // Setting the sliders queued their change scripts; the stored volumes need no replay.
