@@ -23,6 +23,7 @@
 #include "platform/memory.hpp"
 #include "platform/system.hpp"
 #include "shell/autoplay.hpp"
+#include "shell/end_state.hpp"
 #include "shell/input_replay.hpp"
 #include "shell/main_window.hpp"
 #include "shell/run_options.hpp"
@@ -301,6 +302,7 @@ int RunZerith(const std::vector<std::string>& args, std::ostream& out, std::ostr
   int status = run.Loop();
   try {
     if (!options.Screenshot.empty()) WriteScreenshot(*run.window, options.Screenshot);
+    if (!options.EndState.empty()) WriteEndState(*run.window, options.EndState);
   } catch (const std::exception& e) {
     err << "zerith: " << e.what() << "\n";
     status = 1;
