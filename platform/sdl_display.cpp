@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "platform/display.hpp"
 #include "platform/frame_changes.hpp"
@@ -120,6 +121,7 @@ class TSdlDisplay final : public IDisplay {
     }
     depth = bitCount;
     changes.Forget();
+    barsShown = false;
     return true;
   }
 
@@ -185,7 +187,10 @@ class TSdlDisplay final : public IDisplay {
   }
 
   const std::vector<TChangedRect>& Changes(const TPixelsView& frame) {
-    if (lost.exchange(false)) changes.Forget();
+    if (lost.exchange(false)) {
+      changes.Forget();
+      barsShown = false;
+    }
     return changes.Update(frame);
   }
 
@@ -214,12 +219,13 @@ class TSdlDisplay final : public IDisplay {
       shownOn = target;
       shownW = target->w;
       shownH = target->h;
+      barsShown = false;
     }
     const std::vector<TChangedRect>& rects = Changes(frame);
     if (rects.empty()) return;  // the window already shows this frame
     if (target->w == frame.Width && target->h == frame.Height) {
       CopyRects(frame, rects, target);
-      std::vector<SDL_Rect> areas;
+      areas.clear();
       for (const TChangedRect& r : rects) areas.push_back({r.X, r.Y, r.Width, r.Height});
       SDL_UpdateWindowSurfaceRects(window, areas.data(), static_cast<int>(areas.size()));
       return;
@@ -237,7 +243,8 @@ class TSdlDisplay final : public IDisplay {
       CopyRects(frame, rects, stage);
     }
     SDL_Rect area = Letterbox(frame.Width, frame.Height, target->w, target->h);
-    SDL_FillRect(target, nullptr, 0);
+    if (!barsShown) SDL_FillRect(target, nullptr, 0);
+    barsShown = true;
     if (SDL_SoftStretchLinear(stage, nullptr, target, &area) != 0)
       SDL_BlitScaled(stage, nullptr, target, &area);
     SDL_UpdateWindowSurface(window);
@@ -276,6 +283,8 @@ class TSdlDisplay final : public IDisplay {
   SDL_Surface* stage = nullptr;  // the frame in the window's format, before scaling
   SDL_Surface* shownOn = nullptr;
   int shownW = 0, shownH = 0;
+  bool barsShown = false;  // the letter-box bars, which never change
+  std::vector<SDL_Rect> areas;
   TFrameChanges changes;  // what the screen shows now
   std::atomic<bool> lost{false};
   int depth = 0;
