@@ -9,21 +9,12 @@
 #include "data/file_folder.hpp"
 #include "data/files.hpp"
 #include "data/rounding.hpp"
+#include "data/text_helpers.hpp"
 #include "graphics/jpeg_codec.hpp"
 #include "graphics/png_codec.hpp"
 
 namespace graphics {
 namespace {
-
-bool EndsWithNoCase(std::string_view text, std::string_view tail) {
-  if (text.size() < tail.size()) return false;
-  for (size_t i = 0; i < tail.size(); ++i) {
-    char c = text[text.size() - tail.size() + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    if (c != tail[i]) return false;
-  }
-  return true;
-}
 
 bool UsableSize(int width, int height) {
   return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
@@ -209,13 +200,13 @@ bool TSurfEngine::ReloadPicture(const std::string& name, const std::string& file
   else if (levels != nullptr && levels->IndexOf(fileName) >= 0)
     from = levels;
   if (from == nullptr) {
-    if (EndsWithNoCase(fileName, "png")) return LoadPngFromFile(name, fileName);
-    if (EndsWithNoCase(fileName, "jpg")) return LoadJpgFromFile(name, fileName);
+    if (data::EndsWithText(fileName, "png")) return LoadPngFromFile(name, fileName);
+    if (data::EndsWithText(fileName, "jpg")) return LoadJpgFromFile(name, fileName);
     return false;
   }
-  if (EndsWithNoCase(fileName, "png"))
+  if (data::EndsWithText(fileName, "png"))
     LoadPngFromFolder(*from, name, fileName);
-  else if (EndsWithNoCase(fileName, "jpg"))
+  else if (data::EndsWithText(fileName, "jpg"))
     LoadJpgFromFolder(*from, name, fileName);
   return IndexOf(name) >= 0;
 }

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <thread>
 
+#include "data/text_helpers.hpp"
+
 extern char** environ;
 
 namespace platform {
@@ -25,13 +27,6 @@ std::string& Opener() {
 bool Fail(std::string* error, std::string message) {
   if (error) *error = std::move(message);
   return false;
-}
-
-bool EndsWithUrl(const std::string& target) {
-  if (target.size() < 4) return false;
-  std::string tail = target.substr(target.size() - 4);
-  for (char& c : tail) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return tail == ".url";
 }
 
 }  // namespace
@@ -51,7 +46,7 @@ std::string ShortcutUrl(std::string_view text) {
 
 bool OpenLink(const std::string& target, std::string* error) {
   std::string link = target;
-  if (EndsWithUrl(target)) {
+  if (data::EndsWithText(target, ".url")) {
     std::ifstream file(target, std::ios::binary);
     if (!file) return Fail(error, "Cannot open the link file \"" + target + "\"");
     std::ostringstream text;

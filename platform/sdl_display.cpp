@@ -1,16 +1,21 @@
-// platform/sdl_display.cpp — the SDL window: a renderer scaled to the window with the aspect
-// kept, and one streaming texture of the back buffer.
+// platform/sdl_display.cpp — the SDL window: the back buffer's changed parts copied straight
+// into the window's own pixels (or, with a graphics card, into a texture the card scales).
 #include <SDL.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <filesystem>
+#include <vector>
 
 #include "platform/display.hpp"
+#include "platform/frame_changes.hpp"
 
 namespace platform {
 namespace {
 
 // Mesa's software rasterisers (virtual X servers, machines without a GPU driver) spend several
-// ms a frame scaling the texture that SDL's own blitter copies in a fraction of that.
+// ms a frame scaling a texture that is cheaper to copy into the window's pixels directly.
 bool SoftwareGl(SDL_Renderer* renderer) {
   SDL_RendererInfo info{};
   if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0)
@@ -21,6 +26,39 @@ bool SoftwareGl(SDL_Renderer* renderer) {
   const auto* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
   return name && (std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe") ||
                   std::strstr(name, "swrast"));
+}
+
+// A graphics card's driver shows as a device node. Without one, GL could only be Mesa's
+// software rasteriser, and loading it just to find that out costs a few hundred ms at start.
+// SDL_RENDER_DRIVER, when set, is the player's own choice and always tried.
+bool MayHaveGraphicsCard() {
+  if (const char* chosen = SDL_getenv("SDL_RENDER_DRIVER"); chosen && *chosen) return true;
+  std::error_code ec;
+  if (std::filesystem::exists("/dev/nvidia0", ec)) return true;
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec))
+    if (entry.path().filename().string().rfind("card", 0) == 0 ||
+        entry.path().filename().string().rfind("renderD", 0) == 0)
+      return true;
+  return false;
+}
+
+Uint32 FormatOf(int bitCount) {
+  // 32 bits: bytes blue, green, red, unused, which SDL calls RGB888 on little-endian machines.
+  return bitCount == 32   ? SDL_PIXELFORMAT_RGB888
+         : bitCount == 16 ? SDL_PIXELFORMAT_RGB565
+                          : SDL_PIXELFORMAT_UNKNOWN;
+}
+
+// The largest rectangle of the picture's aspect that fits the window, centred.
+SDL_Rect Letterbox(int pictureW, int pictureH, int windowW, int windowH) {
+  SDL_Rect r{0, 0, windowW, windowH};
+  if (static_cast<int64_t>(windowW) * pictureH > static_cast<int64_t>(windowH) * pictureW)
+    r.w = static_cast<int>(static_cast<int64_t>(windowH) * pictureW / pictureH);
+  else
+    r.h = static_cast<int>(static_cast<int64_t>(windowW) * pictureH / pictureW);
+  r.x = (windowW - r.w) / 2;
+  r.y = (windowH - r.h) / 2;
+  return r;
 }
 
 class TSdlDisplay final : public IDisplay {
@@ -36,76 +74,84 @@ class TSdlDisplay final : public IDisplay {
     if (config.FullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     window = SDL_CreateWindow(config.Title.c_str(), x, y, config.Width, config.Height, flags);
     if (!window) return Fail("Cannot create the game window");
+    SDL_AddEventWatch(&TSdlDisplay::WatchWindow, this);
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     const Uint32 vsync = config.VSync ? SDL_RENDERER_PRESENTVSYNC : 0;
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
+    if (MayHaveGraphicsCard())
+      renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
     if (renderer && SoftwareGl(renderer)) {
       SDL_DestroyRenderer(renderer);
       renderer = nullptr;
     }
-    if (!renderer) {
-      // Straight to the window's own framebuffer (shared memory under X), not through GL.
+    if (renderer) {
+      SDL_RenderSetLogicalSize(renderer, config.Width, config.Height);
+      SDL_RendererInfo info{};
+      vsyncActive = SDL_GetRendererInfo(renderer, &info) == 0 &&
+                    (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && config.VSync;
+      SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+      SDL_RenderClear(renderer);
+      SDL_RenderPresent(renderer);
+    } else {
+      // The window's own pixels (shared memory under X), not an emulated texture.
       SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-      renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+      SDL_Surface* target = SDL_GetWindowSurface(window);
+      if (!target) return Fail("Cannot draw into the game window");
+      SDL_FillRect(target, nullptr, 0);
+      SDL_UpdateWindowSurface(window);
     }
-    if (!renderer) return Fail("Cannot create a renderer for the game window");
-    SDL_RenderSetLogicalSize(renderer, config.Width, config.Height);
-    SDL_RendererInfo info{};
-    vsyncActive = SDL_GetRendererInfo(renderer, &info) == 0 &&
-                  (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && config.VSync;
     SDL_ShowCursor(SDL_DISABLE);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    SDL_RenderPresent(renderer);
     return true;
   }
 
   bool SetupDisplay(int bitCount, bool fullScreen) override {
-    if (!renderer) return Fail("The game window is not open");
+    if (!window) return Fail("The game window is not open");
     ReleaseDisplay();
-    const Uint32 format = bitCount == 32   ? SDL_PIXELFORMAT_ARGB8888
-                          : bitCount == 16 ? SDL_PIXELFORMAT_RGB565
-                                           : SDL_PIXELFORMAT_UNKNOWN;
+    const Uint32 format = FormatOf(bitCount);
     if (format == SDL_PIXELFORMAT_UNKNOWN) {
       error = "Colour depth " + std::to_string(bitCount) + " is not supported";
       return false;
     }
     if (SDL_SetWindowFullscreen(window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
       return Fail("Cannot switch between full screen and window");
-    texture =
-        SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_STREAMING, cfg.Width, cfg.Height);
-    if (!texture) return Fail("Cannot create the screen texture");
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+    if (renderer) {
+      texture =
+          SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_STREAMING, cfg.Width, cfg.Height);
+      if (!texture) return Fail("Cannot create the screen texture");
+      SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+    }
     depth = bitCount;
+    changes.Forget();
+    barsShown = false;
     return true;
   }
 
   void ReleaseDisplay() override {
     if (texture) SDL_DestroyTexture(texture);
     texture = nullptr;
+    if (stage) SDL_FreeSurface(stage);
+    stage = nullptr;
     depth = 0;
   }
-  bool DisplayReady() const override { return texture != nullptr; }
+  bool DisplayReady() const override { return depth != 0; }
 
   void Close() override {
     ReleaseDisplay();
     if (renderer) SDL_DestroyRenderer(renderer);
-    if (window) SDL_DestroyWindow(window);
+    if (window) {
+      SDL_DelEventWatch(&TSdlDisplay::WatchWindow, this);
+      SDL_DestroyWindow(window);
+    }
     renderer = nullptr;
     window = nullptr;
+    shownOn = nullptr;
   }
 
   void Present(const TPixelsView& frame) override {
-    if (!texture || frame.BitCount != depth || !frame.Pixels) return;
-    SDL_UpdateTexture(texture, nullptr, frame.Pixels, frame.PitchBytes);
-    // The letter-box bars; a window of the picture's own size has none, and clearing it would
-    // cost the software renderer a pass over every pixel.
-    int width = 0, height = 0;
-    if (SDL_GetRendererOutputSize(renderer, &width, &height) != 0 || width != cfg.Width ||
-        height != cfg.Height)
-      SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-    SDL_RenderPresent(renderer);
+    if (!depth || frame.BitCount != depth || !frame.Pixels) return;
+    if (renderer)
+      PresentByRenderer(frame);
+    else
+      PresentToWindow(frame);
   }
 
   void SetTitle(const std::string& title) override {
@@ -124,6 +170,107 @@ class TSdlDisplay final : public IDisplay {
   std::string LastError() const override { return error; }
 
  private:
+  // Runs inside SDL's event pump: a window shown again, or of another size, has lost its picture.
+  static int WatchWindow(void* self, SDL_Event* event) {
+    if (event->type != SDL_WINDOWEVENT) return 0;
+    switch (event->window.event) {
+      case SDL_WINDOWEVENT_EXPOSED:
+      case SDL_WINDOWEVENT_SHOWN:
+      case SDL_WINDOWEVENT_RESTORED:
+      case SDL_WINDOWEVENT_SIZE_CHANGED:
+        static_cast<TSdlDisplay*>(self)->lost = true;
+        break;
+      default:
+        break;
+    }
+    return 0;
+  }
+
+  const std::vector<TChangedRect>& Changes(const TPixelsView& frame) {
+    if (lost.exchange(false)) {
+      changes.Forget();
+      barsShown = false;
+    }
+    return changes.Update(frame);
+  }
+
+  void PresentByRenderer(const TPixelsView& frame) {
+    const std::vector<TChangedRect>& rects = Changes(frame);
+    if (rects.empty()) return;  // the screen already shows this frame
+    const auto* pixels = static_cast<const uint8_t*>(frame.Pixels);
+    for (const TChangedRect& r : rects) {
+      const SDL_Rect area{r.X, r.Y, r.Width, r.Height};
+      SDL_UpdateTexture(texture, &area, pixels + Offset(frame, r), frame.PitchBytes);
+    }
+    // The letter-box bars; a window of the picture's own size has none.
+    int width = 0, height = 0;
+    if (SDL_GetRendererOutputSize(renderer, &width, &height) != 0 || width != cfg.Width ||
+        height != cfg.Height)
+      SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+  }
+
+  void PresentToWindow(const TPixelsView& frame) {
+    SDL_Surface* target = SDL_GetWindowSurface(window);
+    if (!target) return;
+    if (target != shownOn || target->w != shownW || target->h != shownH) {
+      changes.Forget();
+      shownOn = target;
+      shownW = target->w;
+      shownH = target->h;
+      barsShown = false;
+    }
+    const std::vector<TChangedRect>& rects = Changes(frame);
+    if (rects.empty()) return;  // the window already shows this frame
+    if (target->w == frame.Width && target->h == frame.Height) {
+      CopyRects(frame, rects, target);
+      areas.clear();
+      for (const TChangedRect& r : rects) areas.push_back({r.X, r.Y, r.Width, r.Height});
+      SDL_UpdateWindowSurfaceRects(window, areas.data(), static_cast<int>(areas.size()));
+      return;
+    }
+    // Another size (full screen, a resized window): scaled with its aspect kept.
+    if (!stage || stage->w != frame.Width || stage->h != frame.Height ||
+        stage->format->format != target->format->format) {
+      if (stage) SDL_FreeSurface(stage);
+      stage =
+          SDL_CreateRGBSurfaceWithFormat(0, frame.Width, frame.Height, 32, target->format->format);
+      if (!stage) return;
+      changes.Forget();
+      CopyRects(frame, changes.Update(frame), stage);
+    } else {
+      CopyRects(frame, rects, stage);
+    }
+    SDL_Rect area = Letterbox(frame.Width, frame.Height, target->w, target->h);
+    if (!barsShown) SDL_FillRect(target, nullptr, 0);
+    barsShown = true;
+    if (SDL_SoftStretchLinear(stage, nullptr, target, &area) != 0)
+      SDL_BlitScaled(stage, nullptr, target, &area);
+    SDL_UpdateWindowSurface(window);
+  }
+
+  static size_t Offset(const TPixelsView& frame, const TChangedRect& r) {
+    return static_cast<size_t>(r.Y) * static_cast<size_t>(frame.PitchBytes) +
+           static_cast<size_t>(r.X) * static_cast<size_t>(frame.BitCount / 8);
+  }
+
+  // Converts the rectangles of the frame into the same places of the surface.
+  void CopyRects(const TPixelsView& frame, const std::vector<TChangedRect>& rects,
+                 SDL_Surface* into) {
+    if (SDL_MUSTLOCK(into) && SDL_LockSurface(into) != 0) return;
+    const auto* pixels = static_cast<const uint8_t*>(frame.Pixels);
+    const int targetBytes = into->format->BytesPerPixel;
+    for (const TChangedRect& r : rects) {
+      auto* destination = static_cast<uint8_t*>(into->pixels) +
+                          static_cast<size_t>(r.Y) * static_cast<size_t>(into->pitch) +
+                          static_cast<size_t>(r.X) * static_cast<size_t>(targetBytes);
+      SDL_ConvertPixels(r.Width, r.Height, FormatOf(frame.BitCount), pixels + Offset(frame, r),
+                        frame.PitchBytes, into->format->format, destination, into->pitch);
+    }
+    if (SDL_MUSTLOCK(into)) SDL_UnlockSurface(into);
+  }
+
   bool Fail(const std::string& what) {
     error = what + ": " + SDL_GetError();
     return false;
@@ -131,8 +278,15 @@ class TSdlDisplay final : public IDisplay {
 
   TDisplayConfig cfg;
   SDL_Window* window = nullptr;
-  SDL_Renderer* renderer = nullptr;
+  SDL_Renderer* renderer = nullptr;  // only with a graphics card
   SDL_Texture* texture = nullptr;
+  SDL_Surface* stage = nullptr;  // the frame in the window's format, before scaling
+  SDL_Surface* shownOn = nullptr;
+  int shownW = 0, shownH = 0;
+  bool barsShown = false;  // the letter-box bars, which never change
+  std::vector<SDL_Rect> areas;
+  TFrameChanges changes;  // what the screen shows now
+  std::atomic<bool> lost{false};
   int depth = 0;
   bool vsyncActive = false;
   std::string error;

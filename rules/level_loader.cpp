@@ -199,14 +199,17 @@ void TRulesGame::ReadPictureMap(const TOrlXMLTag& root) {
 }
 
 void TRulesGame::LoadLevel(const std::string& entryName, bool full) {
+  LoadLevelFrom(EntryStream(Services, TArchiveKind::Level, entryName), entryName, full);
+}
+
+void TRulesGame::LoadLevelFrom(data::TMemoryStream& stream, const std::string& name, bool full) {
   BeginInput();
   if (full && Cat.TypeCount() == 0)
     throw data::Error("No piece types are loaded; cannot deal pieces");
-  data::TMemoryStream& stream = EntryStream(Services, TArchiveKind::Level, entryName);
   ResetLevel();
   data::TOrlParser parser;
   parser.LoadFromStream(stream);
-  if (parser.TagCount() == 0) throw data::Error(entryName + "XML file does not has tags!");
+  if (parser.TagCount() == 0) throw data::Error(name + "XML file does not has tags!");
   const TOrlXMLTag& root = *parser.GetTag(0);
   ReadSettings(root);
   if (full) {

@@ -30,8 +30,9 @@
 #include "rules/timings.hpp"
 
 namespace data {
+class TMemoryStream;
 class TOrlXMLTag;
-}
+}  // namespace data
 
 namespace rules {
 
@@ -48,6 +49,9 @@ class TRulesGame : public THandQueue, public TDeadLine, public TBoardState {
   // Levels (level_loader.cpp). full: a new level, set up for play; otherwise a saved game
   // supplies layers, bosses and play state.
   void LoadLevel(const std::string& entryName, bool full);
+  // The same from a level file's bytes that are not in the levels archive (a level being made);
+  // name stands for the file in messages. Its pictures still come from the levels archive.
+  void LoadLevelFrom(data::TMemoryStream& stream, const std::string& name, bool full);
   void ResetLevel();
   void AttachBosses();
   static std::string LevelEntryName(int level) { return "Level" + std::to_string(level) + ".xml"; }

@@ -180,8 +180,8 @@ bool TAutoplay::ClickObject(TMainWindow& window, platform::IEventQueue& events,
                             const std::string& name) {
   const auto* object =
       dynamic_cast<const ui::TOrlInterfaceObject*>(window.Interface().FindObject(name));
-  if (!object || !object->Visible) return false;
-  Click(events, object->AbsLeft + object->Width / 2, object->AbsTop + object->Height / 2,
+  if (!object || !object->Visible()) return false;
+  Click(events, object->AbsLeft() + object->Width() / 2, object->AbsTop() + object->Height() / 2,
         platform::kButtonLeft);
   waitFrames = kReactFrames;
   return true;

@@ -2,11 +2,12 @@
 #include "shell/extra_logos.hpp"
 
 #include <algorithm>
-#include <charconv>
+#include <climits>
 #include <filesystem>
 
 #include "data/error.hpp"
 #include "data/files.hpp"
+#include "data/number_text.hpp"
 #include "data/utf8.hpp"
 #include "data/xml_parser.hpp"
 #include "ui/form.hpp"
@@ -29,12 +30,11 @@ std::optional<std::string> ChildText(const TOrlXMLTag& entry, const char* name) 
 std::optional<int> IntAttribute(const TOrlXMLTag& tag, const char* name) {
   const data::TOrlParserAttribute* attribute = tag.AttributeByName(name);
   if (!attribute) return std::nullopt;
-  int value = 0;
   const std::string& text = attribute->Value;
-  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || ptr != text.data() + text.size())
+  const std::optional<int64_t> value = data::ParseStrictInteger(text);
+  if (!value || *value < INT_MIN || *value > INT_MAX)
     throw data::Error("'" + text + "' is not a valid integer value");
-  return value;
+  return static_cast<int>(*value);
 }
 
 // ROOT\KEY.VALUE: the root is dropped, the rest splits at its first point.
@@ -176,11 +176,9 @@ void LoadExtraLogos(const std::string& path, const std::string& programFolder,
 std::string LogoUrlFor(const TExtraLogos& logos, std::string_view senderName) {
   if (senderName.size() < 8) return {};
   const std::string_view digits = senderName.substr(7, 3);
-  int k = -1;
-  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), k);
-  if (ec != std::errc() || ptr != digits.data() + digits.size()) return {};
-  if (k < 0 || k >= static_cast<int>(logos.LogoUrls.size())) return {};
-  return logos.LogoUrls[static_cast<size_t>(k)];
+  const std::optional<int64_t> k = data::ParseStrictInteger(digits);
+  if (!k || *k < 0 || *k >= static_cast<int64_t>(logos.LogoUrls.size())) return {};
+  return logos.LogoUrls[static_cast<size_t>(*k)];
 }
 
 }  // namespace shell

@@ -1,9 +1,9 @@
 // shell/frame_loop.cpp — one frame at a time: the update half, the frame-rate sample, the intro
 // fade, activation and pauses, and the routing of the window's input.
 #include <algorithm>
-#include <cmath>
 
 #include "data/error.hpp"
+#include "data/rounding.hpp"
 #include "data/utf8.hpp"
 #include "platform/display.hpp"
 #include "platform/events.hpp"
@@ -48,7 +48,7 @@ ui::TMouseButton UiButton(int button) {
 }
 
 uint8_t Rounded255(double value) {
-  return static_cast<uint8_t>(std::clamp(std::nearbyint(value), 0.0, 255.0));
+  return static_cast<uint8_t>(std::clamp(data::RoundHalfEven(value), 0, 255));
 }
 
 }  // namespace
@@ -151,6 +151,9 @@ void TMainWindow::Activate(bool activating) {
     host.Display->ShowSystemCursor(false);
     ResumeTimers();
     PauseAudio(false);
+    // No frames ran while away: a sample spanning that time would count it as a slow second.
+    clock.LastFpsTick = Now();
+    clock.FrameCounter = 0;
   }
 }
 

@@ -20,8 +20,10 @@
 #include "platform/clock.hpp"
 #include "platform/display.hpp"
 #include "platform/events.hpp"
+#include "platform/memory.hpp"
 #include "platform/system.hpp"
 #include "shell/autoplay.hpp"
+#include "shell/end_state.hpp"
 #include "shell/input_replay.hpp"
 #include "shell/main_window.hpp"
 #include "shell/run_options.hpp"
@@ -30,6 +32,7 @@ namespace shell {
 namespace {
 
 constexpr const char* kVersionLine = "zerith 1.15";
+constexpr size_t kHeapReserve = 128u << 20;  // bytes
 
 TFolders ChooseFolders(const TRunOptions& options) {
   TFolders folders;
@@ -214,7 +217,8 @@ int TRun::Loop() {
     }
     // The built-in player's search for a put is not the game's work: a person's frame has none.
     const auto frameStart = std::chrono::steady_clock::now();
-    const double cpuStart = platform::ThreadCpuMs();
+    // Processor time costs a system call; only the built-in player reports it.
+    const double cpuStart = autoplay ? platform::ThreadCpuMs() : 0;
     if (replay) replay->Feed(window->Now(), *events);
     DrainEvents();
     try {
@@ -224,7 +228,7 @@ int TRun::Loop() {
     }
     if (!intro && window->GameState() != rules::gsIntro) {
       slowest = std::max(slowest, std::chrono::steady_clock::now() - frameStart);
-      slowestCpuMs = std::max(slowestCpuMs, platform::ThreadCpuMs() - cpuStart);
+      if (autoplay) slowestCpuMs = std::max(slowestCpuMs, platform::ThreadCpuMs() - cpuStart);
     }
     if (options.ShotEvery > 0 && (frame + 1) % options.ShotEvery == 0) {
       char name[32];
@@ -292,11 +296,14 @@ int RunZerith(const std::vector<std::string>& args, std::ostream& out, std::ostr
     out << kVersionLine << "\n";
     return 0;
   }
+  // The pictures (about 50 MB) and the conversion's work buffers fit in the reserve.
+  platform::PrepareHeap(kHeapReserve);
   TRun run(options, out, err);
   if (const int status = run.Start(); status != 0) return status;
   int status = run.Loop();
   try {
     if (!options.Screenshot.empty()) WriteScreenshot(*run.window, options.Screenshot);
+    if (!options.EndState.empty()) WriteEndState(*run.window, options.EndState);
   } catch (const std::exception& e) {
     err << "zerith: " << e.what() << "\n";
     status = 1;

@@ -1,18 +1,21 @@
 // shell/handlers_files.cpp — the load and save windows: listing, loading,
-// saving, replacing, deleting, the quick save, and opening a saved game given
-// on the command line.
+// saving, replacing, deleting, the quick save, and the files given on the
+// command line: a saved game to open, a level file for debug mode.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
 #include "data/error.hpp"
+#include "data/file_folder.hpp"
+#include "data/memory_stream.hpp"
 #include "data/utf8.hpp"
 #include "rules/rules_game.hpp"
 #include "shell/file_names.hpp"
 #include "shell/grid_rows.hpp"
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
+#include "shell/options.hpp"
 #include "shell/saved_games.hpp"
 #include "ui/grid.hpp"
 
@@ -66,6 +69,7 @@ bool TScreens::LoadSavedGame(const std::string& path) {
   // Read and check everything before the running game is touched.
   const TSavedGame saved = ReadSavedGame(path, game);
   RestoreGameRecord(game, saved);
+  playingLevelFile = false;
   if (saved.State == rules::gsGamePlay) {
     try {
       RestoreBoard(game, saved);
@@ -174,6 +178,33 @@ void TScreens::OpenSavedGameFile(const std::string& path) {
   } catch (const data::Error& e) {
     BackToTitle();
     w.ShowError(e.what());
+  }
+}
+
+std::string TScreens::DebugLevelFile() {
+  if (w.Settings().DebugMode != kDebugUnlock) return {};
+  return w.RunOptions().LevelFile;
+}
+
+void TScreens::LoadLevelFile(const std::string& file) {
+  rules::TRulesGame& game = w.Rules();
+  std::error_code ec;
+  const bool onDisk = std::filesystem::exists(file, ec);
+  const bool bareName = file.find('/') == std::string::npos;
+  if (!onDisk && bareName && w.Archive(rules::TArchiveKind::Level).IndexOf(file) >= 0) {
+    game.LoadLevel(file, true);
+    return;
+  }
+  if (!onDisk)
+    throw data::Error("Cannot open the level file \"" + file + "\": no such file" +
+                      (bareName ? ", nor a level of that name in the levels archive" : ""));
+  // Read in full first: a file that cannot be read leaves the level as it was.
+  data::TMemoryStream stream;
+  stream.LoadFromFile(file);
+  try {
+    game.LoadLevelFrom(stream, file, true);
+  } catch (const data::Error& e) {
+    throw data::Error("The level file \"" + file + "\" cannot be played: " + e.what());
   }
 }
 

@@ -1,11 +1,11 @@
 // shell/handlers_flow.cpp — the screens' flow: title, new game, the game's
 // buttons, the in-game menu, between levels, level end and game over, and the
 // attention effect.
-#include <cctype>
 #include <filesystem>
 
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
+#include "data/text_helpers.hpp"
 #include "platform/open_link.hpp"
 #include "rules/effect_runner.hpp"
 #include "shell/handlers_screens.hpp"
@@ -38,9 +38,7 @@ std::string TScreens::Caption(const std::string& object) {
 
 bool TScreens::Checked(const std::string& object) {
   // Boolean properties read back as "True" or "False".
-  std::string value = w.Interface().GetObjectProperty(object, "Checked").value_or("");
-  for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return value == "true";
+  return data::SameText(w.Interface().GetObjectProperty(object, "Checked").value_or(""), "true");
 }
 
 std::string TScreens::TopFormName() {
@@ -52,7 +50,7 @@ TScreenPoint TScreens::CentreOf(const std::string& object) {
   const auto* found =
       dynamic_cast<const ui::TOrlInterfaceObject*>(w.Interface().FindObject(object));
   if (!found) return {};
-  return {found->AbsLeft + found->Width / 2, found->AbsTop + found->Height / 2};
+  return {found->AbsLeft() + found->Width() / 2, found->AbsTop() + found->Height() / 2};
 }
 
 void TScreens::StartClickHere(TScreenPoint at) {
@@ -99,7 +97,8 @@ void TScreens::AfterInput() {
   const int state = w.Rules().Game.GameState;
   if (state == rules::gsGameOver || state == rules::gsGameFinished) {
     Resume.Delete();
-  } else if (state == rules::gsGamePlay) {
+  } else if (state == rules::gsGamePlay && !playingLevelFile) {
+    // A level file is not in the set: restored, its level number would set up another level.
     try {
       Resume.Update(w.Rules());
     } catch (const data::Error& e) {
@@ -134,11 +133,21 @@ void TScreens::WTitle_BContinue_MouseUp() {
 void TScreens::WStartGame_BPlay_MouseUp() {
   TRulesGame& game = w.Rules();
   game.StartNewGame(game.Game.Mode);
+  const std::string levelFile = DebugLevelFile();
   try {
-    game.LoadLevel(TRulesGame::LevelEntryName(1), true);
+    if (levelFile.empty())
+      game.LoadLevel(TRulesGame::LevelEntryName(1), true);
+    else
+      LoadLevelFile(levelFile);
   } catch (const data::Error&) {
     BackToTitle();
     throw;
+  }
+  playingLevelFile = !levelFile.empty();
+  if (playingLevelFile) {
+    // A new game gives up the one a restart would have continued.
+    Resume.Delete();
+    w.Log().WriteLog("New game on the level file \"" + levelFile + "\"");
   }
   w.SetGameState(rules::gsGamePlay);
   Set("WGame_LShiftCount", "Caption", "3");
@@ -200,6 +209,7 @@ void TScreens::WBetweenLevel_BNextLevel_MouseUp() {
     BackToTitle();
     throw;
   }
+  playingLevelFile = false;
   w.SetGameState(rules::gsGamePlay);
   Set("WGame_LLevelCount", "Caption", std::to_string(game.Game.Level));
   StopClickHere();

@@ -1,6 +1,9 @@
 // shell/handlers_options.cpp — the options and language windows: showing the stored settings,
 // OK and Cancel, the live volume sliders, and choosing a language pack.
+#include <climits>
+
 #include "data/error.hpp"
+#include "data/number_text.hpp"
 #include "rules/rules_game.hpp"
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
@@ -51,11 +54,8 @@ void TScreens::WOptions_BCancel_MouseUp() {
 
 int TScreens::SliderPosition(const std::string& slider) {
   const std::string text = w.Interface().GetObjectProperty(slider, "Position").value_or("0");
-  try {
-    return std::stoi(text);
-  } catch (const std::exception&) {
-    return 0;
-  }
+  const std::optional<int64_t> position = data::ParseLenientInteger(text);
+  return position && *position >= INT_MIN && *position <= INT_MAX ? static_cast<int>(*position) : 0;
 }
 
 void TScreens::WOptions_SMusicVolume_Change() {

@@ -1,14 +1,15 @@
 // shell/handlers_register.cpp — joining the screens to the main window: the
 // handler table the interface file calls into, the keyboard hooks, and what
 // start-up prepares once the interface is loaded.
-#include <cctype>
 #include <memory>
 #include <set>
 
 #include "data/error.hpp"
+#include "data/text_helpers.hpp"
 #include "rules/rules_game.hpp"
 #include "shell/handlers_screens.hpp"
 #include "shell/main_window.hpp"
+#include "shell/options.hpp"
 #include "shell/screen_handlers.hpp"
 #include "ui/interface_object.hpp"
 #include "ui/method_table.hpp"
@@ -86,8 +87,9 @@ void TScreens::CheckHandlerNames(const ui::TOrlMethodTable& table) {
   std::set<std::string> names;
   for (const auto& object : w.Interface().Objects()) {
     if (const auto* o = dynamic_cast<const ui::TOrlInterfaceObject*>(object.get()))
-      for (const std::string* script : {&o->OnKeyDown, &o->OnKeyPress, &o->OnKeyUp, &o->OnMouseDown,
-                                        &o->OnMouseMove, &o->OnMouseUp, &o->OnMouseWheel})
+      for (const std::string* script :
+           {&o->OnKeyDown(), &o->OnKeyPress(), &o->OnKeyUp(), &o->OnMouseDown(), &o->OnMouseMove(),
+            &o->OnMouseUp(), &o->OnMouseWheel()})
         MethodsOf(*script, names);
     if (const auto* slider = dynamic_cast<const ui::TOrlSlider*>(object.get()))
       MethodsOf(slider->OnChange, names);
@@ -124,10 +126,9 @@ void TScreens::PrepareScreens() {
   host.HasPicture = [this](const std::string& name) { return w.HasPicture(name); };
   host.LoadPictureFile = [this](const std::string& name) {
     const std::string path = w.ProgramFolder() + name;
-    std::string kind = name.size() >= 3 ? name.substr(name.size() - 3) : name;
-    for (char& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const bool loaded = kind == "png" ? w.SurfEngine().LoadPngFromFile(name, path)
-                                      : w.SurfEngine().LoadJpgFromFile(name, path);
+    const bool loaded = data::EndsWithText(name, "png")
+                            ? w.SurfEngine().LoadPngFromFile(name, path)
+                            : w.SurfEngine().LoadJpgFromFile(name, path);
     if (!loaded) throw data::Error("Cannot load the logo picture \"" + path + "\"");
   };
   host.PictureSize = [this](const std::string& name) {
@@ -139,6 +140,10 @@ void TScreens::PrepareScreens() {
   host.ReadRegistry = [](const std::string&, const std::string&) { return std::string(); };
   LoadExtraLogos(w.ProgramFolder() + kExtraLogosFile, w.ProgramFolder(), w.Interface(), host, Logos,
                  [this](const std::string& line) { w.Log().WriteLog(line); });
+  if (!w.RunOptions().LevelFile.empty() && w.Settings().DebugMode != kDebugUnlock)
+    w.Log().WriteLog(
+        "The level file \"" + w.RunOptions().LevelFile +
+        "\" on the command line is ignored: only DebugMode=739 in options.cfg plays it");
   ShowContinue();
   ShowOptionsState();
   // Setting the sliders queued their change scripts; the stored volumes need no replay.

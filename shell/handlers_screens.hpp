@@ -119,6 +119,11 @@ class TScreens {
   void DeleteSavedFile(const char* edit, const char* grid);
   void MakeSavesFolder();  // a failure shows when the save itself cannot be written
   void DebugKey(const TKeyEvent& key);
+  // The command line's level file when debug mode plays it, else empty.
+  std::string DebugLevelFile();
+  // Sets up a level file for a new game: a file on disk, or else a bare name in the levels
+  // archive. Raises data::Error naming the file.
+  void LoadLevelFile(const std::string& file);
   int SliderPosition(const std::string& slider);  // 0 for a missing slider
   void CheckHandlerNames(const ui::TOrlMethodTable& table);
   TScreenPoint CentreOf(const std::string& object);
@@ -128,6 +133,7 @@ class TScreens {
   TMainWindow& w;
   std::string savesFolder;
   bool spaceArmed = true;
+  bool playingLevelFile = false;  // the level in play came from the command line's level file
 };
 
 }  // namespace shell

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "data/error.hpp"
 #include "data/files.hpp"
 #include "data/line_codec.hpp"
+#include "data/number_text.hpp"
 #include "data/text_helpers.hpp"
 
 namespace shell {
@@ -37,11 +37,10 @@ TValueSpan FindValue(std::string_view line, std::string_view name, size_t from =
 
 // A decimal integer with an optional sign and nothing else, within 32 bits.
 bool StrictInteger(std::string_view text, int32_t& value) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty() || text.front() == '+') return false;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && ptr == end;
+  const std::optional<int64_t> parsed = data::ParseStrictInteger(text);
+  if (!parsed || *parsed < INT32_MIN || *parsed > INT32_MAX) return false;
+  value = static_cast<int32_t>(*parsed);
+  return true;
 }
 
 }  // namespace

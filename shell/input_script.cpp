@@ -4,10 +4,12 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <limits>
 #include <utility>
 
 #include "data/error.hpp"
 #include "data/files.hpp"
+#include "data/number_text.hpp"
 #include "data/text_helpers.hpp"
 #include "data/utf8.hpp"
 
@@ -26,13 +28,6 @@ bool IsBlank(char c) {
 
 std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if ((a[i] | 0x20) != (b[i] | 0x20)) return false;
-  return true;
 }
 
 // One line being read: hands out blank-separated words and raises errors naming the line.
@@ -57,11 +52,10 @@ class TLineReader {
   template <class T>
   T Number(const char* what) {
     const std::string_view word = Word((std::string(what) + " is missing").c_str());
-    T value{};
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size())
+    const std::optional<int64_t> value = data::ParseStrictInteger(word);
+    if (!value || *value < std::numeric_limits<T>::min() || *value > std::numeric_limits<T>::max())
       Fail(Quoted(word) + " is no " + what);
-    return value;
+    return static_cast<T>(*value);
   }
 
   // Everything left, blanks around it removed (a trailing CR is such a blank too).
@@ -168,7 +162,7 @@ void ReadKey(TLineReader& reader, TInputEvent& event) {
   for (bool found = true; found;) {
     found = false;
     for (const auto& [prefix, flag] : kModifiers) {
-      if (name.size() > prefix.size() && SameLetters(name.substr(0, prefix.size()), prefix)) {
+      if (name.size() > prefix.size() && data::SameText(name.substr(0, prefix.size()), prefix)) {
         event.*flag = true;
         name.remove_prefix(prefix.size());
         found = true;

@@ -2,11 +2,13 @@
 #include "shell/language.hpp"
 
 #include <algorithm>
-#include <charconv>
+#include <climits>
 #include <filesystem>
 
 #include "data/error.hpp"
 #include "data/files.hpp"
+#include "data/number_text.hpp"
+#include "data/text_helpers.hpp"
 #include "data/xml_parser.hpp"
 #include "platform/config_paths.hpp"
 #include "shell/options_ini.hpp"
@@ -26,13 +28,6 @@ std::string Upper(std::string_view text) {
   std::string out(text);
   for (char& c : out)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return out;
-}
-
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
   return out;
 }
 
@@ -59,9 +54,8 @@ int OrderOf(std::string_view name) {
   const size_t dot = name.find('.', underscore + 1);
   const std::string_view text =
       name.substr(underscore + 1, dot == std::string_view::npos ? dot : dot - underscore - 1);
-  int order = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), order);
-  return error == std::errc() && end == text.data() + text.size() && !text.empty() ? order : 0;
+  const std::optional<int64_t> order = data::ParseStrictInteger(text);
+  return order && *order >= INT_MIN && *order <= INT_MAX ? static_cast<int>(*order) : 0;
 }
 
 }  // namespace
@@ -86,7 +80,7 @@ std::string ReadLanguageValue(const std::string& valuesFile) {
   if (valuesFile.empty() || !fs::exists(valuesFile, ec)) return {};
   try {
     const auto value = TIniFile(data::ReadWholeFile(valuesFile)).Read("", kLanguageValue);
-    return value ? Lower(value->substr(0, 3)) : std::string();
+    return value ? data::AsciiLower(value->substr(0, 3)) : std::string();
   } catch (const data::Error&) {
     return {};  // an unreadable file is the same as no stored choice: ENU follows
   }
@@ -121,7 +115,7 @@ int TLanguages::BuildLanguageList() {
   int added = 0;
   for (const TLanguagePack& pack : ListLanguagePacks(lngFolder)) {
     const std::string name = std::string(kLanguageButtonPrefix) + Upper(pack.Code);
-    if (Lower(pack.Code) == "enu" || engine.FindObject(name)) continue;
+    if (data::SameText(pack.Code, "enu") || engine.FindObject(name)) continue;
     const int index = engine.CreateObject(name, std::string(kLanguageWindow), "TOrlRadioButton");
     auto* button = index < 0 ? nullptr : dynamic_cast<ui::TOrlRadioButton*>(engine.Object(index));
     if (!button) continue;
@@ -130,10 +124,10 @@ int TLanguages::BuildLanguageList() {
     button->Checked = false;
     ++added;
     if (added <= kRowsInFirstColumn) {
-      button->SetTop(model->Top + kRowPx * added);
+      button->SetTop(model->Top() + kRowPx * added);
     } else {
-      button->SetTop(model->Top + kRowPx * (added - 6));
-      button->SetLeft(model->Left + kColumnPx);
+      button->SetTop(model->Top() + kRowPx * (added - 6));
+      button->SetLeft(model->Left() + kColumnPx);
     }
   }
   engine.ResolveParents();
@@ -148,7 +142,7 @@ int TLanguages::BuildLanguageList() {
 std::vector<std::string> TLanguages::MatchingPacks() const {
   std::vector<std::string> matches;
   for (const std::string& name : PackFiles(lngFolder))
-    if (Upper(name.substr(0, 3)) == Upper(Language)) matches.push_back(name);
+    if (data::SameText(name.substr(0, 3), Language)) matches.push_back(name);
   return matches;
 }
 
@@ -233,7 +227,7 @@ bool TLanguages::ChooseCheckedLanguage(std::vector<std::string>& problems) {
     const std::string& name = button->Name();
     if (!name.starts_with(kLanguageButtonPrefix)) return false;
     const std::string code = name.substr(kLanguageButtonPrefix.size(), 3);
-    if (Upper(code) == Upper(Language)) return false;
+    if (data::SameText(code, Language)) return false;
     const std::string before = Language;
     Language = code;
     problems = ApplyLanguage();

@@ -1,11 +1,12 @@
 // shell/options.cpp — "options.cfg": reading with defaults, writing in the game's key order.
 #include "shell/options.hpp"
 
-#include <charconv>
+#include <climits>
 #include <filesystem>
 
 #include "data/error.hpp"
 #include "data/files.hpp"
+#include "data/number_text.hpp"
 #include "data/text_helpers.hpp"
 #include "shell/options_ini.hpp"
 
@@ -50,11 +51,10 @@ void ReadIntKey(const TIniFile& ini, const TIntKey& key, TOptions& options,
                 std::vector<std::string>& problems) {
   const std::optional<std::string> text = ini.Read(kOptionsSection, key.Name);
   if (!text) return;
-  int value = 0;
-  const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-  const bool number = !text->empty() && error == std::errc() && end == text->data() + text->size();
-  if (number && InRange(key, value)) {
-    options.*key.Field = value;
+  const std::optional<int64_t> parsed = data::ParseStrictInteger(*text);
+  const bool number = parsed && *parsed >= INT_MIN && *parsed <= INT_MAX;
+  if (number && InRange(key, static_cast<int>(*parsed))) {
+    options.*key.Field = static_cast<int>(*parsed);
     return;
   }
   const std::string why = number ? " is outside " + RangeText(key) : " is no whole number";

@@ -6,16 +6,6 @@
 namespace shell {
 namespace {
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const char x = (a[i] >= 'A' && a[i] <= 'Z') ? static_cast<char>(a[i] + 32) : a[i];
-    const char y = (b[i] >= 'A' && b[i] <= 'Z') ? static_cast<char>(b[i] + 32) : b[i];
-    if (x != y) return false;
-  }
-  return true;
-}
-
 // The section name of a "[name]" line, or nothing.
 std::optional<std::string_view> Header(std::string_view line) {
   line = data::Trim(line);
@@ -45,7 +35,7 @@ TIniFile::TIniFile(std::string_view text) {
 int TIniFile::FindSection(std::string_view section) const {
   if (section.empty()) return -1;
   for (size_t i = 0; i < lines.size(); ++i)
-    if (auto name = Header(lines[i]); name && SameLetters(*name, section))
+    if (auto name = Header(lines[i]); name && data::SameText(*name, section))
       return static_cast<int>(i);
   return -1;
 }
@@ -53,7 +43,7 @@ int TIniFile::FindSection(std::string_view section) const {
 int TIniFile::FindKey(int header, std::string_view key) const {
   for (int i = header + 1; i < static_cast<int>(lines.size()); ++i) {
     if (Header(lines[static_cast<size_t>(i)])) break;
-    if (auto kv = KeyValue(lines[static_cast<size_t>(i)]); kv && SameLetters(kv->first, key))
+    if (auto kv = KeyValue(lines[static_cast<size_t>(i)]); kv && data::SameText(kv->first, key))
       return i;
   }
   return -1;

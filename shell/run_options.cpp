@@ -1,21 +1,44 @@
 // shell/run_options.cpp — reading zerith's command line.
 #include "shell/run_options.hpp"
 
-#include <charconv>
+#include <cctype>
 
 #include "data/error.hpp"
+#include "data/number_text.hpp"
 
 namespace shell {
 namespace {
 
 template <typename T>
 T Number(const std::string& flag, const std::string& text, T low, T high) {
-  T value{};
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
+  const std::optional<int64_t> value = data::ParseStrictInteger(text);
+  if (!value || *value < low || *value > high)
     throw data::Error(flag + " needs a whole number from " + std::to_string(low) + " to " +
                       std::to_string(high) + ", not \"" + text + "\"");
-  return value;
+  return static_cast<T>(*value);
+}
+
+}  // namespace
+
+bool IsSavedGameArgument(const std::string& arg) {
+  if (arg.size() < 4) return false;
+  std::string tail = arg.substr(arg.size() - 4);
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == ".sav";
+}
+
+namespace {
+
+void FileArgument(TRunOptions& o, const std::string& arg) {
+  if (IsSavedGameArgument(arg)) {
+    if (!o.SavedGame.empty())
+      throw data::Error("Only one saved game can be opened, not also \"" + arg + "\"");
+    o.SavedGame = arg;
+  } else {
+    if (!o.LevelFile.empty())
+      throw data::Error("Only one level file can be played, not also \"" + arg + "\"");
+    o.LevelFile = arg;
+  }
 }
 
 }  // namespace
@@ -60,12 +83,12 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
       o.Levels = Number<int>(a, value(), 1, 1 << 20);
     else if (a == "--data")
       o.DataFolder = value();
+    else if (a == "--end-state")
+      o.EndState = value();
     else if (!a.empty() && a[0] == '-')
       throw data::Error("Unknown option \"" + a + "\" (see zerith --help)");
-    else if (o.SavedGame.empty())
-      o.SavedGame = a;
     else
-      throw data::Error("Only one saved game can be opened, not also \"" + a + "\"");
+      FileArgument(o, a);
   }
   if (o.ShotEvery > 0 && o.ShotFolder.empty())
     throw data::Error("--screenshot-every needs --screenshot-dir DIR");
@@ -75,9 +98,17 @@ TRunOptions ParseRunOptions(const std::vector<std::string>& args) {
 }
 
 std::string RunOptionsHelp() {
-  return R"(Usage: zerith [OPTIONS] [FILE.sav]
+  return R"(Usage: zerith [OPTIONS] [FILE.sav] [LEVEL.xml]
 
 Zerith, a puzzle game of crystal pieces. Without options it opens its window.
+
+  FILE.sav               a saved game (any file whose name ends in .sav, in any case) to open
+                         once the title shows
+  LEVEL.xml              any other file argument: with DebugMode=739 in options.cfg, the level a
+                         new game starts on instead of the first level. A path on disk; a bare
+                         name that is no file is looked up in levels/levels.zxc (Level7.xml).
+                         Its pictures come from the levels archive. Ignored (with a line in the
+                         log) without debug mode
 
 Options:
   --help                 this text
@@ -97,6 +128,8 @@ Options:
   --mode 1|2|3           autoplay's game mode: 1 NoLose, 2 Puzzle (default), 3 Strategy
   --levels N             autoplay: stop after N levels have ended
   --data DIR             use the game's data and files in DIR instead of the program's folder
+  --end-state FILE       when the run ends, write the game's state, shown windows, mode, level,
+                         score and pieces on the board to FILE, one KEY=VALUE a line
 )";
 }
 

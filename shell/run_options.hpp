@@ -27,7 +27,12 @@ struct TRunOptions {
   int Levels = -1;         // autoplay: stop after this many level ends; -1 plays on
   std::string DataFolder;  // the game's folder instead of the executable's
   std::string SavedGame;   // a saved game to open at start
+  std::string LevelFile;   // with DebugMode 739: the level a new game starts on
+  std::string EndState;    // where to write the game's state when the run ends
 };
+
+// A file argument ending in ".sav" (any case) is a saved game; any other is a level file.
+bool IsSavedGameArgument(const std::string& arg);
 
 // Reads argv (without the program name). Raises data::Error with a one-line message naming the
 // argument for anything it does not understand.

@@ -1,6 +1,6 @@
 // shell/saved_games_restore.cpp — putting a checked saved game back into the running game.
-#include <cmath>
 
+#include "data/rounding.hpp"
 #include "rules/rules_game.hpp"
 #include "shell/saved_games.hpp"
 
@@ -108,7 +108,7 @@ void ShowRestoredDanger(TRulesGame& game) {
   // A level without a put count never rises by puts; its bar stays empty.
   const int puts = game.Level.StrategicPuts;
   const int position =
-      puts == 0 ? 0 : static_cast<int>(std::nearbyint((puts - game.Level.PutLeft) * 100.0 / puts));
+      puts == 0 ? 0 : data::RoundHalfEven((puts - game.Level.PutLeft) * 100.0 / puts);
   services.SetObjectProperty("WGame_PBDead", "Position", std::to_string(position));
 }
 

@@ -1,11 +1,11 @@
 // shell/startup.cpp — the start-up in two halves (the window's creation and the preparation on
 // its first activation) and the shutdown, with the log lines each step writes.
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
 #include "data/error.hpp"
 #include "data/file_folder.hpp"
+#include "data/rounding.hpp"
 #include "fx/particle_effect.hpp"
 #include "fx/piecewise_func.hpp"
 #include "fx/random.hpp"
@@ -44,7 +44,7 @@ int ContourLengthOf(const fx::TOrlParticleEffect& contour) {
   const auto* path = dynamic_cast<const fx::TOrlPiecewiseFunc*>(contour.Function(index));
   if (!path || path->PieceCount() == 0) return 0;
   const fx::TVector end = path->Pieces().back().Point(3);
-  return static_cast<int>(std::nearbyint(end.x));
+  return data::RoundHalfEven(end.x);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ const data::TOrlClass& TOrlCheckBox::StaticClass() {
 }
 
 int TOrlCheckBox::TextWidth() const {
-  return Width - PictureSize(Picture).Width;
+  return FWidth - PictureSize(FPicture).Width;
 }
 
 void TOrlCheckBox::Assign(const data::TOrlObject& source) {
@@ -26,7 +26,7 @@ void TOrlCheckBox::MouseDown(TMouseButton button, TShiftState, int x, int y) {
   Pressed = false;
   if (button != mbLeft || !Contains(x, y)) return;
   Pressed = true;
-  QueueEventScript(SoundMouseDown, OnMouseDown);
+  QueueEventScript(FSoundMouseDown, FOnMouseDown);
 }
 
 void TOrlCheckBox::MouseUp(TMouseButton button, TShiftState, int x, int y) {
@@ -35,11 +35,11 @@ void TOrlCheckBox::MouseUp(TMouseButton button, TShiftState, int x, int y) {
   Pressed = false;  // a press released outside must not toggle on a later release
   if (!wasPressed || !Contains(x, y)) return;
   Checked = !Checked;
-  QueueEventScript(SoundMouseUp, OnMouseUp);
+  QueueEventScript(FSoundMouseUp, FOnMouseUp);
 }
 
 void TOrlCheckBox::Paint() {
-  PaintWithBox(Checked ? MouseDownPicture : Picture, BoxPlace);
+  PaintWithBox(Checked ? MouseDownPicture : FPicture, BoxPlace);
 }
 
 }  // namespace ui

@@ -123,8 +123,8 @@ void TOrlEdit::DeleteSelection() {
 }
 
 std::string TOrlEdit::GetPictures() const {
-  if (Picture.empty()) return CursorPicture;
-  return CursorPicture.empty() ? Picture : Picture + "\r\n" + CursorPicture;
+  if (FPicture.empty()) return CursorPicture;
+  return CursorPicture.empty() ? FPicture : FPicture + "\r\n" + CursorPicture;
 }
 
 std::u16string TOrlEdit::Shown(std::u16string_view text) const {
@@ -255,14 +255,14 @@ void TOrlEdit::InsertAtCaret(const std::u16string& text) {
 
 int TOrlEdit::CaretFromX(int x) const {
   const int32_t end = static_cast<int32_t>(Caption.size()) + 1;
-  if (!font || x >= AbsLeft + TextShiftLeft + WidthOf(Caption)) return end;
+  if (!font || x >= FAbsLeft + TextShiftLeft + WidthOf(Caption)) return end;
   const std::u16string shown = Shown(Caption);
   const size_t perChar = Caption.empty() ? 1 : shown.size() / Caption.size();
   int width = 0;
   for (int32_t k = 1; k < end; ++k) {
     for (size_t j = 0; j < perChar; ++j)
       width += font->CharAdvance(shown[static_cast<size_t>(k - 1) * perChar + j]);
-    if (x < AbsLeft + width) return k;
+    if (x < FAbsLeft + width) return k;
   }
   return end;
 }
@@ -292,11 +292,11 @@ void TOrlEdit::MouseUp(TMouseButton, TShiftState, int, int) {
 }
 
 void TOrlEdit::Paint() {
-  DrawPicture(Picture, AbsLeft, AbsTop, PictureAlpha);
+  DrawPicture(FPicture, FAbsLeft, FAbsTop, FPictureAlpha);
   if (!font && !FontName.empty()) SetFontName(FontName);
   if (font) {
-    int x = AbsLeft + TextShiftLeft;
-    const int y = AbsTop + TextShiftTop;
+    int x = FAbsLeft + TextShiftLeft;
+    const int y = FAbsTop + TextShiftTop;
     if (!PasswordChar.empty()) {
       font->DrawText(x, y, Shown(Caption), Alpha, static_cast<uint32_t>(Color));
     } else {
@@ -317,8 +317,8 @@ void TOrlEdit::Paint() {
         0, static_cast<size_t>(
                std::clamp<int32_t>(Caret - 1, 0, static_cast<int32_t>(Caption.size())))));
     DrawPicture(CursorPicture,
-                AbsLeft + TextShiftLeft + before - PictureSize(CursorPicture).Width / 2 - 1,
-                AbsTop + TextShiftTop, PictureAlpha);
+                FAbsLeft + TextShiftLeft + before - PictureSize(CursorPicture).Width / 2 - 1,
+                FAbsTop + TextShiftTop, FPictureAlpha);
   }
 }
 

@@ -109,42 +109,42 @@ void TOrlForm::KeyUp(uint16_t key, TShiftState shift) {
 void TOrlForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (!Contains(x, y)) return;
   for (size_t i = 0; i < children.size(); ++i)
-    if (children[i]->Visible) children[i]->MouseDown(button, shift, x, y);
+    if (children[i]->Visible()) children[i]->MouseDown(button, shift, x, y);
 }
 
 void TOrlForm::MouseMove(TShiftState shift, int x, int y) {
   if (!Contains(x, y)) return;
   for (size_t i = 0; i < children.size(); ++i)
-    if (children[i]->Visible) children[i]->MouseMove(shift, x, y);
+    if (children[i]->Visible()) children[i]->MouseMove(shift, x, y);
 }
 
 void TOrlForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (!Contains(x, y)) return;
   for (size_t i = 0; i < children.size(); ++i)
-    if (children[i]->Visible) children[i]->MouseUp(button, shift, x, y);
+    if (children[i]->Visible()) children[i]->MouseUp(button, shift, x, y);
 }
 
 void TOrlForm::MouseWheel(TShiftState shift, int wheelDelta, int x, int y, bool& handled) {
   if (!Contains(x, y)) return;
   for (size_t i = 0; i < children.size(); ++i)
-    if (children[i]->Visible) children[i]->MouseWheel(shift, wheelDelta, x, y, handled);
+    if (children[i]->Visible()) children[i]->MouseWheel(shift, wheelDelta, x, y, handled);
 }
 
 void TOrlForm::Paint() {
   TOrlInterfaceObject::Paint();
   for (TOrlInterfaceObject* child : children)
-    if (child->Visible) child->Paint();
+    if (child->Visible()) child->Paint();
 }
 
 void TOrlForm::PaintWithoutHints() {
   TOrlInterfaceObject::Paint();
   for (TOrlInterfaceObject* child : children)
-    if (child->Visible && !dynamic_cast<TOrlHint*>(child)) child->Paint();
+    if (child->Visible() && !dynamic_cast<TOrlHint*>(child)) child->Paint();
 }
 
 void TOrlForm::PaintHints() {
   for (TOrlInterfaceObject* child : children)
-    if (child->Visible && dynamic_cast<TOrlHint*>(child)) child->Paint();
+    if (child->Visible() && dynamic_cast<TOrlHint*>(child)) child->Paint();
 }
 
 void TOrlForm::ForgetObject(const data::TOrlObject* gone) {
@@ -275,11 +275,11 @@ void TOrlTabForm::SetVisible(bool value) {
     if (TOrlForm* parent = ParentForm()) {
       for (TOrlInterfaceObject* sibling : parent->Children()) {
         auto* page = dynamic_cast<TOrlTabForm*>(sibling);
-        if (page && page->TabGroup == TabGroup) page->Visible = false;
+        if (page && page->TabGroup == TabGroup) page->SetVisible(false);
       }
     }
   }
-  Visible = value;
+  FVisible = value;
 }
 
 }  // namespace ui

@@ -154,7 +154,7 @@ void TOrlGrid::AddColumns(const std::string& text) {
   std::vector<TOrlGridColumn> added;
   for (const std::string& item : SplitItems(text)) {
     TOrlGridColumn column;
-    column.Width = Width - 2 * BorderWidth;
+    column.Width = FWidth - 2 * BorderWidth;
     ForEachAttribute(item, prop, [&](const std::string& n, const std::string& v) {
       return ApplyColumnAttribute(column, n, v, prop);
     });
@@ -204,7 +204,7 @@ void TOrlGrid::SetCells(const std::string& text) {
 int TOrlGrid::VisibleRows() const {
   if (RowsHeight <= 0) return 0;
   const int room =
-      FixedRow ? Height - 2 * BorderWidth - RowsHeight - DivisorHeight : Height - 2 * BorderWidth;
+      FixedRow ? FHeight - 2 * BorderWidth - RowsHeight - DivisorHeight : FHeight - 2 * BorderWidth;
   return std::clamp(room / RowsHeight, 0, std::max(0, RowCount));
 }
 
@@ -219,7 +219,7 @@ void TOrlGrid::SetPosition(int32_t value) {
     if (value >= TopRow + v) TopRow = value - v + 1;
     Position = value;
   }
-  QueueEventScript(SoundMouseDown, OnMouseDown);
+  QueueEventScript(FSoundMouseDown, FOnMouseDown);
 }
 
 void TOrlGrid::SetLinkedObjectName(const std::string& value) {
@@ -350,13 +350,13 @@ bool TOrlGrid::MoveByKey(uint16_t key) {
 void TOrlGrid::KeyDown(uint16_t key, TShiftState) {
   if (Focused) {
     MoveByKey(key);
-    QueueEventScript(SoundMouseDown, OnMouseDown);
+    QueueEventScript(FSoundMouseDown, FOnMouseDown);
   }
   SliderFollows();
 }
 
 int TOrlGrid::DataTop() const {
-  return AbsTop + BorderWidth + (FixedRow ? RowsHeight + DivisorHeight : 0);
+  return FAbsTop + BorderWidth + (FixedRow ? RowsHeight + DivisorHeight : 0);
 }
 
 void TOrlGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -369,7 +369,7 @@ void TOrlGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (row < RowCount - (FixedRow ? 1 : 0)) Position = row;
   }
   SliderFollows();
-  QueueEventScript(SoundMouseDown, OnMouseDown);
+  QueueEventScript(FSoundMouseDown, FOnMouseDown);
 }
 
 void TOrlGrid::MouseMove(TShiftState, int x, int y) {
@@ -377,13 +377,13 @@ void TOrlGrid::MouseMove(TShiftState, int x, int y) {
   if (!Contains(x, y) || RowsHeight <= 0) return;
   const int a = DataTop();
   if (a < y && y < a + VisibleRows() * RowsHeight)
-    HoverRow = (y - AbsTop - BorderWidth - (FixedRow ? DivisorHeight : 0)) / RowsHeight;
+    HoverRow = (y - FAbsTop - BorderWidth - (FixedRow ? DivisorHeight : 0)) / RowsHeight;
 }
 
 void TOrlGrid::MouseWheel(TShiftState, int wheelDelta, int, int, bool& handled) {
   if (Focused) {
     MoveByKey(wheelDelta < 0 ? kKeyDown : kKeyUp);
-    QueueEventScript(SoundMouseDown, OnMouseDown);
+    QueueEventScript(FSoundMouseDown, FOnMouseDown);
     handled = true;
   }
   SliderFollows();
@@ -396,17 +396,17 @@ void TOrlGrid::Paint() {
   if (k < 1 || RowCount < 1 || rh < 1 || gridCells.empty()) return;
   if (!CursorPicture.empty()) {
     const int ch = PictureSize(CursorPicture).Height;
-    const int y = AbsTop + b +
+    const int y = FAbsTop + b +
                   (FixedRow ? (rh - ch) / 2 + DivisorHeight + rh * (Position - TopRow + 1)
                             : (Position - TopRow) * rh + (rh - ch) / 2);
     if (Focused) {
-      DrawPicture(CursorPicture, AbsLeft + b, y, PictureAlpha);
+      DrawPicture(CursorPicture, FAbsLeft + b, y, FPictureAlpha);
     } else if (IOrlGraphic* g = Graphic()) {
-      g->DrawColoredAlpha(CursorPicture, std::string(), AbsLeft + b, y, 0, NotActiveCursorAlpha);
+      g->DrawColoredAlpha(CursorPicture, std::string(), FAbsLeft + b, y, 0, NotActiveCursorAlpha);
     }
   }
   std::vector<int> columnLeft(k);
-  int left = AbsLeft + b;
+  int left = FAbsLeft + b;
   for (size_t c = 0; c < k; ++c) {
     columnLeft[c] = left;
     left += columns[c].Width;
@@ -435,8 +435,8 @@ void TOrlGrid::DrawCell(size_t i, const std::vector<int>& columnLeft) {
   const int s = static_cast<int>(i / k) - TopRow;
   const bool header = FixedRow && i < k;
   const int x = columnLeft[i % k];
-  const int y = header ? AbsTop + BorderWidth
-                       : AbsTop + BorderWidth + s * rh + (FixedRow ? DivisorHeight : 0);
+  const int y = header ? FAbsTop + BorderWidth
+                       : FAbsTop + BorderWidth + s * rh + (FixedRow ? DivisorHeight : 0);
   if (!cell.Picture.empty()) {
     const TSize size = PictureSize(cell.Picture);
     const int px = cell.PictureHAlign == phaLeft ? cell.PictureShiftLeft
@@ -446,7 +446,7 @@ void TOrlGrid::DrawCell(size_t i, const std::vector<int>& columnLeft) {
     const int py = cell.PictureVAlign == pvaTop      ? cell.PictureShiftTop
                    : cell.PictureVAlign == pvaCenter ? (rh - size.Height) / 2 + cell.PictureShiftTop
                                                      : rh - size.Height + cell.PictureShiftTop;
-    DrawPicture(cell.Picture, x + px, y + py, PictureAlpha);
+    DrawPicture(cell.Picture, x + px, y + py, FPictureAlpha);
   }
   if (!font || cell.Text.empty()) return;
   const int tw = font->TextAdvance(cell.Text);
@@ -465,8 +465,8 @@ void TOrlGrid::ForgetObject(const data::TOrlObject* gone) {
 }
 
 std::string TOrlGrid::GetPictures() const {
-  if (Picture.empty()) return CursorPicture;
-  return CursorPicture.empty() ? Picture : Picture + "\r\n" + CursorPicture;
+  if (FPicture.empty()) return CursorPicture;
+  return CursorPicture.empty() ? FPicture : FPicture + "\r\n" + CursorPicture;
 }
 
 }  // namespace ui

@@ -24,13 +24,18 @@ void TOrlHint::Assign(const data::TOrlObject& source) {
   }
 }
 
+void TOrlHint::FitHeight(int32_t height) {
+  FHeight = height;
+  AlignPicture();
+}
+
 void TOrlHint::Paint() {
   const TOrlInterfaceEngine* engine = InterfaceEngine();
   const int64_t now = engine ? engine->TickCount() : 0;
   const int64_t until = int64_t{StartTime} + ShowTime;
-  if (until < 0 || until <= now) Visible = false;
+  if (until < 0 || until <= now) SetVisible(false);
   if (IOrlGraphic* g = Graphic())
-    g->DrawRect(std::string(), TRect{AbsLeft, AbsTop, AbsLeft + Width, AbsTop + Height},
+    g->DrawRect(std::string(), TRect{FAbsLeft, FAbsTop, FAbsLeft + FWidth, FAbsTop + FHeight},
                 static_cast<uint32_t>(BackGroundColor), BackGroundAlpha, 1);
   TOrlRichLabel::Paint();
 }

@@ -17,6 +17,9 @@ class TOrlHint : public TOrlRichLabel, public THintProps {
   static const data::TOrlClass& StaticClass();
   void Assign(const data::TOrlObject& source) override;
 
+  // Makes the box as tall as the text, whatever AutoSize says: the engine places the hint by
+  // that height.
+  void FitHeight(int32_t height);
   // The frame after ShowTime has run out the hint is hidden; this frame still draws it.
   void Paint() override;
 

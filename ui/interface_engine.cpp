@@ -76,17 +76,17 @@ TOrlForm* TOrlInterfaceEngine::TopForm() const {
 
 void TOrlInterfaceEngine::DrawAll() {
   for (TOrlForm* form : shownForms)
-    if (form->Visible) form->Paint();
+    if (form->Visible()) form->Paint();
 }
 
 void TOrlInterfaceEngine::DrawForms() {
   for (TOrlForm* form : shownForms)
-    if (form->Visible) form->PaintWithoutHints();
+    if (form->Visible()) form->PaintWithoutHints();
 }
 
 void TOrlInterfaceEngine::DrawTopHints() {
   TOrlForm* top = TopForm();
-  if (top && top->Visible) top->PaintHints();
+  if (top && top->Visible()) top->PaintHints();
 }
 
 // Only the top form hears the input: every shown form is modal.
@@ -158,17 +158,17 @@ void TOrlInterfaceEngine::ShowHintAt(std::string_view name, int x, int y) {
   if (h < 0) return;  // a hint without text has no height to place by
   hint->SetVisible(true);
   hint->StartTime = TickCount();
-  hint->Height = h;
+  hint->FitHeight(h);
   // Above the pointer when there is room above, to its left when there is room on the left.
-  const int w = hint->Width;
+  const int w = hint->Width();
   if (x < w && h < y) {
-    hint->AbsLeft = x, hint->AbsTop = y - h;
+    hint->PlaceAt(x, y - h);
   } else if (x < w && y < h) {
-    hint->AbsLeft = x, hint->AbsTop = y;
+    hint->PlaceAt(x, y);
   } else if (w < x && h < y) {
-    hint->AbsLeft = x - w, hint->AbsTop = y - h;
+    hint->PlaceAt(x - w, y - h);
   } else if (w < x && y < h) {
-    hint->AbsLeft = x - w, hint->AbsTop = y;
+    hint->PlaceAt(x - w, y);
   }
 }
 

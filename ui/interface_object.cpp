@@ -10,36 +10,36 @@ const data::TOrlClass& TOrlInterfaceObject::StaticClass() {
   using T = TOrlInterfaceObject;
   static const data::TOrlClass cls = data::TOrlClass::Make<T>(
       "TOrlInterfaceObject", &data::TOrlObject::StaticClass(), [](data::TPropBuilder<T>& p) {
-        p.Int("Left", &T::Left, INT32_MIN, INT32_MAX, &T::SetLeft)
-            .Int("Top", &T::Top, INT32_MIN, INT32_MAX, &T::SetTop)
-            .Enum<TAutoSizeType>("AutoSize", &T::AutoSize, kAutoSizeNames, &T::SetAutoSize)
-            .Text("Picture", &T::Picture, &T::SetPicture)
-            .Enum<TPictureHAlignType>("PictureHAlign", &T::PictureHAlign, kPictureHAlignNames,
+        p.Int("Left", &T::FLeft, INT32_MIN, INT32_MAX, &T::SetLeft)
+            .Int("Top", &T::FTop, INT32_MIN, INT32_MAX, &T::SetTop)
+            .Enum<TAutoSizeType>("AutoSize", &T::FAutoSize, kAutoSizeNames, &T::SetAutoSize)
+            .Text("Picture", &T::FPicture, &T::SetPicture)
+            .Enum<TPictureHAlignType>("PictureHAlign", &T::FPictureHAlign, kPictureHAlignNames,
                                       &T::SetPictureHAlign)
-            .Enum<TPictureVAlignType>("PictureVAlign", &T::PictureVAlign, kPictureVAlignNames,
+            .Enum<TPictureVAlignType>("PictureVAlign", &T::FPictureVAlign, kPictureVAlignNames,
                                       &T::SetPictureVAlign)
-            .Byte("PictureAlpha", &T::PictureAlpha)
-            .Int("Width", &T::Width, INT32_MIN, INT32_MAX, &T::SetWidth)
-            .Int("Height", &T::Height, INT32_MIN, INT32_MAX, &T::SetHeight)
-            .Enum<THAlignType>("HAlign", &T::HAlign, kHAlignNames, &T::SetHAlign)
-            .Enum<TVAlignType>("VAlign", &T::VAlign, kVAlignNames, &T::SetVAlign)
-            .Int("ShiftLeft", &T::ShiftLeft, INT32_MIN, INT32_MAX, &T::SetShiftLeft)
-            .Int("ShiftTop", &T::ShiftTop, INT32_MIN, INT32_MAX, &T::SetShiftTop)
-            .Bool("Visible", &T::Visible, &T::SetVisible)
-            .Text("OnKeyDown", &T::OnKeyDown)
-            .Text("OnKeyPress", &T::OnKeyPress)
-            .Text("OnKeyUp", &T::OnKeyUp)
-            .Text("OnMouseDown", &T::OnMouseDown)
-            .Text("OnMouseMove", &T::OnMouseMove)
-            .Text("OnMouseUp", &T::OnMouseUp)
-            .Text("OnMouseWheel", &T::OnMouseWheel)
-            .Text("SoundKeyDown", &T::SoundKeyDown)
-            .Text("SoundKeyPress", &T::SoundKeyPress)
-            .Text("SoundKeyUp", &T::SoundKeyUp)
-            .Text("SoundMouseDown", &T::SoundMouseDown)
-            .Text("SoundMouseMove", &T::SoundMouseMove)
-            .Text("SoundMouseUp", &T::SoundMouseUp)
-            .Text("SoundMouseWheel", &T::SoundMouseWheel);
+            .Byte("PictureAlpha", &T::FPictureAlpha)
+            .Int("Width", &T::FWidth, INT32_MIN, INT32_MAX, &T::SetWidth)
+            .Int("Height", &T::FHeight, INT32_MIN, INT32_MAX, &T::SetHeight)
+            .Enum<THAlignType>("HAlign", &T::FHAlign, kHAlignNames, &T::SetHAlign)
+            .Enum<TVAlignType>("VAlign", &T::FVAlign, kVAlignNames, &T::SetVAlign)
+            .Int("ShiftLeft", &T::FShiftLeft, INT32_MIN, INT32_MAX, &T::SetShiftLeft)
+            .Int("ShiftTop", &T::FShiftTop, INT32_MIN, INT32_MAX, &T::SetShiftTop)
+            .Bool("Visible", &T::FVisible, &T::SetVisible)
+            .Text("OnKeyDown", &T::FOnKeyDown)
+            .Text("OnKeyPress", &T::FOnKeyPress)
+            .Text("OnKeyUp", &T::FOnKeyUp)
+            .Text("OnMouseDown", &T::FOnMouseDown)
+            .Text("OnMouseMove", &T::FOnMouseMove)
+            .Text("OnMouseUp", &T::FOnMouseUp)
+            .Text("OnMouseWheel", &T::FOnMouseWheel)
+            .Text("SoundKeyDown", &T::FSoundKeyDown)
+            .Text("SoundKeyPress", &T::FSoundKeyPress)
+            .Text("SoundKeyUp", &T::FSoundKeyUp)
+            .Text("SoundMouseDown", &T::FSoundMouseDown)
+            .Text("SoundMouseMove", &T::FSoundMouseMove)
+            .Text("SoundMouseUp", &T::FSoundMouseUp)
+            .Text("SoundMouseWheel", &T::FSoundMouseWheel);
       });
   return cls;
 }
@@ -48,53 +48,53 @@ void TOrlInterfaceObject::Assign(const data::TOrlObject& source) {
   data::TOrlObject::Assign(source);
   ParentName = source.ParentName;
   if (auto* s = dynamic_cast<const TOrlInterfaceObject*>(&source))
-    static_cast<TInterfaceObjectProps&>(*this) = *s;
+    static_cast<TInterfaceObjectProps&>(*this) = static_cast<const TInterfaceObjectProps&>(*s);
 }
 
 void TOrlInterfaceObject::SetLeft(int32_t value) {
-  if (HAlign != haNone) return;  // the alignment owns Left
-  Left = value;
+  if (FHAlign != haNone) return;  // the alignment owns Left
+  FLeft = value;
   UpdatePosition();
 }
 
 void TOrlInterfaceObject::SetTop(int32_t value) {
-  if (VAlign != vaNone) return;
-  Top = value;
+  if (FVAlign != vaNone) return;
+  FTop = value;
   UpdatePosition();
 }
 
 void TOrlInterfaceObject::SetWidth(int32_t value) {
-  if (AutoSize != asNone) return;  // the picture or caption owns the size
-  Width = value;
+  if (FAutoSize != asNone) return;  // the picture or caption owns the size
+  FWidth = value;
   ApplyAlign();
   UpdatePosition();
   AlignPicture();
 }
 
 void TOrlInterfaceObject::SetHeight(int32_t value) {
-  if (AutoSize != asNone) return;
-  Height = value;
+  if (FAutoSize != asNone) return;
+  FHeight = value;
   ApplyAlign();
   UpdatePosition();
   AlignPicture();
 }
 
 void TOrlInterfaceObject::SetAutoSize(TAutoSizeType value) {
-  AutoSize = value;
+  FAutoSize = value;
   ApplyAutoSize();
-  if (AutoSize == asNone || AutoSize == asPicture) {
+  if (FAutoSize == asNone || FAutoSize == asPicture) {
     ApplyAlign();
     UpdatePosition();
   }
 }
 
 void TOrlInterfaceObject::SetVisible(bool value) {
-  Visible = value;
+  FVisible = value;
 }
 
 void TOrlInterfaceObject::SetPicture(const std::string& value) {
-  Picture = value;
-  if (AutoSize == asNone || AutoSize == asPicture) {
+  FPicture = value;
+  if (FAutoSize == asNone || FAutoSize == asPicture) {
     ApplyAutoSize();
     ApplyAlign();
     UpdatePosition();
@@ -103,132 +103,144 @@ void TOrlInterfaceObject::SetPicture(const std::string& value) {
 }
 
 void TOrlInterfaceObject::SetPictureHAlign(TPictureHAlignType value) {
-  PictureHAlign = value;
+  FPictureHAlign = value;
   AlignPicture();
 }
 
 void TOrlInterfaceObject::SetPictureVAlign(TPictureVAlignType value) {
-  PictureVAlign = value;
+  FPictureVAlign = value;
   AlignPicture();
 }
 
 void TOrlInterfaceObject::SetHAlign(THAlignType value) {
-  HAlign = value;
+  FHAlign = value;
   ApplyAlign();
   UpdatePosition();
 }
 
 void TOrlInterfaceObject::SetVAlign(TVAlignType value) {
-  VAlign = value;
+  FVAlign = value;
   ApplyAlign();
   UpdatePosition();
 }
 
 void TOrlInterfaceObject::SetShiftLeft(int32_t value) {
-  ShiftLeft = value;
+  FShiftLeft = value;
   ApplyAlign();
   UpdatePosition();
 }
 
 void TOrlInterfaceObject::SetShiftTop(int32_t value) {
-  ShiftTop = value;
+  FShiftTop = value;
   ApplyAlign();
   UpdatePosition();
 }
 
+void TOrlInterfaceObject::PlaceAt(int32_t absLeft, int32_t absTop) {
+  int32_t parentLeft = 0, parentTop = 0;
+  if (const TOrlInterfaceObject* parent = ParentObject()) {
+    parentLeft = parent->FAbsLeft;
+    parentTop = parent->FAbsTop;
+  }
+  // Position sums wrap at 32 bits, so the offset does too and the corner lands exactly there.
+  FLeft = static_cast<int32_t>(static_cast<uint32_t>(absLeft) - static_cast<uint32_t>(parentLeft));
+  FTop = static_cast<int32_t>(static_cast<uint32_t>(absTop) - static_cast<uint32_t>(parentTop));
+  UpdatePosition();
+}
+
 std::string TOrlInterfaceObject::GetPictures() const {
-  return Picture;
+  return FPicture;
 }
 
 void TOrlInterfaceObject::UpdatePosition() {
   if (const TOrlInterfaceObject* parent = ParentObject()) {
-    AbsLeft = parent->AbsLeft + Left;
-    AbsTop = parent->AbsTop + Top;
+    FAbsLeft = parent->FAbsLeft + FLeft;
+    FAbsTop = parent->FAbsTop + FTop;
   } else {
-    AbsLeft = Left;
-    AbsTop = Top;
+    FAbsLeft = FLeft;
+    FAbsTop = FTop;
   }
 }
 
 void TOrlInterfaceObject::ApplyAlign() {
   TSize ref;
   if (const TOrlInterfaceObject* parent = ParentObject()) {
-    ref = {parent->Width, parent->Height};
+    ref = {parent->FWidth, parent->FHeight};
   } else if (IOrlGraphic* g = Graphic()) {
     ref = g->GetScreenSize();
   }
-  switch (HAlign) {
+  switch (FHAlign) {
     case haNone:
       break;
     case haLeft:
-      Left = ShiftLeft;
+      FLeft = FShiftLeft;
       break;
     case haCenter:
-      Left = ShiftLeft + ref.Width / 2 - Width / 2;
+      FLeft = FShiftLeft + ref.Width / 2 - FWidth / 2;
       break;
     case haRight:
-      Left = ShiftLeft + ref.Width - Width;
+      FLeft = FShiftLeft + ref.Width - FWidth;
       break;
     case haJustify:
-      if (AutoSize == asNone) {
-        Left = 0;
-        Width = ref.Width;
+      if (FAutoSize == asNone) {
+        FLeft = 0;
+        FWidth = ref.Width;
       }
       break;
   }
-  switch (VAlign) {
+  switch (FVAlign) {
     case vaNone:
       break;
     case vaTop:
-      Top = ShiftTop;
+      FTop = FShiftTop;
       break;
     case vaCenter:
-      Top = ShiftTop + ref.Height / 2 - Height / 2;
+      FTop = FShiftTop + ref.Height / 2 - FHeight / 2;
       break;
     case vaBottom:
-      Top = ShiftTop + ref.Height - Height;
+      FTop = FShiftTop + ref.Height - FHeight;
       break;
     case vaJustify:
-      if (AutoSize == asNone) {
-        Top = 0;
-        Height = ref.Height;
+      if (FAutoSize == asNone) {
+        FTop = 0;
+        FHeight = ref.Height;
       }
       break;
   }
 }
 
 void TOrlInterfaceObject::ApplyAutoSize() {
-  if (AutoSize != asPicture) return;
-  const TSize size = PictureSize(Picture);
+  if (FAutoSize != asPicture) return;
+  const TSize size = PictureSize(FPicture);
   if (size.Width > 0 && size.Height > 0) {
-    Width = size.Width;
-    Height = size.Height;
+    FWidth = size.Width;
+    FHeight = size.Height;
   }
 }
 
 void TOrlInterfaceObject::AlignPicture() {
-  const TSize size = PictureSize(Picture);
+  const TSize size = PictureSize(FPicture);
   if (size.Width < 1 || size.Height < 1) return;
-  switch (PictureHAlign) {
+  switch (FPictureHAlign) {
     case phaLeft:
-      PictureLeft = 0;
+      FPictureLeft = 0;
       break;
     case phaCenter:
-      PictureLeft = Width / 2 - size.Width / 2;
+      FPictureLeft = FWidth / 2 - size.Width / 2;
       break;
     case phaRight:
-      PictureLeft = Width - size.Width;
+      FPictureLeft = FWidth - size.Width;
       break;
   }
-  switch (PictureVAlign) {
+  switch (FPictureVAlign) {
     case pvaTop:
-      PictureTop = 0;
+      FPictureTop = 0;
       break;
     case pvaCenter:
-      PictureTop = Height / 2 - size.Height / 2;
+      FPictureTop = FHeight / 2 - size.Height / 2;
       break;
     case pvaBottom:
-      PictureTop = Height - size.Height;
+      FPictureTop = FHeight - size.Height;
       break;
   }
 }
@@ -242,7 +254,7 @@ void TOrlInterfaceObject::MouseUp(TMouseButton, TShiftState, int, int) {}
 void TOrlInterfaceObject::MouseWheel(TShiftState, int, int, int, bool&) {}
 
 void TOrlInterfaceObject::Paint() {
-  DrawPicture(Picture, AbsLeft + PictureLeft, AbsTop + PictureTop, PictureAlpha);
+  DrawPicture(FPicture, FAbsLeft + FPictureLeft, FAbsTop + FPictureTop, FPictureAlpha);
 }
 
 void TOrlInterfaceObject::ForgetObject(const data::TOrlObject*) {}

@@ -54,7 +54,7 @@ void TOrlLabel::Assign(const data::TOrlObject& source) {
 }
 
 void TOrlLabel::SetWidth(int32_t value) {
-  const bool accepted = AutoSize == asNone;
+  const bool accepted = FAutoSize == asNone;
   TOrlInterfaceObject::SetWidth(value);
   if (accepted) Relayout();
 }
@@ -102,7 +102,7 @@ void TOrlLabel::SetLineSpace(int32_t value) {
 
 std::string TOrlLabel::GetPictures() const {
   std::string out;
-  for (const std::string* name : {&Picture, &MouseOverPicture, &MouseDownPicture}) {
+  for (const std::string* name : {&FPicture, &MouseOverPicture, &MouseDownPicture}) {
     if (name->empty()) continue;
     if (!out.empty()) out += "\r\n";
     out += *name;
@@ -119,7 +119,7 @@ TOrlFont* TOrlLabel::LookUpFont() const {
 void TOrlLabel::WrapText() {
   textLines.clear();
   if (!font && !FontName.empty()) font = LookUpFont();
-  if (!font || Caption.empty() || FontName.empty() || Width == 0 || Height == 0) return;
+  if (!font || Caption.empty() || FontName.empty() || FWidth == 0 || FHeight == 0) return;
   std::u16string_view trimmed = Caption;
   while (!trimmed.empty() && trimmed.back() < 33) trimmed.remove_suffix(1);
   const std::u16string text = FlattenCaption(trimmed);
@@ -184,10 +184,10 @@ void TOrlLabel::PlaceLines() {
         line.Y = down + TextShiftTop;
         break;
       case tlCenter:
-        line.Y = (Height - total) / 2 + down + TextShiftTop;
+        line.Y = (FHeight - total) / 2 + down + TextShiftTop;
         break;
       case tlBottom:
-        line.Y = Height + down + TextShiftTop - total;
+        line.Y = FHeight + down + TextShiftTop - total;
         break;
     }
   }
@@ -208,27 +208,27 @@ uint32_t TOrlLabel::TextColor(bool hover) const {
 
 void TOrlLabel::MouseDown(TMouseButton button, TShiftState, int x, int y) {
   if (button != mbLeft || !Contains(x, y)) return;
-  QueueEventScript(SoundMouseDown, OnMouseDown);
+  QueueEventScript(FSoundMouseDown, FOnMouseDown);
   Pressed = true;
 }
 
 void TOrlLabel::MouseMove(TShiftState, int x, int y) {
   Hover = false;
   if (!Contains(x, y)) return;
-  QueueEventScript(SoundMouseMove, OnMouseMove);
+  QueueEventScript(FSoundMouseMove, FOnMouseMove);
   Hover = true;
 }
 
 void TOrlLabel::MouseUp(TMouseButton button, TShiftState, int x, int y) {
   if (button != mbLeft || !Pressed) return;
   Pressed = false;
-  if (Contains(x, y)) QueueEventScript(SoundMouseUp, OnMouseUp);
+  if (Contains(x, y)) QueueEventScript(FSoundMouseUp, FOnMouseUp);
 }
 
 void TOrlLabel::Paint() {
   const bool down = Hover && Pressed;
-  const std::string& picture = down ? MouseDownPicture : Hover ? MouseOverPicture : Picture;
-  DrawPicture(picture, AbsLeft, AbsTop, PictureAlpha);
+  const std::string& picture = down ? MouseDownPicture : Hover ? MouseOverPicture : FPicture;
+  DrawPicture(picture, FAbsLeft, FAbsTop, FPictureAlpha);
   PaintLines(down ? TextDownShiftLeft : 0, down ? TextDownShiftTop : 0, TextColor(Hover));
 }
 
@@ -239,14 +239,15 @@ void TOrlLabel::PaintLines(int shiftX, int shiftY, uint32_t color) const {
     if (Alignment == taJustify && i + 1 < textLines.size()) {
       font->DrawJustified(*this, line, TextWidth(), Hover, shiftX, shiftY);
     } else {
-      font->DrawText(AbsLeft + line.X + shiftX, AbsTop + line.Y + shiftY, line.Text, Alpha, color);
+      font->DrawText(FAbsLeft + line.X + shiftX, FAbsTop + line.Y + shiftY, line.Text, Alpha,
+                     color);
     }
   }
 }
 
 void TOrlLabel::PaintWithBox(const std::string& box, TBoxPlace place) const {
   const TSize size = PictureSize(box);
-  DrawPicture(box, AbsLeft + (place == bpRight ? Width - size.Width : 0), AbsTop, PictureAlpha);
+  DrawPicture(box, FAbsLeft + (place == bpRight ? FWidth - size.Width : 0), FAbsTop, FPictureAlpha);
   PaintLines(place == bpLeft ? size.Width : 0, 0, TextColor(Hover));
 }
 

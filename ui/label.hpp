@@ -49,7 +49,7 @@ class TOrlLabel : public TOrlInterfaceObject, public TLabelProps {
   // Copies the label's colours, alpha and font name into its lines.
   void ApplyLineStyle();
   // Pixels available to text: the width less anything beside the text (a check box's box).
-  virtual int TextWidth() const { return Width; }
+  virtual int TextWidth() const { return FWidth; }
   // The colour the text is drawn in, hovered or not.
   virtual uint32_t TextColor(bool hover) const;
 

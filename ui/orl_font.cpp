@@ -2,8 +2,8 @@
 #include "ui/orl_font.hpp"
 
 #include <algorithm>
-#include <cmath>
 
+#include "data/rounding.hpp"
 #include "ui/label.hpp"
 #include "ui/orl_font_engine.hpp"
 #include "ui/value_text.hpp"
@@ -117,9 +117,9 @@ void TOrlFont::DrawJustified(const TOrlLabel& label, const TOrlTextLine& line, i
     const int remainder = extra % blanks;
     if (remainder > 0) step = static_cast<double>(blanks) / remainder;
   }
-  const long extraAt = step > 0 ? std::lrint(step) : -1;  // ties to even
-  const int x0 = label.AbsLeft + line.X + shiftX;
-  const int y = label.AbsTop + line.Y + shiftY;
+  const int extraAt = step > 0 ? data::RoundHalfEven(step) : -1;
+  const int x0 = label.AbsLeft() + line.X + shiftX;
+  const int y = label.AbsTop() + line.Y + shiftY;
   const uint32_t color = label.TextColor(hover);
   int k = 0, offset = 0;
   for (size_t i = 0; i < line.Text.size(); ++i) {

@@ -36,7 +36,7 @@ void TOrlProgressBar::Assign(const data::TOrlObject& source) {
 
 int TOrlProgressBar::PieceCount() const {
   if (StepWidth == 0 || Max == Min) return 0;
-  const double pieces = static_cast<double>(Width - 2 * BarShiftLeft) / StepWidth *
+  const double pieces = static_cast<double>(FWidth - 2 * BarShiftLeft) / StepWidth *
                         (static_cast<double>(Position) - Min) / (static_cast<double>(Max) - Min);
   if (!(pieces > 0)) return 0;
   return std::min(data::RoundHalfEven(pieces), kMaxPieces);
@@ -46,8 +46,8 @@ void TOrlProgressBar::Paint() {
   TOrlInterfaceObject::Paint();
   const int n = PieceCount();
   for (int k = 0; k < n; ++k)
-    DrawPicture(BarPicture, AbsLeft + BarShiftLeft + k * StepWidth, AbsTop + BarShiftTop,
-                PictureAlpha);
+    DrawPicture(BarPicture, FAbsLeft + BarShiftLeft + k * StepWidth, FAbsTop + BarShiftTop,
+                FPictureAlpha);
 }
 
 }  // namespace ui

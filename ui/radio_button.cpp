@@ -18,7 +18,7 @@ const data::TOrlClass& TOrlRadioButton::StaticClass() {
 }
 
 int TOrlRadioButton::TextWidth() const {
-  return Width - PictureSize(Picture).Width;
+  return FWidth - PictureSize(FPicture).Width;
 }
 
 void TOrlRadioButton::Assign(const data::TOrlObject& source) {
@@ -48,7 +48,7 @@ void TOrlRadioButton::MouseDown(TMouseButton button, TShiftState, int x, int y) 
   Pressed = false;
   if (button != mbLeft || !Contains(x, y)) return;
   Pressed = true;
-  QueueEventScript(SoundMouseDown, OnMouseDown);
+  QueueEventScript(FSoundMouseDown, FOnMouseDown);
 }
 
 void TOrlRadioButton::MouseUp(TMouseButton button, TShiftState, int x, int y) {
@@ -57,11 +57,11 @@ void TOrlRadioButton::MouseUp(TMouseButton button, TShiftState, int x, int y) {
   Pressed = false;
   if (!wasPressed || !Contains(x, y)) return;
   SetChecked(true);
-  QueueEventScript(SoundMouseUp, OnMouseUp);
+  QueueEventScript(FSoundMouseUp, FOnMouseUp);
 }
 
 void TOrlRadioButton::Paint() {
-  PaintWithBox(Checked ? MouseDownPicture : Picture, BoxPlace);
+  PaintWithBox(Checked ? MouseDownPicture : FPicture, BoxPlace);
 }
 
 }  // namespace ui

@@ -3,9 +3,8 @@
 // paragraph or table cell.
 #include "ui/rich_label.hpp"
 
-#include <cmath>
-
 #include "data/error.hpp"
+#include "data/rounding.hpp"
 #include "data/utf8.hpp"
 #include "ui/orl_font.hpp"
 #include "ui/value_text.hpp"
@@ -45,7 +44,7 @@ class TRichLayout {
       : label(label),
         font(font),
         text(label.Caption),
-        available(label.Width - label.TextShiftLeft),
+        available(label.Width() - label.TextShiftLeft),
         blankWidth(font.CharAdvance(u' ')) {
     colors.push_back(label.Color);
     aligns.push_back(label.Alignment);
@@ -352,10 +351,10 @@ bool TRichLayout::CloseParagraph(const std::string& tag, size_t) {
 void TRichLayout::StartLink(const std::string& script, size_t p) {
   auto link = std::make_unique<TOrlLabel>();
   link->SetEngine(label.Engine());
-  link->Visible = true;
-  link->OnMouseDown = script;
+  link->SetVisible(true);
+  link->SetOnMouseDown(script);
   link->SetFontName(fonts.back());
-  link->Height = link->Font() ? link->Font()->Height : font.Height;
+  link->SetHeight(link->Font() ? link->Font()->Height : font.Height);
   link->Alpha = label.Alpha;
   link->Color = label.LinkColor;
   link->MouseOverColor = label.LinkMouseOverColor;
@@ -412,7 +411,7 @@ void TRichLayout::FinishLine() {
     int gained = 0;  // extra pixels handed to this word's blanks
     for (int b = 0; b < words[i].Blanks; ++b) {
       ++k;
-      if (step > 0 && k == std::lrint(mark)) {  // ties to even
+      if (step > 0 && k == data::RoundHalfEven(mark)) {
         ++gained;
         mark += step;
       }
@@ -489,7 +488,7 @@ void TOrlRichLabel::WrapText() {
     linkLabels.clear();
     linkWords.clear();
   }
-  if (Caption.empty() || FontName.empty() || Width == 0 || Height == 0 || !font) return;
+  if (Caption.empty() || FontName.empty() || FWidth == 0 || FHeight == 0 || !font) return;
   words.clear();
   linkLabels.clear();
   linkWords.clear();
@@ -501,20 +500,18 @@ void TOrlRichLabel::PlaceLinkLabels() {
   for (const auto& [wordIndex, linkIndex] : linkWords) {
     const TOrlTextLine& w = words[wordIndex];
     TOrlLabel& link = *linkLabels[linkIndex];
-    link.Width = w.Width;
     link.Alpha = Alpha;
-    link.WrapText();
-    link.PlaceLines();
-    link.SetLeft(AbsLeft + TextShiftLeft + w.X);
-    link.SetTop(AbsTop + TextShiftTop + w.Y);
+    link.SetWidth(w.Width);  // lays the link's text out again
+    link.SetLeft(FAbsLeft + TextShiftLeft + w.X);
+    link.SetTop(FAbsTop + TextShiftTop + w.Y);
   }
 }
 
 void TOrlRichLabel::UpdatePosition() {
   TOrlLabel::UpdatePosition();
   for (const auto& [wordIndex, linkIndex] : linkWords) {
-    linkLabels[linkIndex]->SetLeft(AbsLeft + TextShiftLeft + words[wordIndex].X);
-    linkLabels[linkIndex]->SetTop(AbsTop + TextShiftTop + words[wordIndex].Y);
+    linkLabels[linkIndex]->SetLeft(FAbsLeft + TextShiftLeft + words[wordIndex].X);
+    linkLabels[linkIndex]->SetTop(FAbsTop + TextShiftTop + words[wordIndex].Y);
   }
 }
 
@@ -537,7 +534,7 @@ void TOrlRichLabel::Paint() {
   if (font) {
     for (const TOrlTextLine& w : words)
       if (!w.Text.empty())
-        font->DrawText(AbsLeft + TextShiftLeft + w.X, AbsTop + TextShiftTop + w.Y, w.Text, 255,
+        font->DrawText(FAbsLeft + TextShiftLeft + w.X, FAbsTop + TextShiftTop + w.Y, w.Text, 255,
                        static_cast<uint32_t>(w.Color));
   }
   for (const auto& link : linkLabels) link->Paint();

@@ -13,8 +13,10 @@ namespace {
 
 // The button pictures are stored in the button labels themselves; part 0 is the picture,
 // 1 the mouse-over one, 2 the pressed one.
-std::string& ButtonField(TOrlLabel& button, int part) {
-  return part == 0 ? button.Picture : part == 1 ? button.MouseOverPicture : button.MouseDownPicture;
+const std::string& ButtonField(const TOrlLabel& button, int part) {
+  return part == 0   ? button.Picture()
+         : part == 1 ? button.MouseOverPicture
+                     : button.MouseDownPicture;
 }
 
 void DeclareButtonPicture(data::TPropBuilder<TOrlSlider>& p, const char* name, bool up, int part) {
@@ -29,8 +31,10 @@ void DeclareButtonPicture(data::TPropBuilder<TOrlSlider>& p, const char* name, b
         TOrlLabel& button = up ? s.UpButton() : s.DownButton();
         if (part == 0)
           s.SetButtonPicture(button, v.Text);
+        else if (part == 1)
+          button.MouseOverPicture = v.Text;
         else
-          ButtonField(button, part) = v.Text;
+          button.MouseDownPicture = v.Text;
       });
 }
 
@@ -115,8 +119,8 @@ void TOrlSlider::SetOrientation(TTrackBarOrientation value) {
 
 void TOrlSlider::SetButtonsSound(const std::string& value) {
   ButtonsSound = value;
-  upButton->SoundMouseDown = value;
-  downButton->SoundMouseDown = value;
+  upButton->SetSoundMouseDown(value);
+  downButton->SetSoundMouseDown(value);
 }
 
 void TOrlSlider::SetWidth(int32_t value) {
@@ -125,7 +129,7 @@ void TOrlSlider::SetWidth(int32_t value) {
 }
 
 void TOrlSlider::SetButtonPicture(TOrlLabel& button, const std::string& picture) {
-  button.Picture = picture;
+  button.SetPicture(picture);
   PlaceButtons();
 }
 
@@ -138,33 +142,26 @@ void TOrlSlider::UpdatePosition() {
 void TOrlSlider::PlaceButtons() {
   for (TOrlLabel* b : {upButton.get(), downButton.get()}) {
     b->SetEngine(Engine());
-    b->PictureAlpha = PictureAlpha;
-    const TSize size = PictureSize(b->Picture);
-    b->Width = size.Width;
-    b->Height = size.Height;
+    b->SetPictureAlpha(FPictureAlpha);
+    const TSize size = PictureSize(b->Picture());
+    b->SetWidth(size.Width);
+    b->SetHeight(size.Height);
   }
+  // The buttons have no parent: their place is a screen position.
   TOrlLabel& up = *upButton;
   TOrlLabel& down = *downButton;
   if (Vertical()) {
-    up.AbsLeft = (Width - up.Width) / 2 + AbsLeft;
-    up.AbsTop = AbsTop;
-    down.AbsLeft = (Width - down.Width) / 2 + AbsLeft;
-    down.AbsTop = AbsTop + Height - down.Height;
+    up.PlaceAt((FWidth - up.Width()) / 2 + FAbsLeft, FAbsTop);
+    down.PlaceAt((FWidth - down.Width()) / 2 + FAbsLeft, FAbsTop + FHeight - down.Height());
   } else {
-    up.AbsLeft = AbsLeft;
-    up.AbsTop = (Height - up.Height) / 2 + AbsTop;
-    down.AbsLeft = AbsLeft + Width - down.Width;
-    down.AbsTop = (Height - down.Height) / 2 + AbsTop;
-  }
-  for (TOrlLabel* b : {&up, &down}) {
-    b->Left = b->AbsLeft;
-    b->Top = b->AbsTop;
+    up.PlaceAt(FAbsLeft, (FHeight - up.Height()) / 2 + FAbsTop);
+    down.PlaceAt(FAbsLeft + FWidth - down.Width(), (FHeight - down.Height()) / 2 + FAbsTop);
   }
 }
 
 std::string TOrlSlider::GetPictures() const {
   std::string out;
-  for (const std::string* name : {&Picture, &BarPicture, &MouseOverBarPicture}) {
+  for (const std::string* name : {&FPicture, &BarPicture, &MouseOverBarPicture}) {
     if (name->empty()) continue;
     if (!out.empty()) out += "\r\n";
     out += *name;
@@ -173,7 +170,7 @@ std::string TOrlSlider::GetPictures() const {
 }
 
 int TOrlSlider::TrackLength() const {
-  const TSize track = PictureSize(Picture);
+  const TSize track = PictureSize(FPicture);
   const TSize thumb = PictureSize(BarPicture);
   return Vertical() ? track.Height - 2 * BarShiftTop - thumb.Height
                     : track.Width - 2 * BarShiftLeft - thumb.Width;
@@ -193,10 +190,10 @@ void TOrlSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
   upButton->MouseDown(button, shift, x, y);
   downButton->MouseDown(button, shift, x, y);
   const bool vertical = Vertical();
-  const TSize track = PictureSize(Picture);
+  const TSize track = PictureSize(FPicture);
   const TSize thumb = PictureSize(BarPicture);
   const int c = vertical ? y : x;
-  const int o = vertical ? AbsTop + PictureTop : AbsLeft + PictureLeft;
+  const int o = vertical ? FAbsTop + FPictureTop : FAbsLeft + FPictureLeft;
   const int thumbLength = vertical ? thumb.Height : thumb.Width;
   const int r = ThumbOffset();
   if (o + r <= c && c <= o + r + thumbLength) {
@@ -208,10 +205,10 @@ void TOrlSlider::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
                                  : (o + BarShiftLeft <= c && c < o + BarShiftLeft + r);
   const bool pageForward =
       o + r + thumbLength < c && c <= o + (vertical ? track.Height : track.Width) - shiftAlong;
-  const int start = vertical ? AbsTop : AbsLeft;
-  const int end = start + (vertical ? Height : Width);
-  const int upLength = vertical ? upButton->Height : upButton->Width;
-  const int downLength = vertical ? downButton->Height : downButton->Width;
+  const int start = vertical ? FAbsTop : FAbsLeft;
+  const int end = start + (vertical ? FHeight : FWidth);
+  const int upLength = vertical ? upButton->Height() : upButton->Width();
+  const int downLength = vertical ? downButton->Height() : downButton->Width();
   const bool stepBack = upLength > 0 && start <= c && c <= start + upLength;
   const bool stepForward = downLength > 0 && end - downLength < c && c < end;
   if (pageBack) SetPosition(ClampToInt(int64_t{Position} - BigStep));
@@ -233,8 +230,8 @@ void TOrlSlider::MouseMove(TShiftState shift, int x, int y) {
   const bool vertical = Vertical();
   const TSize thumb = PictureSize(BarPicture);
   const int c = vertical ? y : x;
-  const int start = vertical ? AbsTop : AbsLeft;
-  const int offset = vertical ? PictureTop : PictureLeft;
+  const int start = vertical ? FAbsTop : FAbsLeft;
+  const int offset = vertical ? FPictureTop : FPictureLeft;
   const int thumbLength = vertical ? thumb.Height : thumb.Width;
   const int shiftAlong = vertical ? BarShiftTop : BarShiftLeft;
   const double pixelsPerUnit = static_cast<double>(length) / (static_cast<double>(Max) - Min);
@@ -254,15 +251,15 @@ void TOrlSlider::Paint() {
   const std::string& picture = Hover ? MouseOverBarPicture : BarPicture;
   const int r = ThumbOffset();
   if (Vertical()) {
-    DrawPicture(picture, (Width - thumb.Width) / 2 + AbsLeft + BarShiftLeft,
-                AbsTop + PictureTop + r, PictureAlpha);
+    DrawPicture(picture, (FWidth - thumb.Width) / 2 + FAbsLeft + BarShiftLeft,
+                FAbsTop + FPictureTop + r, FPictureAlpha);
   } else {
-    DrawPicture(picture, AbsLeft + PictureLeft + r,
-                AbsTop + (Height - thumb.Height) / 2 + BarShiftTop, PictureAlpha);
+    DrawPicture(picture, FAbsLeft + FPictureLeft + r,
+                FAbsTop + (FHeight - thumb.Height) / 2 + BarShiftTop, FPictureAlpha);
   }
   for (TOrlLabel* b : {upButton.get(), downButton.get()}) {
-    b->PictureAlpha = PictureAlpha;  // the buttons fade with the slider whenever it was set
-    if (!b->Picture.empty()) b->Paint();
+    b->SetPictureAlpha(FPictureAlpha);  // the buttons fade with the slider whenever it was set
+    if (!b->Picture().empty()) b->Paint();
   }
 }
 

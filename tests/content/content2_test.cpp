@@ -211,8 +211,8 @@ void ExpectTextsFit(Interface& ui, const std::string& pack) {
     if (const auto* rich = dynamic_cast<const ui::TOrlRichLabel*>(label)) {
       int bottom = 0;
       for (const ui::TOrlTextLine& w : rich->Words()) bottom = std::max(bottom, w.Y + lineHeight);
-      if (label->Visible)  // help pages must fit their page; hints size themselves
-        EXPECT_LE(bottom + label->TextShiftTop, label->Height) << where;
+      if (label->Visible())  // help pages must fit their page; hints size themselves
+        EXPECT_LE(bottom + label->TextShiftTop, label->Height()) << where;
       else
         EXPECT_LE(bottom, 9 * lineHeight) << where;
       continue;
@@ -224,15 +224,15 @@ void ExpectTextsFit(Interface& ui, const std::string& pack) {
     if (control) {
       // Buttons, check boxes and radio buttons keep their caption on one line, inside the pill
       // or beside the box.
-      const int room = label->MouseOverPicture.empty() ? label->Width - 22 - label->TextShiftLeft
-                                                       : label->Width - 20;
+      const int room = label->MouseOverPicture.empty() ? label->Width() - 22 - label->TextShiftLeft
+                                                       : label->Width() - 20;
       EXPECT_EQ(lines.size(), 1u) << where;
       if (!lines.empty()) {
         EXPECT_LE(lines[0].Width, room) << where;
       }
     } else {
       const int needed = static_cast<int>(lines.size()) * (lineHeight + label->LineSpace);
-      EXPECT_LE(needed - label->LineSpace, label->Height + 2) << where;
+      EXPECT_LE(needed - label->LineSpace, label->Height() + 2) << where;
     }
   }
 }
@@ -268,19 +268,20 @@ TEST(Content2Interface, GameHintsNeverCoverEachOtherInAnyLanguage) {
     for (const char* name : hints) {
       const auto* hint = dynamic_cast<const ui::TOrlInterfaceObject*>(ui.engine.FindObject(name));
       ASSERT_NE(hint, nullptr) << name;
-      EXPECT_TRUE(hint->Visible) << pack << " " << name;
-      EXPECT_GE(hint->AbsLeft, 0) << pack << " " << name;
-      EXPECT_GE(hint->AbsTop, 0) << pack << " " << name;
-      EXPECT_LE(hint->AbsLeft + hint->Width, 514) << pack << " " << name;
-      EXPECT_LE(hint->AbsTop + hint->Height, 596) << pack << " " << name;
+      EXPECT_TRUE(hint->Visible()) << pack << " " << name;
+      EXPECT_GE(hint->AbsLeft(), 0) << pack << " " << name;
+      EXPECT_GE(hint->AbsTop(), 0) << pack << " " << name;
+      EXPECT_LE(hint->AbsLeft() + hint->Width(), 514) << pack << " " << name;
+      EXPECT_LE(hint->AbsTop() + hint->Height(), 596) << pack << " " << name;
       shown.push_back(hint);
     }
     for (size_t a = 0; a < shown.size(); ++a)
       for (size_t b = a + 1; b < shown.size(); ++b) {
         const auto& p = *shown[a];
         const auto& q = *shown[b];
-        const bool apart = p.AbsLeft + p.Width <= q.AbsLeft || q.AbsLeft + q.Width <= p.AbsLeft ||
-                           p.AbsTop + p.Height <= q.AbsTop || q.AbsTop + q.Height <= p.AbsTop;
+        const bool apart =
+            p.AbsLeft() + p.Width() <= q.AbsLeft() || q.AbsLeft() + q.Width() <= p.AbsLeft() ||
+            p.AbsTop() + p.Height() <= q.AbsTop() || q.AbsTop() + q.Height() <= p.AbsTop();
         EXPECT_TRUE(apart) << pack << ": " << p.Name() << " covers " << q.Name();
       }
     ui.engine.HideModalList();

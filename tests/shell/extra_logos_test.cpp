@@ -73,19 +73,19 @@ TEST(ExtraLogos, EntriesBecomeLabelsThatOpenTheirOwnLinks) {
   for (const char* none : {"AddLogo1", "AddLogo2", "AddLogo3"})
     EXPECT_EQ(w.engine.FindObject(none), nullptr) << none;
   auto& logo = w.Get<ui::TOrlLabel>("AddLogo0");
-  EXPECT_EQ(logo.Left, 10);
-  EXPECT_EQ(logo.Top, 20);
-  EXPECT_TRUE(logo.Visible);
-  EXPECT_EQ(logo.Picture, "logo.png");
+  EXPECT_EQ(logo.Left(), 10);
+  EXPECT_EQ(logo.Top(), 20);
+  EXPECT_TRUE(logo.Visible());
+  EXPECT_EQ(logo.Picture(), "logo.png");
   EXPECT_EQ(logo.MouseOverPicture, "logo_on.png");
   EXPECT_EQ(logo.MouseDownPicture, "logo.png");
   EXPECT_EQ(logo.Color, 255);
   EXPECT_EQ(logo.MouseOverColor, 65280);
-  EXPECT_EQ(logo.OnMouseUp, "ExecMethod Method=\"AddLogoMouseUp\";");
+  EXPECT_EQ(logo.OnMouseUp(), "ExecMethod Method=\"AddLogoMouseUp\";");
   EXPECT_EQ(w.logos.LogoPictures, (std::vector<std::string>{"logo.png", "logo_on.png"}));
   auto& web = w.Get<ui::TOrlLabel>("AddLogo4");
-  EXPECT_EQ(web.Width, 24);  // three characters of 8 px
-  EXPECT_EQ(web.Height, 12);
+  EXPECT_EQ(web.Width(), 24);  // three characters of 8 px
+  EXPECT_EQ(web.Height(), 12);
   // The clicked label's number picks its link: the entry at position 4 opens the fifth URL.
   EXPECT_EQ(shell::LogoUrlFor(w.logos, "AddLogo4"), "https://example.org");
   EXPECT_EQ(shell::LogoUrlFor(w.logos, "AddLogo0"), "/game/Tovrel.url");

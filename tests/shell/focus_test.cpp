@@ -86,4 +86,15 @@ TEST_F(Focus, TenSecondsAwayLeaveTheDeadlinesWhereTheyWere) {
   EXPECT_EQ(Audio().Of("Pause").size(), pausesBefore + 2);
 }
 
+TEST_F(Focus, TheFrameRateLeavesOutTheTimeAway) {
+  game.Frames(200);
+  Send(platform::TEventKind::FocusLost);
+  game.Frames(625);
+  Send(platform::TEventKind::FocusGained);
+  game.Frames(200);
+  // 16 ms a frame: every sampled second of play held 63 frames, the one after the return too.
+  EXPECT_EQ(game.window->Clock().AverageFps, 63.0);
+  EXPECT_GE(game.window->Clock().FpsSamples, 5);
+}
+
 }  // namespace

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "graphics/png_codec.hpp"
 #include "shell/input_script.hpp"
+#include "shell/run_options.hpp"
 #include "tests/shell/shell_world.hpp"
 
 namespace {
@@ -44,6 +46,89 @@ TEST(GameRunner, HelpVersionAndBadFlags) {
   EXPECT_EQ(bad.Status, 1);
   EXPECT_EQ(bad.Err, "zerith: --frames needs a whole number from 0 to 1073741824, not \"many\"\n");
   EXPECT_EQ(Zerith({"--wobble"}).Err, "zerith: Unknown option \"--wobble\" (see zerith --help)\n");
+}
+
+TEST(GameRunner, AFileArgumentIsASavedGameByItsEndingAndALevelFileOtherwise) {
+  const shell::TRunOptions o = shell::ParseRunOptions({"old.SAV", "mine.xml"});
+  EXPECT_EQ(o.SavedGame, "old.SAV");
+  EXPECT_EQ(o.LevelFile, "mine.xml");
+  EXPECT_EQ(shell::ParseRunOptions({"sav"}).LevelFile, "sav");
+  EXPECT_EQ(shell::ParseRunOptions({"dir/level"}).LevelFile, "dir/level");
+  EXPECT_EQ(Zerith({"a.sav", "b.sav"}).Err,
+            "zerith: Only one saved game can be opened, not also \"b.sav\"\n");
+  EXPECT_EQ(Zerith({"a.xml", "b.xml"}).Err,
+            "zerith: Only one level file can be played, not also \"b.xml\"\n");
+  EXPECT_NE(Zerith({"--help"}).Out.find("LEVEL.xml"), std::string::npos);
+}
+
+// A new game from the small folder's title, in debug mode or not, with the given file argument;
+// what the run ended with and its error output.
+struct TLevelFileRun {
+  std::string End, Err, Log;
+  bool Resume = false;  // a resume file was left
+};
+
+TLevelFileRun NewGameWith(const std::string& name, bool debug, const std::string& levelFile,
+                          const std::string& fileText) {
+  TDataFolder data(name);
+  data.Write();
+  if (debug) std::ofstream(data.Folder() + "options.cfg") << "[Options]\nDebugMode=739\n";
+  // A bare name without text is left bare; a name ending in "/" is a folder in the game's.
+  const bool bare = levelFile.find('/') == std::string::npos && fileText.empty();
+  const std::string arg = bare ? levelFile : data.Folder() + levelFile;
+  if (arg.back() == '/') std::filesystem::create_directories(arg);
+  if (!fileText.empty()) std::ofstream(arg, std::ios::binary) << fileText;
+  const std::string script = data.Folder() + "new.txt", end = data.Folder() + "end.txt";
+  std::ofstream(script) << "3600 move 360 260\n3616 down 360 260 left\n3632 up 360 260 left\n"
+                           "3800 move 360 410\n3816 down 360 410 left\n3832 up 360 410 left\n";
+  TResult r = Zerith({"--headless", "--frames", "260", "--input", script, "--end-state", end,
+                      "--data", data.Folder(), arg});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  return {Bytes(end), r.Err, Bytes(data.Folder() + "Zerith.log"),
+          std::filesystem::exists(data.Folder() + "saves/resume.state")};
+}
+
+TEST(GameRunner, DebugModeStartsANewGameOnTheLevelFileGiven) {
+  using P = rules_test::TLevelPlan;
+  P small;
+  small.Layers = {P::Piece("Cell", 7, 5) + P::Piece("Cell", 7, 6) + P::Piece("Cell", 7, 7)};
+  // The folder's own first level has eight pieces; the file on disk three.
+  TLevelFileRun run = NewGameWith("runner_level_file", true, "mine.xml", small.Xml());
+  EXPECT_NE(run.End.find("GameState=gsGamePlay\n"), std::string::npos) << run.End;
+  EXPECT_NE(run.End.find("Pieces=3\n"), std::string::npos) << run.End;
+  EXPECT_NE(run.Log.find("New game on the level file"), std::string::npos);
+  EXPECT_EQ(run.Err, "");
+  EXPECT_FALSE(run.Resume) << "a restart would set up the archive's level under these pieces";
+
+  // A bare name that is no file is a level of the archive.
+  run = NewGameWith("runner_level_entry", true, "Level1.xml", "");
+  EXPECT_NE(run.End.find("Pieces=8\n"), std::string::npos) << run.End;
+
+  // Without debug mode the file is left alone, and the log says so once.
+  run = NewGameWith("runner_level_ignored", false, "mine.xml", small.Xml());
+  EXPECT_NE(run.End.find("Pieces=8\n"), std::string::npos) << run.End;
+  EXPECT_NE(run.Log.find("is ignored: only DebugMode=739"), std::string::npos) << run.Log;
+  EXPECT_EQ(run.Log.find("New game on the level file"), std::string::npos);
+  EXPECT_TRUE(run.Resume);
+}
+
+TEST(GameRunner, ALevelFileThatCannotBePlayedIsOneMessageAndTheTitle) {
+  const std::string title = "GameState=gsTitle\nWindows=WTitle\n";
+  TLevelFileRun run = NewGameWith("runner_level_missing", true, "NoSuchLevel.xml", "");
+  EXPECT_EQ(run.End.rfind(title, 0), 0u) << run.End;
+  EXPECT_EQ(run.Err,
+            "zerith: Cannot open the level file \"NoSuchLevel.xml\": no such file, nor a level of "
+            "that name in the levels archive\n");
+
+  // A folder by the name: the system's reason, once.
+  run = NewGameWith("runner_level_folder", true, "folder.xml/", "");
+  EXPECT_EQ(run.End.rfind(title, 0), 0u) << run.End;
+  EXPECT_NE(run.Err.find("folder.xml/\": Is a directory"), std::string::npos) << run.Err;
+  EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << run.Err;
+
+  run = NewGameWith("runner_level_empty", true, "empty.xml", " ");
+  EXPECT_EQ(run.End.rfind(title, 0), 0u) << run.End;
+  EXPECT_NE(run.Err.find("empty.xmlXML file does not has tags!"), std::string::npos) << run.Err;
 }
 
 TEST(GameRunner, HeadlessRunWritesTheLastFrame) {

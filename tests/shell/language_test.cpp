@@ -87,7 +87,7 @@ TEST(Language, PacksAreListedByOrderAndBecomeButtonsInTwoColumns) {
       {"NLD", {50, 220}}, {"SWE", {250, 100}}, {"ITA", {250, 124}}};
   for (const auto& [code, place] : places) {
     auto& b = w.world.Get<ui::TOrlRadioButton>("WLanguage_RB" + code);
-    EXPECT_EQ(std::pair(b.Left, b.Top), place) << code;
+    EXPECT_EQ(std::pair(b.Left(), b.Top()), place) << code;
     EXPECT_FALSE(b.Checked) << code;
     EXPECT_EQ(b.Caption, model.Caption) << code;
     EXPECT_EQ(b.Parent(), w.world.engine.FindObject("WLanguage")) << code;
@@ -100,8 +100,8 @@ TEST(Language, ThreePacksGiveTwoButtonsBelowTheTemplate) {
   TLanguageWorld w;
   for (const char* name : {"ENU_1.lng", "DEU_2.lng", "FRA_3.lng"}) w.AddPack(name, Pack("x"));
   EXPECT_EQ(w.languages.BuildLanguageList(), 2);
-  EXPECT_EQ(w.world.Get<ui::TOrlRadioButton>("WLanguage_RBDEU").Top, 124);
-  EXPECT_EQ(w.world.Get<ui::TOrlRadioButton>("WLanguage_RBFRA").Top, 148);
+  EXPECT_EQ(w.world.Get<ui::TOrlRadioButton>("WLanguage_RBDEU").Top(), 124);
+  EXPECT_EQ(w.world.Get<ui::TOrlRadioButton>("WLanguage_RBFRA").Top(), 148);
 }
 
 TEST(Language, ThePackOfTheStoredLanguageIsLoadedAndChoosingAnotherSwapsIt) {

@@ -90,7 +90,7 @@ TEST(RadioButton, CheckingOneUnchecksItsGroupOnTheSameForm) {
   EXPECT_FALSE(a.Checked);
   EXPECT_TRUE(c.Checked);      // another group
   EXPECT_TRUE(other.Checked);  // another form
-  b.OnMouseUp = "ExecMethod Method=\"Again\";";
+  w.engine.SetObjectProperty(b.Name(), "OnMouseUp", "ExecMethod Method=\"Again\";");
   bool again = false;
   w.host.Publish("Again", [&] { again = true; });
   Click(w, 105, 5, 105, 5);  // clicking a checked button does nothing

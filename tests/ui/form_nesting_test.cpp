@@ -67,15 +67,15 @@ TEST(FormNesting, WindowsArePlacedByTheirParentsFinalPlaceAndSize) {
       Obj("TOrlForm", {{"ParentName", "Screen"}, {"Name", "W0"}, {"Left", "1"}, {"Top", "2"}}) +
       Obj("TOrlLabel", {{"ParentName", "W2"}, {"Name", "W2_L"}, {"Left", "5"}})));
   const auto& w2 = w.Get<ui::TOrlForm>("W2");
-  EXPECT_EQ(w2.AbsLeft, 111);
-  EXPECT_EQ(w2.AbsTop, 1022);
-  EXPECT_EQ(w.Get<ui::TOrlLabel>("W2_L").AbsLeft, 116);
+  EXPECT_EQ(w2.AbsLeft(), 111);
+  EXPECT_EQ(w2.AbsTop(), 1022);
+  EXPECT_EQ(w.Get<ui::TOrlLabel>("W2_L").AbsLeft(), 116);
   const auto& mid = w.Get<ui::TOrlLabel>("W1_LMid");
-  EXPECT_EQ(mid.Left, 140);
-  EXPECT_EQ(mid.AbsLeft, 151);
+  EXPECT_EQ(mid.Left(), 140);
+  EXPECT_EQ(mid.AbsLeft(), 151);
   // Once loaded, moving a window moves everything inside it at once.
   w.engine.SetObjectProperty("W0", "Left", "-9");
-  EXPECT_EQ(w.Get<ui::TOrlLabel>("W2_L").AbsLeft, 106);
+  EXPECT_EQ(w.Get<ui::TOrlLabel>("W2_L").AbsLeft(), 106);
 }
 
 }  // namespace

@@ -149,7 +149,7 @@ TEST(Form, RenameAndAssignCarryTheChildren) {
   EXPECT_EQ(w.Prop("Copy_L", "ParentName"), "Copy");
   EXPECT_EQ(w.Prop("Copy_L", "Caption"), "hi");
   EXPECT_EQ(copy.Children()[0]->Parent(), &copy);
-  EXPECT_EQ(copy.Width, 800);
+  EXPECT_EQ(copy.Width(), 800);
 
   form.SetName("Renamed");
   EXPECT_EQ(w.Prop("_L", "ParentName"), "Renamed");

@@ -246,8 +246,8 @@ TEST(InterfaceEngine, DrawingOrderAndHintsOfTheTopForm) {
   w.now = 5000;
   w.engine.ShowHint("B_H");
   auto& hint = w.Get<ui::TOrlHint>("B_H");
-  EXPECT_TRUE(hint.Visible);
-  EXPECT_EQ(hint.Height, 0 + 2 + 10);
+  EXPECT_TRUE(hint.Visible());
+  EXPECT_EQ(hint.Height(), 0 + 2 + 10);
   w.engine.DrawAll();
   std::vector<std::string> order;
   for (const auto& c : w.graphic->Calls) order.push_back(c.Op + ":" + c.Name);
@@ -263,14 +263,47 @@ TEST(InterfaceEngine, DrawingOrderAndHintsOfTheTopForm) {
   w.now = 6000;  // shown for ShowTime: drawn this frame, hidden for the next
   w.engine.DrawTopHints();
   EXPECT_EQ(w.graphic->Of("DrawRect").size(), 1u);
-  EXPECT_FALSE(hint.Visible);
+  EXPECT_FALSE(hint.Visible());
 
   w.engine.ShowHintAt("B_H", 10, 500);
-  EXPECT_EQ(hint.AbsLeft, 10);
-  EXPECT_EQ(hint.AbsTop, 488);
+  EXPECT_EQ(hint.AbsLeft(), 10);
+  EXPECT_EQ(hint.AbsTop(), 488);
   w.engine.ShowHintAt("B_H", 700, 5);
-  EXPECT_EQ(hint.AbsLeft, 500);
-  EXPECT_EQ(hint.AbsTop, 5);
+  EXPECT_EQ(hint.AbsLeft(), 500);
+  EXPECT_EQ(hint.AbsTop(), 5);
+}
+
+// A hint shown at the pointer keeps that place against its window, and its links are where
+// their words are drawn.
+TEST(InterfaceEngine, HintShownAtThePointerMovesWithItsWindowAndItsLinks) {
+  TWorld w;
+  w.Load(Interface(Form("B") + Obj("TOrlHint", {{"ParentName", "B"},
+                                                {"Name", "B_H"},
+                                                {"Left", "3"},
+                                                {"Top", "4"},
+                                                {"Width", "200"},
+                                                {"Height", "5"},
+                                                {"FontName", "F"},
+                                                {"Caption", "see {Link Action=x}here{/Link}"},
+                                                {"ShowTime", "1000"}})));
+  w.engine.ShowModal("B");
+  const auto& form = w.Get<ui::TOrlForm>("B");
+  const auto& hint = w.Get<ui::TOrlHint>("B_H");
+  ASSERT_EQ(hint.LinkLabels().size(), 1u);
+  const ui::TOrlLabel& link = *hint.LinkLabels()[0];
+  const int linkLeft = link.AbsLeft() - hint.AbsLeft();
+  const int linkTop = link.AbsTop() - hint.AbsTop();
+
+  w.engine.ShowHintAt("B_H", 10, 500);
+  EXPECT_EQ(hint.AbsLeft(), 10);
+  EXPECT_EQ(hint.AbsTop(), 500 - hint.Height());
+  EXPECT_EQ(link.AbsLeft() - hint.AbsLeft(), linkLeft);
+  EXPECT_EQ(link.AbsTop() - hint.AbsTop(), linkTop);
+
+  w.engine.SetObjectProperty("B", "Left", "30");
+  EXPECT_EQ(hint.AbsLeft(), 40);
+  EXPECT_EQ(hint.AbsLeft(), form.AbsLeft() + hint.Left());
+  EXPECT_EQ(link.AbsLeft() - hint.AbsLeft(), linkLeft);
 }
 
 TEST(InterfaceEngine, EventsGoToTheTopFormOnlyAndNeedAShownForm) {

@@ -38,23 +38,23 @@ TEST(InterfaceObject, AlignmentOwnsLeftAndTop) {
                         {"VAlign", "vaBottom"},
                         {"ShiftTop", "-10"}});
   auto& label = w.Get<ui::TOrlLabel>("W_L");
-  EXPECT_EQ(label.Left, 5 + 200 - 50);
-  EXPECT_EQ(label.Top, -10 + 300 - 30);
-  EXPECT_EQ(label.AbsLeft, 100 + 155);
-  EXPECT_EQ(label.AbsTop, 50 + 260);
+  EXPECT_EQ(label.Left(), 5 + 200 - 50);
+  EXPECT_EQ(label.Top(), -10 + 300 - 30);
+  EXPECT_EQ(label.AbsLeft(), 100 + 155);
+  EXPECT_EQ(label.AbsTop(), 50 + 260);
   w.engine.SetObjectProperty("W_L", "Left", "0");  // ignored while HAlign is set
-  EXPECT_EQ(label.Left, 155);
+  EXPECT_EQ(label.Left(), 155);
   w.engine.SetObjectProperty("W_L", "HAlign", "haRight");
-  EXPECT_EQ(label.Left, 5 + 400 - 100);
+  EXPECT_EQ(label.Left(), 5 + 400 - 100);
   w.engine.SetObjectProperty("W_L", "HAlign", "haNone");
   w.engine.SetObjectProperty("W_L", "Left", "7");
-  EXPECT_EQ(label.AbsLeft, 107);
+  EXPECT_EQ(label.AbsLeft(), 107);
   // Moving the form moves what is in it.
   w.engine.SetObjectProperty("W", "Left", "0");
-  EXPECT_EQ(label.AbsLeft, 7);
+  EXPECT_EQ(label.AbsLeft(), 7);
   // A form without parent aligns against the screen.
   w.engine.SetObjectProperty("W", "HAlign", "haCenter");
-  EXPECT_EQ(w.Get<ui::TOrlForm>("W").Left, 400 - 200);
+  EXPECT_EQ(w.Get<ui::TOrlForm>("W").Left(), 400 - 200);
 }
 
 TEST(InterfaceObject, JustifyAndAutoSize) {
@@ -66,9 +66,9 @@ TEST(InterfaceObject, JustifyAndAutoSize) {
                         {"HAlign", "haJustify"},
                         {"VAlign", "vaJustify"}});
   auto& label = w.Get<ui::TOrlLabel>("W_L");
-  EXPECT_EQ(label.Left, 0);
-  EXPECT_EQ(label.Width, 400);
-  EXPECT_EQ(label.Height, 300);
+  EXPECT_EQ(label.Left(), 0);
+  EXPECT_EQ(label.Width(), 400);
+  EXPECT_EQ(label.Height(), 300);
 
   LoadFormWithLabel(w, {{"ParentName", "W"},
                         {"Name", "W_P"},
@@ -78,9 +78,9 @@ TEST(InterfaceObject, JustifyAndAutoSize) {
                         {"HAlign", "haJustify"},
                         {"Width", "99"}});
   auto& sized = w.Get<ui::TOrlLabel>("W_P");
-  EXPECT_EQ(sized.Width, 40);  // the picture decides; Width and justify leave it alone
-  EXPECT_EQ(sized.Height, 20);
-  EXPECT_EQ(sized.Left, 3);
+  EXPECT_EQ(sized.Width(), 40);  // the picture decides; Width and justify leave it alone
+  EXPECT_EQ(sized.Height(), 20);
+  EXPECT_EQ(sized.Left(), 3);
 
   LoadFormWithLabel(w, {{"ParentName", "W"},
                         {"Name", "W_U"},
@@ -90,8 +90,8 @@ TEST(InterfaceObject, JustifyAndAutoSize) {
                         {"Picture", "unknown.png"},
                         {"PictureHAlign", "phaRight"}});
   auto& unknown = w.Get<ui::TOrlLabel>("W_U");
-  EXPECT_EQ(unknown.Width, 30);  // an unknown picture (0 x 0) changes nothing
-  EXPECT_EQ(unknown.PictureLeft, 0);
+  EXPECT_EQ(unknown.Width(), 30);  // an unknown picture (0 x 0) changes nothing
+  EXPECT_EQ(unknown.PictureLeft(), 0);
 }
 
 TEST(InterfaceObject, PicturePlacementAndPlainPaint) {
@@ -108,8 +108,8 @@ TEST(InterfaceObject, PicturePlacementAndPlainPaint) {
                                     {"PictureVAlign", "pvaBottom"},
                                     {"PictureAlpha", "128"}})));
   auto& form = w.Get<ui::TOrlForm>("W");
-  EXPECT_EQ(form.PictureLeft, 40);
-  EXPECT_EQ(form.PictureTop, 40);
+  EXPECT_EQ(form.PictureLeft(), 40);
+  EXPECT_EQ(form.PictureTop(), 40);
   form.Paint();
   ASSERT_EQ(w.graphic->Calls.size(), 1u);
   EXPECT_EQ(w.graphic->Calls[0].X, 50);

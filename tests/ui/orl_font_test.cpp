@@ -91,8 +91,7 @@ TEST(OrlFont, JustifiedLineSpreadsTheRemainderOverOneBlank) {
   // would need care; use 4 words of 2 letters and blanks of 6: 8*10 + 3*6 = 98.
   ui::TOrlFont& font = w.AddFont("J", 10, "97:0:0:0:10:0,32:0:0:0:6:0");
   ui::TOrlLabel label;
-  label.AbsLeft = 100;
-  label.AbsTop = 20;
+  label.PlaceAt(100, 20);
   label.Alpha = 255;
   label.Color = 5;
   ui::TOrlTextLine line;

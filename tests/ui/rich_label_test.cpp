@@ -111,9 +111,9 @@ TEST(RichLabel, LinksAreOneWordWithALabelThatRunsTheScript) {
   const ui::TOrlLabel& link = *label.LinkLabels()[0];
   EXPECT_EQ(label.Words()[1].Color, 0);  // the link label's index
   EXPECT_EQ(link.Caption, u"click me");
-  EXPECT_EQ(link.Width, 48);
-  EXPECT_EQ(link.AbsLeft, 28);
-  EXPECT_EQ(link.AbsTop, 20);
+  EXPECT_EQ(link.Width(), 48);
+  EXPECT_EQ(link.AbsLeft(), 28);
+  EXPECT_EQ(link.AbsTop(), 20);
   bool went = false;
   w.host.Publish("Go", [&] { went = true; });
   w.engine.MouseDown(ui::mbLeft, ui::ssLeft, 12, 25);  // on "go": no link
@@ -135,7 +135,7 @@ TEST(RichLabel, LinksAreOneWordWithALabelThatRunsTheScript) {
   label.SetCaption(u"{Link Action=x}aaaaaaaaaaaaaaa bbbbbbbbb{/Link}");  // never wraps inside
   EXPECT_EQ(label.LinkLabels().size(), 1u);
   w.engine.SetObjectProperty("W", "Left", "100");  // the link label moves with the form
-  EXPECT_EQ(label.LinkLabels()[0]->AbsLeft, 110 + label.Words().back().X);
+  EXPECT_EQ(label.LinkLabels()[0]->AbsLeft(), 110 + label.Words().back().X);
 }
 
 TEST(RichLabel, ZeroWidthAndOversizedCharactersStillFinish) {

@@ -57,8 +57,8 @@ TEST(Slider, ThumbButtonsPagingAndDragging) {
   TWorld w;
   ui::TOrlSlider& slider = LoadSlider(w, {{"Position", "5"}, {"PictureAlpha", "90"}});
   EXPECT_EQ(slider.ThumbOffset(), 90);  // 5/10 of 180
-  EXPECT_EQ(slider.UpButton().AbsLeft, 100);
-  EXPECT_EQ(slider.DownButton().AbsLeft, 320);
+  EXPECT_EQ(slider.UpButton().AbsLeft(), 100);
+  EXPECT_EQ(slider.DownButton().AbsLeft(), 320);
   slider.Paint();
   const auto draws = w.graphic->Of("Draw");
   ASSERT_EQ(draws.size(), 4u);  // track, thumb, two buttons
@@ -84,7 +84,7 @@ TEST(Slider, ThumbButtonsPagingAndDragging) {
 
   // The buttons follow when the form moves.
   w.engine.SetObjectProperty("W", "Left", "50");
-  EXPECT_EQ(slider.UpButton().AbsLeft, 150);
+  EXPECT_EQ(slider.UpButton().AbsLeft(), 150);
 }
 
 TEST(Slider, LinkedGridScrollsBothWays) {
