@@ -1,8 +1,6 @@
 // ui/interface_object.cpp
 #include "ui/interface_object.hpp"
 
-#include <algorithm>
-
 #include "ui/form.hpp"
 #include "ui/interface_engine.hpp"
 
@@ -139,14 +137,14 @@ void TOrlInterfaceObject::SetShiftTop(int32_t value) {
 }
 
 void TOrlInterfaceObject::PlaceAt(int32_t absLeft, int32_t absTop) {
-  int64_t parentLeft = 0, parentTop = 0;
+  int32_t parentLeft = 0, parentTop = 0;
   if (const TOrlInterfaceObject* parent = ParentObject()) {
     parentLeft = parent->FAbsLeft;
     parentTop = parent->FAbsTop;
   }
-  // Clamped, the sums UpdatePosition forms stay inside 32 bits.
-  FLeft = static_cast<int32_t>(std::clamp<int64_t>(absLeft - parentLeft, INT32_MIN, INT32_MAX));
-  FTop = static_cast<int32_t>(std::clamp<int64_t>(absTop - parentTop, INT32_MIN, INT32_MAX));
+  // Position sums wrap at 32 bits, so the offset does too and the corner lands exactly there.
+  FLeft = static_cast<int32_t>(static_cast<uint32_t>(absLeft) - static_cast<uint32_t>(parentLeft));
+  FTop = static_cast<int32_t>(static_cast<uint32_t>(absTop) - static_cast<uint32_t>(parentTop));
   UpdatePosition();
 }
 

@@ -92,8 +92,7 @@ class TOrlInterfaceObject : public data::TOrlObject, protected TInterfaceObjectP
   void SetOnMouseDown(const std::string& value) { FOnMouseDown = value; }
   void SetSoundMouseDown(const std::string& value) { FSoundMouseDown = value; }
   // Puts the top-left corner at a screen position, whatever the alignment says, by moving the
-  // object against its parent; children follow. A position the parent's place cannot reach in
-  // 32 bits is clamped.
+  // object against its parent; children follow.
   void PlaceAt(int32_t absLeft, int32_t absTop);
 
   // The pictures the object may draw, separated by CR LF; empty names are left out.

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <random>
 #include <set>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "rules/piece_geometry.hpp"
 
@@ -123,25 +126,25 @@ std::pair<int, int> NearCell(const TRulesGame& game, std::mt19937& rng) {
           std::clamp(col + static_cast<int>(rng() % 3) - 1, 0, 9)};
 }
 
-void PlayRandomGame(int mode, uint32_t seed, int steps) {
-  TWorld world;
-  auto game = world.NewGame(mode, RandomLevel(), seed);
-  std::mt19937 rng(seed);
-  TTick now = 1000;
-  int puts = 0, restarts = 0;
-  for (int step = 0; step < steps; ++step) {
+// Plays one game of its own world with random actions drawn from its own generator.
+class TRandomPlayer {
+ public:
+  TRandomPlayer(int mode, uint32_t seed)
+      : mode(mode), game(world.NewGame(mode, RandomLevel(), seed)), rng(seed) {}
+
+  void Step() {
     now += rng() % 5 == 0 ? rng() % 3000 : rng() % 120;
     world.Services.Clock = world.Services.FrameStart = static_cast<uint32_t>(now);
     if (game->Game.GameState != gsGamePlay) {
       game->StartNewGame(mode);
       game->LoadLevel("Level1.xml", true);
       game->Game.GameState = gsGamePlay;
-      ++restarts;
+      ++Restarts;
     }
     const int action = static_cast<int>(rng() % 100);
     if (action < 45 && game->HasHand()) {
       const auto [row, col] = NearCell(*game, rng);
-      if (PutHandAt(*game, row, col)) ++puts;
+      if (PutHandAt(*game, row, col)) ++Puts;
     } else if (action < 52) {
       game->MouseMoved(static_cast<int>(rng() % 800), static_cast<int>(rng() % 600));
       game->MouseDown(1 + static_cast<int>(rng() % 2), rng() % 2 == 0);
@@ -164,17 +167,47 @@ void PlayRandomGame(int mode, uint32_t seed, int steps) {
     }
     game->UpdatePieces(now);
     if (game->Game.GameState == gsGamePlay) game->UpdateRules(now);
-    CheckInvariants(*game);
+  }
+
+  // What a player sees of the game: score, hand, layer and every piece's kind and place.
+  std::string Fingerprint() const {
+    std::ostringstream out;
+    out << game->Game.Score << ' ' << game->HandIndex << ' ' << game->Level.CurrentLayer << ' '
+        << static_cast<int>(game->Game.GameState) << ':';
+    for (int i = 0; i < game->PieceCount(); ++i) {
+      const TFishka& piece = game->Piece(i);
+      out << piece.TypeIndex << ',' << static_cast<int>(piece.State) << ',' << piece.X << ','
+          << piece.Y << ';';
+    }
+    return out.str();
+  }
+
+  const TRulesGame& Game() const { return *game; }
+  int Puts = 0, Restarts = 0;
+
+ private:
+  TWorld world;
+  int mode;
+  std::unique_ptr<TRulesGame> game;
+  std::mt19937 rng;
+  TTick now = 1000;
+};
+
+void PlayRandomGame(int mode, uint32_t seed, int steps) {
+  TRandomPlayer player(mode, seed);
+  for (int step = 0; step < steps; ++step) {
+    player.Step();
+    CheckInvariants(player.Game());
     if (::testing::Test::HasFatalFailure()) {
       ADD_FAILURE() << "mode " << mode << " seed " << seed << " step " << step;
       return;
     }
   }
-  EXPECT_GT(puts, steps / 10);
+  EXPECT_GT(player.Puts, steps / 10);
   if (mode == kNoLose) {
-    EXPECT_EQ(game->Game.Score, 0);
+    EXPECT_EQ(player.Game().Game.Score, 0);
   }
-  EXPECT_GT(restarts, 0);  // the level was finished or lost at least once
+  EXPECT_GT(player.Restarts, 0);  // the level was finished or lost at least once
 }
 
 }  // namespace
@@ -189,4 +222,24 @@ TEST(RandomGames, PuzzleKeepsEveryIndexValid) {
 
 TEST(RandomGames, StrategyKeepsEveryIndexValid) {
   for (uint32_t seed : {5u, 6u}) PlayRandomGame(kStrategy, seed, 4000);
+}
+
+// Nothing a game draws from is shared: a game played alongside another, step for step, goes
+// exactly as it goes alone.
+TEST(RandomGames, TwoGamesInOneProcessDoNotDisturbEachOther) {
+  constexpr int kSteps = 1500;
+  TRandomPlayer alone(kStrategy, 11);
+  std::vector<std::string> expected;
+  for (int step = 0; step < kSteps; ++step) {
+    alone.Step();
+    expected.push_back(alone.Fingerprint());
+  }
+  TRandomPlayer twin(kStrategy, 11), other(kStrategy, 12);
+  for (int step = 0; step < kSteps; ++step) {
+    other.Step();
+    twin.Step();
+    ASSERT_EQ(twin.Fingerprint(), expected[static_cast<size_t>(step)]) << "step " << step;
+  }
+  EXPECT_NE(other.Fingerprint(), twin.Fingerprint());
+  EXPECT_GT(alone.Puts, kSteps / 10);
 }
