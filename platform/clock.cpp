@@ -2,6 +2,7 @@
 #include "platform/clock.hpp"
 
 #include <SDL.h>
+#include <time.h>
 
 namespace platform {
 namespace {
@@ -16,6 +17,12 @@ class TSystemClock final : public IClock {
 
 std::unique_ptr<IClock> CreateSystemClock() {
   return std::make_unique<TSystemClock>();
+}
+
+double ThreadCpuMs() {
+  timespec now{};
+  if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now) != 0) return 0;
+  return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
 }
 
 }  // namespace platform

@@ -32,6 +32,11 @@ class TVirtualClock final : public IClock {
 // SDL's tick count. NOTE: needs an SdlSession.
 std::unique_ptr<IClock> CreateSystemClock();
 
+// Processor time the calling thread has used, in milliseconds. Unlike the process's time it
+// leaves out helper threads (audio mixing, sanitizer bookkeeping), so it measures one thread's
+// work, such as a frame's.
+double ThreadCpuMs();
+
 }  // namespace platform
 
 namespace platform {
