@@ -143,6 +143,24 @@ TEST(GameRunner, HeadlessRunWritesTheLastFrame) {
   EXPECT_EQ(image.Height, 600);
 }
 
+// The log's average covers the seconds of play only: 16 ms frames are 63 to a sampled second.
+TEST(GameRunner, TheLoggedFrameRateCountsTheSecondsOfPlay) {
+  TDataFolder data("runner_fps");
+  data.Write();
+  const auto lastLine = [&data] {
+    std::string log = Bytes(data.Folder() + "Zerith.log");
+    while (!log.empty() && (log.back() == '\n' || log.back() == '\r')) log.pop_back();
+    const std::string line = log.substr(log.rfind('\n') + 1);
+    return line.substr(line.find("} ") + 2);  // after the time stamp
+  };
+  ASSERT_EQ(Zerith({"--headless", "--frames", "300", "--data", data.Folder()}).Status, 0);
+  EXPECT_EQ(lastLine(), "Everage FPS: 0");
+  const TResult r =
+      Zerith({"--headless", "--autoplay", "--frames", "500", "--data", data.Folder()});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(lastLine(), "Everage FPS: 63");
+}
+
 TEST(GameRunner, MissingArchiveEndsTheRunWithItsMessage) {
   TDataFolder data("runner_missing");
   TResult r = Zerith({"--headless", "--frames", "3", "--data", data.Folder()});
