@@ -8,11 +8,14 @@
 #include "tests/rules/rules_world.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+  // The catalogues and their board tables cost far more than a level; they are read once.
+  static const rules_test::TWorld world;
   for (bool full : {true, false}) {
-    rules_test::TWorld world;  // fresh each time: loading a level adds pictures to the store
-    fuzz::ReplaceEntry(world.Services.Archive(rules::TArchiveKind::Level), "Level1.xml",
+    rules_test::TFakeServices services;  // fresh each time: a level adds pictures to the store
+    rules_test::FillArchives(services);
+    fuzz::ReplaceEntry(services.Archive(rules::TArchiveKind::Level), "Level1.xml",
                        fuzz::Text(bytes, size));
-    rules::TRulesGame game(world.Catalogues, world.Services, 7);
+    rules::TRulesGame game(world.Catalogues, services, 7);
     game.StartNewGame(2);
     try {
       game.LoadLevel("Level1.xml", full);
