@@ -70,7 +70,12 @@ std::optional<std::string> TIniFile::Read(std::string_view section, std::string_
 }
 
 void TIniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string line = std::string(key) + "=" + std::string(value);
+  // Reading trims blanks and takes off one pair of quotes, so a value that would lose either
+  // is written between quotes: every value reads back exactly as it was written.
+  const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+  const bool wrap = quoted || data::Trim(value).size() != value.size();
+  const std::string line =
+      std::string(key) + "=" + (wrap ? "\"" + std::string(value) + "\"" : std::string(value));
   int header = FindSection(section);
   if (header < 0 && !section.empty()) {
     if (!lines.empty() && !data::Trim(lines.back()).empty()) lines.emplace_back();

@@ -20,7 +20,7 @@ class TIniFile {
   // The value with blanks around it removed, and one pair of enclosing double quotes.
   std::optional<std::string> Read(std::string_view section, std::string_view key) const;
   // Replaces the value in its line, or adds the key at the end of its section (the section is
-  // appended, after a blank line, when it is missing).
+  // appended, after a blank line, when it is missing). `Read` gives `value` back unchanged.
   void Write(std::string_view section, std::string_view key, std::string_view value);
 
   std::string Text() const;  // every line ended by "\n"

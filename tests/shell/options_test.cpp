@@ -101,6 +101,18 @@ TEST(Options, IniValuesAreReplacedInPlaceAndSectionsMatchWithoutCase) {
   EXPECT_EQ(ini.Text(), "top=1\nLangStr=deu\n[A]\nk=new\nk=second\n;c=3\n[B]\nn=1\n");
 }
 
+TEST(Options, ValuesWithQuotesOrOuterBlanksSurviveAnyNumberOfSaves) {
+  // A name a player typed by hand as ""Bob"" lost one pair of quotes with every save.
+  for (const std::string name : {"\"Bob\"", "\"\"Bob\"\"", " Bob ", "\"", "Bo\"b", ""}) {
+    shell::TIniFile ini;
+    for (int save = 0; save < 3; ++save) {
+      ini.Write("Options", "PlayerName", ini.Read("Options", "PlayerName").value_or(name));
+      ini = shell::TIniFile(ini.Text());
+    }
+    EXPECT_EQ(ini.Read("Options", "PlayerName"), name) << ini.Text();
+  }
+}
+
 TEST(Options, VolumeSlidersApplyLiveAndCancelRestoresTheStoredVolumes) {
   support_test::TScratchDir dir;
   platform::TNullAudio audio;
