@@ -48,18 +48,26 @@ std::optional<int64_t> ParseLenientIntegerOrHex(std::string_view text) {
   return ParseStrictInteger(text);
 }
 
+std::optional<int32_t> ParseStrictInt32(std::string_view text) {
+  return Narrow(ParseStrictInteger(text));
+}
+
+std::optional<int32_t> ParseLenientInt32(std::string_view text) {
+  return Narrow(ParseLenientInteger(text));
+}
+
 std::string NotAnIntegerMessage(std::string_view text) {
   return "\"" + std::string(text) + "\" is not a valid integer value";
 }
 
 int32_t StrictInt32(std::string_view text) {
-  const std::optional<int32_t> value = Narrow(ParseStrictInteger(text));
+  const std::optional<int32_t> value = ParseStrictInt32(text);
   if (!value) throw Error(NotAnIntegerMessage(text));
   return *value;
 }
 
 int32_t LenientInt32(std::string_view text) {
-  const std::optional<int32_t> value = Narrow(ParseLenientInteger(text));
+  const std::optional<int32_t> value = ParseLenientInt32(text);
   if (!value) throw Error(NotAnIntegerMessage(text));
   return *value;
 }

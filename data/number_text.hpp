@@ -22,6 +22,10 @@ std::optional<int64_t> ParseLenientInteger(std::string_view text);
 // −1).
 std::optional<int64_t> ParseLenientIntegerOrHex(std::string_view text);
 
+// The readings above, within the 32-bit range; a value beyond it is no number.
+std::optional<int32_t> ParseStrictInt32(std::string_view text);
+std::optional<int32_t> ParseLenientInt32(std::string_view text);
+
 // "\"TEXT\" is not a valid integer value".
 std::string NotAnIntegerMessage(std::string_view text);
 // The 32-bit readings; raise data::Error with NotAnIntegerMessage for text that is no integer or

@@ -36,8 +36,8 @@ bool MayHaveGraphicsCard() {
   std::error_code ec;
   if (std::filesystem::exists("/dev/nvidia0", ec)) return true;
   for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec))
-    if (entry.path().filename().string().rfind("card", 0) == 0 ||
-        entry.path().filename().string().rfind("renderD", 0) == 0)
+    if (const std::string name = entry.path().filename().string();
+        name.starts_with("card") || name.starts_with("renderD"))
       return true;
   return false;
 }

@@ -39,18 +39,8 @@ bool HasAll(const data::TOrlXMLTag& tag, std::initializer_list<std::string_view>
                      [&](std::string_view name) { return tag.AttributeByName(name) != nullptr; });
 }
 
-namespace {
-
-std::optional<int> ParseInt(std::string_view text) {
-  const std::optional<int64_t> value = data::ParseLenientInteger(text);
-  if (!value || *value < INT32_MIN || *value > INT32_MAX) return std::nullopt;
-  return static_cast<int>(*value);
-}
-
-}  // namespace
-
 int StrToInt(std::string_view text) {
-  const std::optional<int> value = ParseInt(text);
+  const std::optional<int32_t> value = data::ParseLenientInt32(text);
   if (!value) throw data::Error("'" + std::string(text) + "' is not a valid integer value");
   return *value;
 }
@@ -63,7 +53,7 @@ int StrToIntWithin(std::string_view text, int limit) {
 }
 
 int StrToIntDef(std::string_view text, int fallback) {
-  return ParseInt(text).value_or(fallback);
+  return data::ParseLenientInt32(text).value_or(fallback);
 }
 
 double StrToReal(std::string_view text) {

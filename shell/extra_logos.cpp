@@ -2,7 +2,6 @@
 #include "shell/extra_logos.hpp"
 
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 
 #include "data/error.hpp"
@@ -31,10 +30,9 @@ std::optional<int> IntAttribute(const TOrlXMLTag& tag, const char* name) {
   const data::TOrlParserAttribute* attribute = tag.AttributeByName(name);
   if (!attribute) return std::nullopt;
   const std::string& text = attribute->Value;
-  const std::optional<int64_t> value = data::ParseStrictInteger(text);
-  if (!value || *value < INT_MIN || *value > INT_MAX)
-    throw data::Error("'" + text + "' is not a valid integer value");
-  return static_cast<int>(*value);
+  const std::optional<int32_t> value = data::ParseStrictInt32(text);
+  if (!value) throw data::Error("'" + text + "' is not a valid integer value");
+  return *value;
 }
 
 // ROOT\KEY.VALUE: the root is dropped, the rest splits at its first point.

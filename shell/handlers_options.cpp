@@ -1,7 +1,5 @@
 // shell/handlers_options.cpp — the options and language windows: showing the stored settings,
 // OK and Cancel, the live volume sliders, and choosing a language pack.
-#include <climits>
-
 #include "data/error.hpp"
 #include "data/number_text.hpp"
 #include "rules/rules_game.hpp"
@@ -54,8 +52,7 @@ void TScreens::WOptions_BCancel_MouseUp() {
 
 int TScreens::SliderPosition(const std::string& slider) {
   const std::string text = w.Interface().GetObjectProperty(slider, "Position").value_or("0");
-  const std::optional<int64_t> position = data::ParseLenientInteger(text);
-  return position && *position >= INT_MIN && *position <= INT_MAX ? static_cast<int>(*position) : 0;
+  return data::ParseLenientInt32(text).value_or(0);
 }
 
 void TScreens::WOptions_SMusicVolume_Change() {

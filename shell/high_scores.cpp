@@ -35,14 +35,6 @@ TValueSpan FindValue(std::string_view line, std::string_view name, size_t from =
   return {start, std::min(line.find('"', start), line.size())};
 }
 
-// A decimal integer with an optional sign and nothing else, within 32 bits.
-bool StrictInteger(std::string_view text, int32_t& value) {
-  const std::optional<int64_t> parsed = data::ParseStrictInteger(text);
-  if (!parsed || *parsed < INT32_MIN || *parsed > INT32_MAX) return false;
-  value = static_cast<int32_t>(*parsed);
-  return true;
-}
-
 }  // namespace
 
 std::string HighScoreLine(const THighScore& entry) {
@@ -57,10 +49,11 @@ bool ParseHighScoreLine(std::string_view line, THighScore& entry) {
   if (name.From != std::string_view::npos && score.From != std::string_view::npos &&
       scoreKey >= name.From && scoreKey < name.To)
     score = FindValue(line, "score", name.To);
-  int32_t value = 0;
-  if (!StrictInteger(score.In(line), value)) return false;
+  // A decimal integer with an optional sign and nothing else, within 32 bits.
+  const std::optional<int32_t> value = data::ParseStrictInt32(score.In(line));
+  if (!value) return false;
   entry.Name = std::string(name.In(line));
-  entry.Score = value;
+  entry.Score = *value;
   return true;
 }
 

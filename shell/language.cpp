@@ -2,7 +2,6 @@
 #include "shell/language.hpp"
 
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 
 #include "data/error.hpp"
@@ -54,8 +53,7 @@ int OrderOf(std::string_view name) {
   const size_t dot = name.find('.', underscore + 1);
   const std::string_view text =
       name.substr(underscore + 1, dot == std::string_view::npos ? dot : dot - underscore - 1);
-  const std::optional<int64_t> order = data::ParseStrictInteger(text);
-  return order && *order >= INT_MIN && *order <= INT_MAX ? static_cast<int>(*order) : 0;
+  return data::ParseStrictInt32(text).value_or(0);
 }
 
 }  // namespace

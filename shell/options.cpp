@@ -1,7 +1,6 @@
 // shell/options.cpp — "options.cfg": reading with defaults, writing in the game's key order.
 #include "shell/options.hpp"
 
-#include <climits>
 #include <filesystem>
 
 #include "data/error.hpp"
@@ -51,13 +50,12 @@ void ReadIntKey(const TIniFile& ini, const TIntKey& key, TOptions& options,
                 std::vector<std::string>& problems) {
   const std::optional<std::string> text = ini.Read(kOptionsSection, key.Name);
   if (!text) return;
-  const std::optional<int64_t> parsed = data::ParseStrictInteger(*text);
-  const bool number = parsed && *parsed >= INT_MIN && *parsed <= INT_MAX;
-  if (number && InRange(key, static_cast<int>(*parsed))) {
-    options.*key.Field = static_cast<int>(*parsed);
+  const std::optional<int32_t> value = data::ParseStrictInt32(*text);
+  if (value && InRange(key, *value)) {
+    options.*key.Field = *value;
     return;
   }
-  const std::string why = number ? " is outside " + RangeText(key) : " is no whole number";
+  const std::string why = value ? " is outside " + RangeText(key) : " is no whole number";
   problems.push_back(std::string(kOptionsFile) + ": " + key.Name + " \"" + *text + "\"" + why +
                      "; " + std::to_string(options.*key.Field) + " is used");
 }

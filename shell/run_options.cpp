@@ -1,10 +1,9 @@
 // shell/run_options.cpp — reading zerith's command line.
 #include "shell/run_options.hpp"
 
-#include <cctype>
-
 #include "data/error.hpp"
 #include "data/number_text.hpp"
+#include "data/text_helpers.hpp"
 
 namespace shell {
 namespace {
@@ -21,10 +20,7 @@ T Number(const std::string& flag, const std::string& text, T low, T high) {
 }  // namespace
 
 bool IsSavedGameArgument(const std::string& arg) {
-  if (arg.size() < 4) return false;
-  std::string tail = arg.substr(arg.size() - 4);
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return tail == ".sav";
+  return data::EndsWithText(arg, ".sav");
 }
 
 namespace {
